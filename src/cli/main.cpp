@@ -1,0 +1,7 @@
+#include <cstdio>
+
+int main(int, char**)
+{
+    std::puts("zl410-cli");
+    return 0;
+}
