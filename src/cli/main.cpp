@@ -1,7 +1,80 @@
+// zl410-cli: the configuration tool without its windows.
 #include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
 
-int main(int, char**)
+#include "cli/Cli.h"
+#include "qt/CDataPaths.h"
+
+using namespace zl::cli;
+
+namespace {
+
+void printHelp(FILE* out)
 {
-    std::puts("zl410-cli");
-    return 0;
+    std::fprintf(out,
+                 "usage: zl410-cli [--data-dir DIR] COMMAND [ARGS]\n"
+                 "\n"
+                 "Configuration tool for the ZL410 operator panel.\n"
+                 "\n"
+                 "Global options:\n"
+                 "  --data-dir DIR   folder of the data files (catalogues, fonts)\n"
+                 "  --help           this text\n"
+                 "  --version        the program's version\n"
+                 "\n"
+                 "Commands:\n");
+    for (const CliCommand* c : commands())
+        std::fprintf(out, "  %-12s %s\n      zl410-cli %s %s\n", c->name, c->summary, c->name, c->usage);
+    std::fprintf(out, "\nExit status: 0 success, 1 failure (message on stderr), 2 usage error.\n");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::string dataDir;
+    std::size_t i = 0;
+    for (; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            printHelp(stdout);
+            return kExitOk;
+        }
+        if (a == "--version") {
+            std::puts("zl410-cli V4.8.8");
+            return kExitOk;
+        }
+        if (a == "--data-dir" && i + 1 < args.size()) {
+            dataDir = args[++i];
+        } else if (a.rfind("--data-dir=", 0) == 0) {
+            dataDir = a.substr(11);
+        } else if (a.size() > 1 && a[0] == '-') {
+            std::fprintf(stderr, "zl410-cli: unknown option %s\n", a.c_str());
+            printHelp(stderr);
+            return kExitUsage;
+        } else {
+            break;
+        }
+    }
+    if (i == args.size()) {
+        printHelp(stderr);
+        return kExitUsage;
+    }
+    const std::string name = args[i];
+    for (const CliCommand* c : commands()) {
+        if (name != c->name)
+            continue;
+        Args rest(std::vector<std::string>(args.begin() + i + 1, args.end()),
+                  dataDir.empty() ? zl::dataFolder() : dataDir);
+        if (rest.flag("help")) {
+            std::printf("usage: zl410-cli %s %s\n%s\n", c->name, c->usage, c->summary);
+            return kExitOk;
+        }
+        return c->run(rest);
+    }
+    std::fprintf(stderr, "zl410-cli: unknown command %s\n", name.c_str());
+    printHelp(stderr);
+    return kExitUsage;
 }

@@ -1,0 +1,91 @@
+#include "cli/Cli.h"
+
+#include <algorithm>
+
+namespace zl::cli {
+
+namespace {
+std::vector<const CliCommand*>& registry()
+{
+    static std::vector<const CliCommand*> list;
+    return list;
+}
+} // namespace
+
+CliCommand::CliCommand(const char* n, const char* u, const char* s, int (*r)(Args&))
+    : name(n), usage(u), summary(s), run(r)
+{
+    auto& list = registry();
+    list.insert(std::upper_bound(list.begin(), list.end(), this,
+                                 [](const CliCommand* a, const CliCommand* b) {
+                                     return std::string(a->name) < b->name;
+                                 }),
+                this);
+}
+
+const std::vector<const CliCommand*>& commands() { return registry(); }
+
+std::optional<std::string> Args::option(const std::string& name)
+{
+    const std::string flagName = "--" + name;
+    for (auto it = m_args.begin(); it != m_args.end(); ++it) {
+        if (*it == flagName) {
+            if (it + 1 == m_args.end()) {
+                setUsageError(flagName + " needs a value");
+                m_args.erase(it);
+                return std::nullopt;
+            }
+            std::string value = *(it + 1);
+            m_args.erase(it, it + 2);
+            return value;
+        }
+        if (it->rfind(flagName + "=", 0) == 0) {
+            std::string value = it->substr(flagName.size() + 1);
+            m_args.erase(it);
+            return value;
+        }
+        if (*it == "--")
+            break;
+    }
+    return std::nullopt;
+}
+
+bool Args::flag(const std::string& name)
+{
+    const auto it = std::find(m_args.begin(), m_args.end(), "--" + name);
+    if (it == m_args.end())
+        return false;
+    m_args.erase(it);
+    return true;
+}
+
+std::vector<std::string> Args::positional()
+{
+    std::vector<std::string> out;
+    bool literal = false;
+    for (const auto& a : m_args) {
+        if (!literal && a == "--") {
+            literal = true;
+        } else if (!literal && a.size() > 1 && a[0] == '-') {
+            setUsageError("unknown option " + a);
+        } else {
+            out.push_back(a);
+        }
+    }
+    return out;
+}
+
+int fail(const std::string& text)
+{
+    std::fprintf(stderr, "zl410-cli: %s\n", text.c_str());
+    return kExitFailure;
+}
+
+int usage(const CliCommand& command, const std::string& text)
+{
+    std::fprintf(stderr, "zl410-cli %s: %s\nusage: zl410-cli %s %s\n", command.name, text.c_str(), command.name,
+                 command.usage);
+    return kExitUsage;
+}
+
+} // namespace zl::cli

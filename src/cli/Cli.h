@@ -1,0 +1,58 @@
+#pragma once
+// The command line's sub-commands. Each command file registers itself with a static CliCommand, so
+// adding a command touches no other file.
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zl::cli {
+
+// Exit statuses of every command.
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1; // the system's message is on stderr
+constexpr int kExitUsage = 2;
+
+// Arguments after the command name, with the global options already taken out.
+class Args {
+public:
+    Args(std::vector<std::string> args, std::string dataDir)
+        : m_args(std::move(args)), m_dataDir(std::move(dataDir)) {}
+
+    // Removes "--name VALUE" (or "--name=VALUE") and returns VALUE; nullopt when absent. A missing
+    // value sets the usage error.
+    std::optional<std::string> option(const std::string& name);
+    // Removes the flag "--name" and returns whether it was there.
+    bool flag(const std::string& name);
+    // The remaining positional arguments; an unknown "--option" left over sets the usage error.
+    std::vector<std::string> positional();
+
+    // Data folder: --data-dir, else the program's own lookup.
+    const std::string& dataDir() const { return m_dataDir; }
+    bool usageError() const { return !m_usage.empty(); }
+    const std::string& usageMessage() const { return m_usage; }
+    void setUsageError(std::string text) { m_usage = std::move(text); }
+
+private:
+    std::vector<std::string> m_args;
+    std::string m_dataDir;
+    std::string m_usage;
+};
+
+struct CliCommand {
+    const char* name;
+    const char* usage; // one line: arguments and options
+    const char* summary;
+    int (*run)(Args&);
+
+    CliCommand(const char* n, const char* u, const char* s, int (*r)(Args&));
+};
+
+const std::vector<const CliCommand*>& commands();
+
+// Prints "zl410-cli: TEXT" on stderr and returns kExitFailure.
+int fail(const std::string& text);
+// Prints the usage error with the command's usage line and returns kExitUsage.
+int usage(const CliCommand& command, const std::string& text);
+
+} // namespace zl::cli

@@ -1,0 +1,19 @@
+#pragma once
+// Where the program finds its data files and keeps its per-user settings file.
+#include <string>
+
+namespace zl {
+
+// The folder of the data files (catalogues, fonts): $ZL410_DATA_DIR, else the executable's own folder,
+// else ../share/zl410 beside it; the first that holds the protocol catalogue wins. When none does, the
+// executable's folder (so the missing-file message names the place a user expects).
+std::string dataFolder();
+
+// The folder of the writable "In.dat": $ZL410_CONFIG_DIR, else $XDG_CONFIG_HOME/zl410, else
+// ~/.config/zl410. Created when missing.
+std::string configFolder();
+
+// The folder of the running executable.
+std::string executableFolder();
+
+} // namespace zl
