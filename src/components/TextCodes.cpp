@@ -1,0 +1,52 @@
+#include "components/TextCodes.h"
+
+#include <algorithm>
+#include <string>
+
+#include "model/CCompileContext.h"
+
+namespace zl {
+
+void WriteTextCodesInto(std::string_view text, std::uint8_t* to, std::uint16_t base, CCompileContext& ctx)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<std::uint8_t>(text[i]);
+        if (c < 0x80) {
+            auto& table = ctx.singleByteChars;
+            auto it = std::find(table.begin(), table.end(), c);
+            if (it == table.end())
+                it = table.insert(table.end(), c);
+            to[i] = static_cast<std::uint8_t>(it - table.begin());
+            continue;
+        }
+        // A lead byte at the very end has no partner; it still takes one code byte position, so the
+        // pair is the lead byte and a zero.
+        const std::string pair{static_cast<char>(c), i + 1 < text.size() ? text[i + 1] : '\0'};
+        auto& table = ctx.doubleByteChars;
+        auto it = std::find(table.begin(), table.end(), pair);
+        if (it == table.end())
+            it = table.insert(table.end(), pair);
+        const unsigned code = 0x8000u + base + static_cast<unsigned>(it - table.begin());
+        to[i] = static_cast<std::uint8_t>(code >> 8);
+        if (i + 1 < text.size())
+            to[i + 1] = static_cast<std::uint8_t>(code);
+        ++i;
+    }
+}
+
+void RelocateTextCodes(std::uint8_t* codes, std::size_t length, std::uint16_t offset)
+{
+    for (std::size_t i = 0; i < length; ++i) {
+        if (!(codes[i] & 0x80))
+            continue;
+        // A code whose second byte lies past the area (a lead byte at the end) is left as it is.
+        if (i + 1 >= length)
+            break;
+        const unsigned code = ((unsigned(codes[i]) << 8) | codes[i + 1]) + offset;
+        codes[i] = static_cast<std::uint8_t>(code >> 8);
+        codes[i + 1] = static_cast<std::uint8_t>(code);
+        ++i;
+    }
+}
+
+} // namespace zl

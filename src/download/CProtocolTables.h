@@ -1,0 +1,78 @@
+#pragma once
+// The 34 PLC protocols: their names, line-setting choices and defaults, and the operand tables (register
+// type lists, station and address limits, entry flags) that components, pages and the alarm list consult.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zl {
+
+constexpr unsigned kProtocolCount = 34;
+
+// English name of protocol n (what the user sees); "" outside 1…34.
+const char* protocolName(unsigned protocol);
+// The catalogue's Chinese name (UTF-8); "" outside 1…34.
+const char* protocolChineseName(unsigned protocol);
+// What a list shows for a catalogue entry: the English name, or "Unknown protocol N" for a number that
+// names no protocol.
+std::string protocolDisplayName(unsigned protocol);
+
+// Choices offered for the line settings; the settings hold indexes into these lists.
+const std::vector<std::string>& baudList(unsigned protocol);
+const std::vector<std::string>& dataBitsList();  // "7", "8"
+const std::vector<std::string>& stopBitsList();  // "1", "2"
+const std::vector<std::string>& parityList();    // "NONE", "ODD", "EVEN"
+const std::vector<std::string>& interfaceList(); // "232", "485"
+
+// Visibility of property-page fields (5 shown, 0 hidden) and two enable flags of the panel configuration.
+struct CShowFlags {
+    std::uint8_t bitNumber = 5;
+    std::uint8_t subAddress = 0;
+    std::uint8_t wordCount = 5;
+    std::uint8_t parameter = 0;
+    std::uint8_t offset = 0;
+    std::uint8_t coilActions = 5;
+    int statusFlagsEnabled = 1;
+    int controlBlockEnabled = 1;
+};
+
+// Which register type list an operand uses.
+enum CListKind : int { kWordList = 1, kBitList = 2, kThirdList = 3 };
+
+struct CProtocolTables {
+    unsigned protocol = 0;
+    std::vector<std::string> wordList;     // word (register) areas
+    std::vector<std::string> bitList;      // bit areas a function key writes
+    std::vector<std::string> thirdList;    // bit areas an LED reads
+    std::vector<std::string> alarmBitList; // bit areas offered for alarm coils
+    std::vector<std::string> formatList;   // "Unsigned", "HEX", "Signed"
+    std::uint8_t stationMin = 0;
+    std::uint8_t stationMax = 0;
+    std::uint16_t registerMax = 0;
+    std::uint16_t coilMax = 0;
+    std::uint8_t bitMax = 0;
+    std::uint8_t wordCountMax = 2;
+    bool hexEntry = false;
+    bool octal = false;
+    std::uint8_t baudOffset = 0;
+    std::uint8_t registerStep = 1;
+    CShowFlags show;
+
+    // Rebuilds the tables for `protocol`. Station range and address maxima are kept from `previous` for a
+    // number that has no row; protocol 21 takes its station range from the PLC station number.
+    static CProtocolTables Build(unsigned protocol, const CProtocolTables& previous, std::uint8_t plcStation);
+
+    // The list of a kind: 1 word register list, 2 bit list, any other the third list.
+    const std::vector<std::string>& list(int kind) const;
+    // The name at `index` in the list of `kind`; an index past the end takes the last name; "" for an
+    // empty list.
+    const std::string& registerTypeName(unsigned index, int kind) const;
+    // One-byte type value of the operand: low four bits the bytes per register unit.
+    std::uint8_t typeValue(unsigned index, int kind) const;
+};
+
+// Type value of a register type name under a protocol, for list kind `kind`.
+std::uint8_t typeValueOf(const std::string& name, unsigned protocol, int kind);
+
+} // namespace zl

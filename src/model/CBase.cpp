@@ -1,0 +1,176 @@
+#include "model/CBase.h"
+
+#include <cstdlib>
+
+#include "model/CArchive.h"
+#include "model/CJson.h"
+
+namespace zl {
+
+std::uint16_t defaultOperandAddress(unsigned p)
+{
+    switch (p) {
+    case 3: case 16: case 19: case 21: case 25: case 34:
+        return 1;
+    case 5:
+        return 16;
+    default:
+        return 0;
+    }
+}
+
+std::uint8_t defaultOperandStation(unsigned p)
+{
+    switch (p) {
+    case 2:
+        return 2;
+    case 5: case 11: case 17: case 18: case 22:
+        return 0;
+    default:
+        return 1;
+    }
+}
+
+CBase::CBase(unsigned protocol) : address(defaultOperandAddress(protocol)), station(defaultOperandStation(protocol)) {}
+
+CBase::CBase(const CBase& o)
+    : rect(o.rect), typeCode(o.typeCode), keyByteA(o.keyByteA), subType(o.subType), subAddress(o.subAddress),
+      registerType(o.registerType), address(o.address), format(o.format), station(o.station),
+      keyByteB(o.keyByteB), wordCount(o.wordCount), x(o.x), y(o.y), doubleSize(o.doubleSize), reverse(o.reverse),
+      isSigned(o.isSigned), downloadSize(0)
+{
+}
+
+void CBase::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar.writeByte(typeCode);
+        ar.writeInt32(x);
+        ar.writeInt32(y);
+    } else {
+        typeCode = ar.readByte();
+        x = ar.readInt32();
+        y = ar.readInt32();
+    }
+}
+
+void CBase::SetAttribute(std::uint8_t value, int) { format = value; }
+
+void CBase::FreeDownloadData() { Bytes().swap(record); }
+
+void CBase::WriteTextCodes(std::uint16_t) {}
+
+void CBase::CalcDownloadSize(CCompileContext&) {}
+
+void CBase::CollectCharacters(CCompileContext&) {}
+
+void CBase::BuildDownloadData(CCompileContext&)
+{
+    record.assign(downloadSize, 0);
+    if (record.size() >= 2) {
+        record[0] = static_cast<std::uint8_t>(x);
+        record[1] = static_cast<std::uint8_t>(y);
+    }
+}
+
+void CBase::Draw(CPainter&) const {}
+
+void CBase::MoveTo(int, int) {}
+
+void CBase::Describe(CJson& o) const
+{
+    o.set("class", GetRuntimeClass());
+    o.set("typeCode", typeCode);
+    o.set("x", x);
+    o.set("y", y);
+    o.set("rect", CJson::array().push(rect.left).push(rect.top).push(rect.right).push(rect.bottom));
+    o.set("station", station);
+    o.set("registerType", registerType);
+    o.set("address", address);
+    o.set("wordCount", wordCount);
+    o.set("subAddress", subAddress);
+    o.set("subType", subType);
+    o.set("format", format);
+    o.set("doubleSize", doubleSize);
+    o.set("reverse", reverse);
+    o.set("signed", isSigned);
+    o.set("keyByteA", keyByteA);
+    o.set("keyByteB", keyByteB);
+}
+
+void CBase::WriteOperand(std::uint8_t* at, std::uint8_t typeValue, std::uint16_t operandAddress) const
+{
+    at[0] = station;
+    at[1] = typeValue;
+    putBe16(at + 2, operandAddress);
+    at[4] = static_cast<std::uint8_t>((typeValue & 0x0F) * wordCount);
+    at[5] = subAddress;
+}
+
+bool CBase::InsideCanvas() const
+{
+    return rect.left >= 0 && rect.top >= 0 && rect.right <= kCanvasWidth && rect.bottom <= kCanvasHeight;
+}
+
+void CBase::ClampToCanvas()
+{
+    const int w = rect.width();
+    const int h = rect.height();
+    if (rect.left < 0) {
+        rect.left = 0;
+        x = 0;
+        rect.right = w;
+    }
+    if (rect.top < 0) {
+        rect.top = 0;
+        y = 0;
+        rect.bottom = h;
+    }
+    if (rect.right > kCanvasWidth) {
+        rect.right = kCanvasWidth;
+        rect.left = kCanvasWidth - w;
+        x = canvasToPanel(kCanvasWidth - w);
+    }
+    if (rect.bottom > kCanvasHeight) {
+        rect.bottom = kCanvasHeight;
+        rect.top = kCanvasHeight - h;
+        y = canvasToPanel(kCanvasHeight - h);
+    }
+}
+
+void CBase::PlaceAt(CPoint canvas)
+{
+    MoveTo(canvas.x, canvas.y);
+    if (!InsideCanvas())
+        ClampToCanvas();
+}
+
+bool CBase::Replace()
+{
+    MoveTo(rect.left, rect.top);
+    if (InsideCanvas())
+        return false;
+    ClampToCanvas();
+    return true;
+}
+
+CRect CBase::Drag(CPoint& mouse, CPoint to)
+{
+    const int dx = to.x - mouse.x;
+    const int dy = to.y - mouse.y;
+    if (std::abs(dx) <= kCanvasStep - 1 && std::abs(dy) <= kCanvasStep - 1)
+        return rect;
+    const CRect old = rect;
+    const int stepsX = dx / kCanvasStep;
+    const int stepsY = dy / kCanvasStep;
+    x += stepsX * kPanelStep;
+    y += stepsY * kPanelStep;
+    mouse.x += stepsX * kCanvasStep;
+    mouse.y += stepsY * kCanvasStep;
+    MoveTo(old.left + stepsX * kCanvasStep, old.top + stepsY * kCanvasStep);
+    if (!InsideCanvas())
+        ClampToCanvas();
+    return old.united(rect).grown(1);
+}
+
+} // namespace zl

@@ -1,0 +1,57 @@
+#pragma once
+// A small JSON value for the command line's reports (dump, tables, maps): objects keep their key order.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zl {
+
+class CJson {
+public:
+    CJson() : m_kind(Kind::Null) {}
+    CJson(bool v) : m_kind(Kind::Bool), m_int(v) {}
+    CJson(int v) : m_kind(Kind::Int), m_int(v) {}
+    CJson(unsigned v) : m_kind(Kind::Int), m_int(v) {}
+    CJson(long v) : m_kind(Kind::Int), m_int(v) {}
+    CJson(unsigned long v) : m_kind(Kind::Int), m_int(static_cast<std::int64_t>(v)) {}
+    CJson(long long v) : m_kind(Kind::Int), m_int(v) {}
+    CJson(unsigned long long v) : m_kind(Kind::Int), m_int(static_cast<std::int64_t>(v)) {}
+    CJson(double v) : m_kind(Kind::Double), m_double(v) {}
+    CJson(std::string utf8) : m_kind(Kind::String), m_string(std::move(utf8)) {}
+    CJson(const char* utf8) : m_kind(Kind::String), m_string(utf8) {}
+
+    static CJson object() { return CJson(Kind::Object); }
+    static CJson array() { return CJson(Kind::Array); }
+    // A list of strings or numbers.
+    template <class T>
+    static CJson arrayOf(const std::vector<T>& items)
+    {
+        CJson a = array();
+        for (const auto& i : items)
+            a.push(CJson(i));
+        return a;
+    }
+    // A GBK text as {"text": UTF-8, "gbk": hex bytes}.
+    static CJson text(const std::string& gbk);
+
+    CJson& set(std::string key, CJson value);
+    CJson& push(CJson value);
+
+    std::string dump(int indent = 2) const;
+
+private:
+    enum class Kind { Null, Bool, Int, Double, String, Object, Array };
+    explicit CJson(Kind k) : m_kind(k) {}
+    void write(std::string& out, int indent, int depth) const;
+
+    Kind m_kind;
+    std::int64_t m_int = 0;
+    double m_double = 0;
+    std::string m_string;
+    std::vector<std::pair<std::string, CJson>> m_members; // objects
+    std::vector<CJson> m_items;                           // arrays
+};
+
+} // namespace zl

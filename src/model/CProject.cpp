@@ -1,0 +1,130 @@
+#include "model/CProject.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "download/CProtocolCatalogue.h"
+#include "download/CToolSettings.h"
+#include "model/CPrompter.h"
+
+namespace zl {
+
+CProject::CProject() = default;
+
+void CProject::SetProtocol(unsigned protocol)
+{
+    m_protocol = protocol;
+    RebuildProtocolTables();
+}
+
+void CProject::RebuildProtocolTables()
+{
+    m_tables = CProtocolTables::Build(m_protocol, m_tables, comm.plcStation);
+    panel.registerStep = m_tables.registerStep;
+    if (m_protocol == 1)
+        panel.statusFlags = 0;
+    if (m_protocol == 2)
+        panel.controlRegisterType = 0;
+}
+
+Status CProject::StartUp(const std::string& cataloguePath, const std::string& toolSettingsPath)
+{
+    const CToolSettings settings = CToolSettings::Read(toolSettingsPath);
+    comm.listPosition = settings.listPosition;
+    comm.portIndex = settings.portIndex;
+
+    auto types = CProtocolCatalogue::ReadEntryTypes(cataloguePath);
+    if (!types)
+        return types.error();
+    m_entryTypes = std::move(*types);
+    formatVersion = 11;
+    formatMarker = 1;
+    if (m_entryTypes.empty())
+        return Ok{}; // nothing to select; New Project reports the empty catalogue
+    if (comm.listPosition >= m_entryTypes.size())
+        comm.listPosition = static_cast<std::uint8_t>(m_entryTypes.size() - 1);
+    m_protocol = m_entryTypes[comm.listPosition];
+    applyStartupDefaults(m_protocol, comm, panel);
+    RebuildProtocolTables();
+    return Ok{};
+}
+
+void CProject::ResetForNewProject()
+{
+    ClearWindows();
+    panel.resetForNewProject(m_protocol);
+    RebuildProtocolTables();
+    currentWindow = 0;
+    AddWindow(1);
+}
+
+std::size_t CProject::AddWindow(std::uint16_t number, std::string description)
+{
+    const auto it = std::find_if(m_windows.begin(), m_windows.end(), [&](const auto& w) { return w->number > number; });
+    const auto at = m_windows.insert(it, std::make_unique<CMainView>(number, std::move(description)));
+    currentWindow = static_cast<std::uint16_t>(at - m_windows.begin());
+    return currentWindow;
+}
+
+int CProject::FindWindowPosition(std::uint16_t number) const
+{
+    std::size_t p = 0;
+    for (; p < m_windows.size(); ++p) {
+        if (m_windows[p]->number == number)
+            return static_cast<int>(p);
+        if (m_windows[p]->number > number)
+            break;
+    }
+    return -100 - static_cast<int>(p);
+}
+
+CMainView* CProject::WindowAt(std::size_t position) const
+{
+    return position < m_windows.size() ? m_windows[position].get() : nullptr;
+}
+
+void CProject::DeleteWindowAt(std::size_t position)
+{
+    if (position < m_windows.size())
+        m_windows.erase(m_windows.begin() + static_cast<std::ptrdiff_t>(position));
+}
+
+void CProject::DeleteCurrentWindow()
+{
+    DeleteWindowAt(currentWindow);
+    if (m_windows.empty()) {
+        currentWindow = 0;
+        AddWindow(1);
+    } else if (currentWindow >= m_windows.size()) {
+        currentWindow = static_cast<std::uint16_t>(m_windows.size() - 1);
+    }
+}
+
+void CProject::ClearWindows() { m_windows.clear(); }
+
+bool CProject::CopyWindow(std::uint16_t target, CPrompter& prompter)
+{
+    CMainView* source = CurrentWindow();
+    if (!source || source->number == target)
+        return false;
+    const int found = FindWindowPosition(target);
+    if (found < 0) {
+        // The new window becomes current; the source keeps its object, so take its copy first.
+        const std::uint16_t sourcePosition = currentWindow;
+        const std::size_t at = AddWindow(target);
+        CMainView* from = m_windows[sourcePosition >= at ? sourcePosition + 1u : sourcePosition].get();
+        m_windows[at]->CopyComponentsFrom(*from);
+        return true;
+    }
+    char text[80];
+    std::snprintf(text, sizeof text, "No. %d window exist, do you want to replace it?", int(target));
+    if (!prompter.askOkCancel(text, "The window exist"))
+        return false;
+    CMainView& into = *m_windows[static_cast<std::size_t>(found)];
+    into.DeleteAll();
+    into.CopyComponentsFrom(*source);
+    currentWindow = static_cast<std::uint16_t>(found);
+    return true;
+}
+
+} // namespace zl
