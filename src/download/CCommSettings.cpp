@@ -21,7 +21,7 @@ struct CLine {
 };
 
 struct CDefaultsRow {
-    std::initializer_list<unsigned> protocols;
+    std::vector<unsigned> protocols;
     CLine startup, dialog;
 };
 

@@ -50,11 +50,16 @@ constexpr std::array<CNames, kProtocolCount> kNames{{
 
 using Names = std::vector<std::string>;
 
-bool in(unsigned p, std::initializer_list<unsigned> set) { return std::find(set.begin(), set.end(), p) != set.end(); }
+template <class Set>
+bool inSet(unsigned p, const Set& set)
+{
+    return std::find(set.begin(), set.end(), p) != set.end();
+}
+bool in(unsigned p, std::initializer_list<unsigned> set) { return inSet(p, set); }
 
 // One row of the operand table: lists, station range, address maxima, bit number and word count maxima.
 struct COperandRow {
-    std::initializer_list<unsigned> protocols;
+    std::vector<unsigned> protocols;
     Names word, bit, third, alarm;
     std::uint8_t stationMin, stationMax;
     std::uint16_t registerMax, coilMax;
@@ -183,7 +188,7 @@ CProtocolTables CProtocolTables::Build(unsigned protocol, const CProtocolTables&
     t.wordCountMax = 2;
 
     for (const COperandRow& row : operandRows()) {
-        if (!in(protocol, row.protocols))
+        if (!inSet(protocol, row.protocols))
             continue;
         t.wordList = row.word;
         t.bitList = row.bit;

@@ -1,0 +1,36 @@
+// zl410-cli protocols: the catalogue's entries, as the PLC Selection list shows them.
+#include <cstdio>
+
+#include "cli/Cli.h"
+#include "download/CProtocolCatalogue.h"
+#include "download/CProtocolTables.h"
+
+namespace zl::cli {
+namespace {
+
+int run(Args& args);
+const CliCommand command{"protocols", "[--data-dir DIR]",
+                         "list the protocol catalogue: position, number, name, driver version and length", run};
+
+int run(Args& args)
+{
+    if (!args.positional().empty() || args.usageError())
+        return usage(command, args.usageError() ? args.usageMessage() : "no arguments expected");
+    const std::string path = CProtocolCatalogue::cataloguePath(args.dataDir());
+    const auto types = CProtocolCatalogue::ReadEntryTypes(path);
+    if (!types)
+        return fail(types.error().describe());
+    std::printf("%-8s %-6s %-26s %-8s %s\n", "position", "number", "name", "version", "length");
+    for (std::size_t i = 0; i < types->size(); ++i) {
+        const unsigned number = (*types)[i];
+        const auto driver = CProtocolCatalogue::LoadDriver(path, static_cast<std::uint8_t>(number));
+        if (!driver)
+            return fail(driver.error().describe());
+        std::printf("%-8zu %-6u %-26s %-8u %zu\n", i, number, protocolDisplayName(number).c_str(),
+                    unsigned(driver->version), driver->bytes.size());
+    }
+    return kExitOk;
+}
+
+} // namespace
+} // namespace zl::cli

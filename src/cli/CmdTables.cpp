@@ -1,0 +1,102 @@
+// zl410-cli tables: a protocol's name, operand tables, limits, flags and both default sets, as JSON.
+#include <cstdio>
+#include <string>
+
+#include "cli/Cli.h"
+#include "download/CCommSettings.h"
+#include "download/CProtocolTables.h"
+#include "model/CJson.h"
+#include "model/CPanelSettings.h"
+#include "model/CVariableDictionary.h"
+
+namespace zl::cli {
+namespace {
+
+int run(Args& args);
+const CliCommand command{"tables", "--protocol N",
+                         "print a protocol's operand tables, limits, flags and default settings as JSON", run};
+
+CJson line(unsigned protocol, const CCommSettings& c)
+{
+    return CJson::object()
+        .set("baud", baudList(protocol).at(c.baud))
+        .set("dataBits", dataBitsList().at(c.dataBits))
+        .set("stopBits", stopBitsList().at(c.stopBits))
+        .set("parity", parityList().at(c.parity))
+        .set("interface", interfaceList().at(c.interface))
+        .set("plcStation", c.plcStation)
+        .set("delay", c.delay);
+}
+
+CJson namedVariables()
+{
+    CJson uses = CJson::object();
+    const char* names[] = {"readableRegisters", "writableBits", "readableBits", "writableRegisters"};
+    for (int kind = 1; kind <= 4; ++kind) {
+        CJson groups = CJson::object();
+        const auto& g = CVariableDictionary::groups(kind);
+        for (unsigned i = 0; i < g.size(); ++i)
+            groups.set(g[i], CJson::arrayOf(CVariableDictionary::variables(i, kind)));
+        uses.set(names[kind - 1], std::move(groups));
+    }
+    return uses;
+}
+
+int run(Args& args)
+{
+    const auto value = args.option("protocol");
+    if (!args.positional().empty() || args.usageError() || !value)
+        return usage(command, args.usageError() ? args.usageMessage() : "--protocol N is required");
+    char* end = nullptr;
+    const unsigned long protocol = std::strtoul(value->c_str(), &end, 10);
+    if (value->empty() || *end || protocol < 1 || protocol > kProtocolCount)
+        return usage(command, "the protocol is a number from 1 to 34");
+    const unsigned p = static_cast<unsigned>(protocol);
+    const CProtocolTables t = CProtocolTables::Build(p, {}, 1);
+
+    CCommSettings startup;
+    CPanelSettings panel;
+    applyStartupDefaults(p, startup, panel);
+    CCommSettings dialog;
+    applyDialogDefaults(p, dialog);
+
+    const CShowFlags& s = t.show;
+    CJson out = CJson::object();
+    out.set("protocol", p)
+        .set("name", protocolName(p))
+        .set("chineseName", protocolChineseName(p))
+        .set("wordRegisterList", CJson::arrayOf(t.wordList))
+        .set("bitList", CJson::arrayOf(t.bitList))
+        .set("thirdList", CJson::arrayOf(t.thirdList))
+        .set("alarmBitList", CJson::arrayOf(t.alarmBitList))
+        .set("numberFormatList", CJson::arrayOf(t.formatList))
+        .set("stationMin", t.stationMin)
+        .set("stationMax", t.stationMax)
+        .set("registerAddressMax", t.registerMax)
+        .set("coilAddressMax", t.coilMax)
+        .set("bitNumberMax", t.bitMax)
+        .set("wordCountMax", t.wordCountMax)
+        .set("hexadecimalEntry", t.hexEntry)
+        .set("octalAddresses", t.octal)
+        .set("baudOffset", t.baudOffset)
+        .set("registerStep", t.registerStep)
+        .set("baudList", CJson::arrayOf(baudList(p)))
+        .set("showFlags", CJson::object()
+                              .set("bitNumber", s.bitNumber)
+                              .set("subAddress", s.subAddress)
+                              .set("wordCount", s.wordCount)
+                              .set("parameter", s.parameter)
+                              .set("offset", s.offset)
+                              .set("coilActions", s.coilActions)
+                              .set("statusFlagsEnabled", s.statusFlagsEnabled)
+                              .set("controlBlockEnabled", s.controlBlockEnabled))
+        .set("startupDefaults", line(p, startup).set("controlBlockStation", panel.controlStation))
+        .set("dialogDefaults", line(p, dialog));
+    if (p == 31)
+        out.set("namedVariables", namedVariables());
+    std::fputs(out.dump().c_str(), stdout);
+    return kExitOk;
+}
+
+} // namespace
+} // namespace zl::cli

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include "TempDir.h"
+#include "download/CProtocolCatalogue.h"
+#include "download/CToolSettings.h"
+#include "model/CProject.h"
+
+using namespace zl;
+using zl::test::TempDir;
+
+namespace {
+
+struct Entry {
+    std::uint8_t protocol;
+    std::uint8_t version;
+    std::uint16_t length;
+};
+
+// A catalogue whose driver bytes are (entry index + offset) & 0xFF, so the tests see which entry was read.
+Bytes catalogue(const std::vector<Entry>& entries)
+{
+    Bytes b{static_cast<std::uint8_t>(entries.size())};
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        Bytes e(CProtocolCatalogue::kEntrySize, 0);
+        e[0] = entries[i].protocol;
+        e[1] = entries[i].version;
+        e[2] = static_cast<std::uint8_t>(entries[i].length);
+        e[3] = static_cast<std::uint8_t>(entries[i].length >> 8);
+        for (std::size_t k = 0; k < CProtocolCatalogue::kDriverArea; ++k)
+            e[CProtocolCatalogue::kDriverOffset + k] = static_cast<std::uint8_t>(i + k);
+        b.insert(b.end(), e.begin(), e.end());
+    }
+    return b;
+}
+
+} // namespace
+
+TEST(Catalogue, EntryTypesInFileOrder)
+{
+    TempDir dir;
+    dir.write("Zentu_Ptc.dat", catalogue({{3, 1, 10}, {2, 1, 10}, {3, 2, 10}}));
+    const auto types = CProtocolCatalogue::ReadEntryTypes(dir.file("Zentu_Ptc.dat"));
+    ASSERT_TRUE(types.ok());
+    EXPECT_EQ(*types, (std::vector<std::uint8_t>{3, 2, 3}));
+}
+
+TEST(Catalogue, FirstMatchingEntryGivesTheDriver)
+{
+    TempDir dir;
+    dir.write("Zentu_Ptc.dat", catalogue({{3, 1, 10}, {2, 7, 1000}, {2, 9, 20}}));
+    const auto driver = CProtocolCatalogue::LoadDriver(dir.file("Zentu_Ptc.dat"), 2);
+    ASSERT_TRUE(driver.ok()) << driver.error().text;
+    EXPECT_EQ(driver->version, 7);
+    EXPECT_EQ(driver->position, 1u);
+    ASSERT_EQ(driver->bytes.size(), 1128u); // L + 128
+    EXPECT_EQ(driver->bytes[0], 1);          // entry 1's bytes start 20 bytes into the entry
+    EXPECT_EQ(driver->bytes[1127], static_cast<std::uint8_t>(1 + 1127));
+}
+
+TEST(Catalogue, Failures)
+{
+    TempDir dir;
+    const std::string path = dir.file("Zentu_Ptc.dat");
+    EXPECT_EQ(CProtocolCatalogue::ReadEntryTypes(path).error().text, "File " + path + " does not exist!");
+    EXPECT_EQ(CProtocolCatalogue::LoadDriver(path, 3).error().text, "File " + path + " does not exist!");
+
+    dir.write("Zentu_Ptc.dat", catalogue({{3, 1, 10}}));
+    EXPECT_EQ(CProtocolCatalogue::LoadDriver(path, 4).error().text, "The protocol does not exist!");
+
+    Bytes shortFile = catalogue({{3, 1, 10}, {4, 1, 10}});
+    shortFile[0] = 5; // more entries announced than present
+    dir.write("Zentu_Ptc.dat", shortFile);
+    const auto types = CProtocolCatalogue::ReadEntryTypes(path);
+    ASSERT_FALSE(types.ok());
+    EXPECT_NE(types.error().text.find("announces 5 entries but holds 2"), std::string::npos);
+
+    Bytes cut = catalogue({{3, 1, 1000}});
+    cut.resize(1 + 20 + 500); // driver cut short
+    dir.write("Zentu_Ptc.dat", cut);
+    EXPECT_NE(CProtocolCatalogue::LoadDriver(path, 3).error().text.find("cut short"), std::string::npos);
+
+    dir.write("Zentu_Ptc.dat", catalogue({{3, 1, 0xFFFF}})); // L + 128 beyond the driver area
+    EXPECT_NE(CProtocolCatalogue::LoadDriver(path, 3).error().text.find("32768"), std::string::npos);
+
+    dir.write("Zentu_Ptc.dat", {});
+    EXPECT_FALSE(CProtocolCatalogue::ReadEntryTypes(path).ok());
+}
+
+TEST(ToolSettings, MissingShortAndFullFiles)
+{
+    TempDir dir;
+    const std::string path = CToolSettings::path(dir.path());
+    CToolSettings s = CToolSettings::Read(path);
+    EXPECT_EQ(s.listPosition, 0);
+    EXPECT_EQ(s.portIndex, 1);
+    EXPECT_TRUE(std::filesystem::exists(path)); // created empty
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+
+    dir.write("In.dat", {4});
+    s = CToolSettings::Read(path);
+    EXPECT_EQ(s.listPosition, 4);
+    EXPECT_EQ(s.portIndex, 1);
+
+    dir.write("In.dat", {4, 0});
+    ASSERT_TRUE(CToolSettings::WriteListPosition(path, 2).ok());
+    EXPECT_EQ(dir.read("In.dat"), (Bytes{2, 0})); // the port byte is kept
+}
+
+TEST(StartUp, SelectsTheRememberedEntryWithItsDefaults)
+{
+    TempDir dir;
+    dir.write("Zentu_Ptc.dat", catalogue({{3, 1, 10}, {2, 1, 10}}));
+    dir.write("In.dat", {1, 0});
+    CProject project;
+    ASSERT_TRUE(project.StartUp(dir.file("Zentu_Ptc.dat"), dir.file("In.dat")).ok());
+    EXPECT_EQ(project.protocol(), 2u);
+    EXPECT_EQ(project.comm.portIndex, 0); // COM1
+    EXPECT_EQ(project.comm.baud, 0);      // 9600 in protocol 2's short list
+    EXPECT_EQ(project.comm.dataBits, 1);
+    EXPECT_EQ(project.comm.stopBits, 0);
+    EXPECT_EQ(project.comm.parity, 2);
+    EXPECT_EQ(project.comm.interface, 1);
+    EXPECT_EQ(project.comm.delay, 10000);
+    EXPECT_EQ(project.panel.controlStation, 2);
+    EXPECT_EQ(project.formatVersion, 11);
+}
+
+TEST(StartUp, ListPositionBeyondTheCatalogueSelectsTheLastEntry)
+{
+    TempDir dir;
+    dir.write("Zentu_Ptc.dat", catalogue({{3, 1, 10}, {4, 1, 10}, {5, 1, 10}}));
+    dir.write("In.dat", {9, 1});
+    CProject project;
+    ASSERT_TRUE(project.StartUp(dir.file("Zentu_Ptc.dat"), dir.file("In.dat")).ok());
+    EXPECT_EQ(project.comm.listPosition, 2);
+    EXPECT_EQ(project.protocol(), 5u);
+}
+
+TEST(StartUp, MissingCatalogueSelectsNothing)
+{
+    TempDir dir;
+    CProject project;
+    const Status s = project.StartUp(dir.file("Zentu_Ptc.dat"), dir.file("In.dat"));
+    ASSERT_FALSE(s.ok());
+    EXPECT_EQ(s.error().text, "File " + dir.file("Zentu_Ptc.dat") + " does not exist!");
+    EXPECT_TRUE(project.entryTypes().empty());
+    EXPECT_EQ(project.protocol(), 0u);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("In.dat")));
+}
