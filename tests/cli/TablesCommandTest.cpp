@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+
+#include "RunCli.h"
+
+using zl::test::runCli;
+
+TEST(TablesCommand, PrintsTheProtocolAsJson)
+{
+    const auto r = runCli({"--data-dir", ZL410_BUILD_DATA_DIR, "tables", "--protocol", "31"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"name\": \"VXM\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"PBand1\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"startupDefaults\""), std::string::npos);
+}
+
+TEST(TablesCommand, UsageErrors)
+{
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"tables"}, {"tables", "--protocol", "0"}, {"tables", "--protocol", "35"}, {"tables", "--protocol", "x"},
+             {"tables", "--protocol"}, {"nonsense"}, {"--bogus", "tables"}}) {
+        const auto r = runCli(args);
+        EXPECT_EQ(r.status, 2) << args.back();
+        EXPECT_FALSE(r.err.empty());
+    }
+}
+
+TEST(ProtocolsCommand, ListsTheCatalogue)
+{
+    const auto r = runCli({"--data-dir", ZL410_BUILD_DATA_DIR, "protocols"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Modbus RTU"), std::string::npos);
+    EXPECT_NE(r.out.find("techwayson V80"), std::string::npos);
+}
+
+TEST(ProtocolsCommand, MissingCatalogueFailsWithTheMessage)
+{
+    const auto r = runCli({"--data-dir", "/nonexistent-folder", "protocols"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("File /nonexistent-folder/Zentu_Ptc.dat does not exist!"), std::string::npos);
+}
