@@ -53,6 +53,7 @@ void CProject::ResetForNewProject()
 {
     ClearWindows();
     panel.resetForNewProject(m_protocol);
+    alarms.Reset(m_protocol);
     RebuildProtocolTables();
     currentWindow = 0;
     AddWindow(1);

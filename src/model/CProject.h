@@ -1,6 +1,7 @@
 #pragma once
 // The whole project the tool downloads into one panel: windows sorted by number, the current window,
-// the PLC protocol with its communication settings and operand tables, and the panel settings.
+// the PLC protocol with its communication settings and operand tables, the panel settings and the alarm
+// list.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "download/CCommSettings.h"
 #include "download/CProtocolTables.h"
+#include "model/CAlarmList.h"
 #include "model/CMainView.h"
 #include "model/CPanelSettings.h"
 #include "model/Result.h"
@@ -62,6 +64,7 @@ public:
     std::uint16_t currentWindow = 0;
     CCommSettings comm;
     CPanelSettings panel;
+    CAlarmList alarms;
     std::uint8_t formatVersion = 11;
     std::uint8_t formatMarker = 1;
 
