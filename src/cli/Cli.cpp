@@ -25,13 +25,13 @@ CliCommand::CliCommand(const char* n, const char* u, const char* s, int (*r)(Arg
 
 const std::vector<const CliCommand*>& commands() { return registry(); }
 
-std::optional<std::string> Args::option(const std::string& name)
+std::optional<std::string> Args::option(const std::string& name, const std::string& shortName)
 {
     const std::string flagName = "--" + name;
     for (auto it = m_args.begin(); it != m_args.end(); ++it) {
-        if (*it == flagName) {
+        if (*it == flagName || (!shortName.empty() && *it == "-" + shortName)) {
             if (it + 1 == m_args.end()) {
-                setUsageError(flagName + " needs a value");
+                setUsageError(*it + " needs a value");
                 m_args.erase(it);
                 return std::nullopt;
             }

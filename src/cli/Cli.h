@@ -19,9 +19,9 @@ public:
     Args(std::vector<std::string> args, std::string dataDir)
         : m_args(std::move(args)), m_dataDir(std::move(dataDir)) {}
 
-    // Removes "--name VALUE" (or "--name=VALUE") and returns VALUE; nullopt when absent. A missing
-    // value sets the usage error.
-    std::optional<std::string> option(const std::string& name);
+    // Removes "--name VALUE" (or "--name=VALUE", or "-s VALUE" when a short name s is given) and returns
+    // VALUE; nullopt when absent. A missing value sets the usage error.
+    std::optional<std::string> option(const std::string& name, const std::string& shortName = {});
     // Removes the flag "--name" and returns whether it was there.
     bool flag(const std::string& name);
     // The remaining positional arguments; an unknown "--option" left over sets the usage error.
