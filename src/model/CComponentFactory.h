@@ -19,4 +19,7 @@ std::unique_ptr<CBase> CreateComponentForLoading(std::string_view className);
 // The class names a project file may hold for components.
 std::initializer_list<std::string_view> componentClassNames();
 
+// The type code components of the class carry; 0 for a name that is not a component class.
+std::uint8_t typeCodeOfClass(std::string_view className);
+
 } // namespace zl

@@ -1,0 +1,64 @@
+#include "model/CComponentFactory.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace zl {
+namespace {
+
+template <class T>
+std::unique_ptr<CBase> makeForLoading()
+{
+    return std::make_unique<T>();
+}
+
+template <class T>
+std::unique_ptr<CBase> makeAt(unsigned protocol, CPoint canvas)
+{
+    return std::make_unique<T>(protocol, canvas);
+}
+
+struct CKind {
+    std::uint8_t typeCode;
+    std::string_view className;
+    std::unique_ptr<CBase> (*forLoading)();
+    std::unique_ptr<CBase> (*at)(unsigned, CPoint);
+};
+
+constexpr CKind kKinds[] = {
+    {0, "", nullptr, nullptr},
+};
+
+const CKind* find(auto matches)
+{
+    const auto it = std::find_if(std::begin(kKinds), std::end(kKinds), matches);
+    return it != std::end(kKinds) && it->forLoading ? &*it : nullptr;
+}
+
+} // namespace
+
+std::unique_ptr<CBase> CreateComponent(std::uint8_t typeCode, unsigned protocol, CPoint canvas)
+{
+    const CKind* k = find([&](const CKind& c) { return c.typeCode == typeCode; });
+    return k ? k->at(protocol, canvas) : nullptr;
+}
+
+std::unique_ptr<CBase> CreateComponentForLoading(std::string_view className)
+{
+    const CKind* k = find([&](const CKind& c) { return c.className == className; });
+    return k ? k->forLoading() : nullptr;
+}
+
+std::initializer_list<std::string_view> componentClassNames()
+{
+    static const std::initializer_list<std::string_view> names{};
+    return names;
+}
+
+std::uint8_t typeCodeOfClass(std::string_view className)
+{
+    const CKind* k = find([&](const CKind& c) { return c.className == className; });
+    return k ? k->typeCode : 0;
+}
+
+} // namespace zl

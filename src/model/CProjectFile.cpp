@@ -1,0 +1,244 @@
+#include "model/CProjectFile.h"
+
+#include <cstring>
+
+#include "model/CArchive.h"
+#include "model/CComponentFactory.h"
+#include "model/CProject.h"
+#include "model/FileIo.h"
+
+namespace zl {
+namespace {
+
+constexpr std::uint8_t kFileKind = 0x08;
+constexpr char kSignature[] = "Zentu";
+constexpr std::uint8_t kFormatMarker = 1;
+constexpr std::size_t kHeaderReserved = 98;
+constexpr std::size_t kWindowReserved = 20;
+// The smallest list element: a null object tag.
+constexpr std::size_t kMinElement = 2;
+constexpr const char* kFileTypeError = "File type error!";
+
+// The header fields run through one routine in both directions.
+struct CLoad {
+    CArchive& ar;
+    void byte(std::uint8_t& v) { v = ar.readByte(); }
+    void word(std::uint16_t& v) { v = ar.readWord(); }
+};
+struct CStore {
+    CArchive& ar;
+    void byte(std::uint8_t v) { ar.writeByte(v); }
+    void word(std::uint16_t v) { ar.writeWord(v); }
+};
+
+// Every version starts with these, up to the data bits.
+template <class Io>
+void headerStart(Io& io, CProject& p, std::uint8_t& protocol)
+{
+    io.word(p.currentWindow);
+    io.byte(protocol);
+    io.word(p.panel.password);
+    io.word(p.panel.initialWindow);
+    io.byte(p.panel.controlStation);
+    io.word(p.panel.controlRegisterAddress);
+    io.byte(p.panel.controlRegisterType);
+    io.word(p.panel.screenSaverWindow);
+    io.byte(p.panel.screenSaverDelay);
+    io.byte(p.panel.statusFlags);
+    io.byte(p.comm.baud);
+    io.byte(p.comm.dataBits);
+}
+
+// After the stop bits.
+template <class Io>
+void headerEnd(Io& io, CProject& p, bool withInterface)
+{
+    io.byte(p.comm.parity);
+    io.byte(p.comm.plcStation);
+    io.byte(p.panel.registerStep);
+    io.byte(p.panel.screenSaverAction);
+    if (withInterface)
+        io.byte(p.comm.interface);
+}
+
+// Header settings of `version`; false for a version this reader does not know.
+bool readHeaderSettings(CArchive& ar, std::uint8_t version, CProject& p, std::uint8_t& protocol)
+{
+    CLoad io{ar};
+    switch (version) {
+    case 10:
+    case 11:
+    case 12:
+        headerStart(io, p, protocol);
+        io.byte(p.comm.stopBits);
+        headerEnd(io, p, true);
+        if (version == 12)
+            io.word(p.comm.delay);
+        return true;
+    case 1: {
+        headerStart(io, p, protocol);
+        // Bit 7 says the interface byte follows; without it the byte is the stop bits themselves.
+        const std::uint8_t b = ar.readByte();
+        const bool withInterface = b & 0x80;
+        p.comm.stopBits = withInterface ? 1 : b;
+        headerEnd(io, p, withInterface);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+std::string componentPlace(std::size_t window, std::size_t component, const std::string& className)
+{
+    return "window " + std::to_string(window + 1) + ", component " + std::to_string(component + 1) + " (" +
+           className + ")";
+}
+
+void readComponents(CArchive& ar, CMainView& w, std::size_t windowIndex, std::string& where)
+{
+    const std::uint32_t count = ar.readCount(kMinElement);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        where = componentPlace(windowIndex, i, "?");
+        const auto className = ar.readObjectTag(componentClassNames());
+        if (!className)
+            continue; // a null object: nothing to hold
+        where = componentPlace(windowIndex, i, *className);
+        std::unique_ptr<CBase> c = CreateComponentForLoading(*className);
+        const std::size_t start = ar.offset();
+        c->Serialize(ar);
+        if (c->typeCode != typeCodeOfClass(*className))
+            throw CArchiveError("type code " + std::to_string(c->typeCode) + " does not belong to class " +
+                                    *className, start);
+        w.AppendComponent(std::move(c));
+    }
+}
+
+void readWindows(CArchive& ar, CProject& p, std::string& where)
+{
+    const std::uint32_t count = ar.readCount(kMinElement);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        where = "window " + std::to_string(i + 1);
+        if (!ar.readObjectTag({CMainView::kClassName}))
+            continue;
+        auto w = std::make_unique<CMainView>();
+        w->number = ar.readWord();
+        w->description = ar.readText();
+        w->upJump = ar.readWord();
+        w->downJump = ar.readWord();
+        ar.readReserved(kWindowReserved);
+        readComponents(ar, *w, i, where);
+        p.AppendWindow(std::move(w));
+    }
+}
+
+void writeWindow(CArchive& ar, const CMainView& w)
+{
+    ar.writeObjectTag(CMainView::kClassName);
+    ar.writeWord(w.number);
+    ar.writeText(w.description);
+    ar.writeWord(w.upJump);
+    ar.writeWord(w.downJump);
+    ar.writeReserved(kWindowReserved);
+    ar.writeCount(static_cast<std::uint32_t>(w.componentCount()));
+    for (const auto& c : w.components()) {
+        ar.writeObjectTag(c->GetRuntimeClass());
+        c->Serialize(ar);
+    }
+}
+
+} // namespace
+
+Status CheckProjectHeader(const Bytes& data)
+{
+    if (data.size() < 8 || data[0] != kFileKind || std::memcmp(data.data() + 1, kSignature, 5) != 0)
+        return makeError("Is it a correct file?", kFileTypeError);
+    if (data[7] != kFormatMarker)
+        return makeError("version does not match!", kFileTypeError);
+    return Ok{};
+}
+
+Status CheckProjectFile(const std::string& path)
+{
+    const auto data = ReadWholeFile(path);
+    if (!data)
+        return makeError("Open file" + path + " error!");
+    return CheckProjectHeader(*data);
+}
+
+Status ReadProject(const Bytes& data, CProject& project)
+{
+    project.ClearWindows();
+    CArchive ar(data);
+    std::string where = "header";
+    try {
+        ar.readReserved(6); // kind and signature: the check before loading looked at them
+        const std::uint8_t version = ar.readByte();
+        project.formatMarker = ar.readByte();
+        ar.setVersion(version);
+        std::uint8_t protocol = static_cast<std::uint8_t>(project.protocol());
+        if (!readHeaderSettings(ar, version, project, protocol)) {
+            CError e = makeError("format version " + std::to_string(version) + " is not supported", kFileTypeError);
+            e.offset = 6;
+            return e;
+        }
+        project.formatVersion = version;
+        project.SetProtocol(protocol);
+        ar.readReserved(kHeaderReserved);
+        readWindows(ar, project, where);
+        where = "alarm list";
+        project.alarms.Serialize(ar);
+    } catch (const CArchiveError& e) {
+        project.ClearWindows();
+        CError error = makeError(std::string(e.what()) + " (" + where + ")");
+        error.offset = e.offset();
+        return error;
+    }
+    if (project.windowCount() > 0 && project.currentWindow >= project.windowCount())
+        project.currentWindow = static_cast<std::uint16_t>(project.windowCount() - 1);
+    return Ok{};
+}
+
+Status LoadProjectFile(const std::string& path, CProject& project)
+{
+    const auto data = ReadWholeFile(path);
+    if (!data)
+        return makeError("Open file" + path + " error!");
+    Status s = ReadProject(*data, project);
+    if (!s) {
+        CError e = s.error();
+        e.text = path + ": " + e.text;
+        return e;
+    }
+    return s;
+}
+
+Bytes WriteProject(CProject& project)
+{
+    project.formatVersion = kProjectFileVersion;
+    project.formatMarker = kFormatMarker;
+    CArchive ar;
+    ar.writeByte(kFileKind);
+    ar.writeBytes(reinterpret_cast<const std::uint8_t*>(kSignature), 5);
+    ar.writeByte(kProjectFileVersion);
+    ar.writeByte(kFormatMarker);
+    CStore io{ar};
+    std::uint8_t protocol = static_cast<std::uint8_t>(project.protocol());
+    headerStart(io, project, protocol);
+    io.byte(project.comm.stopBits);
+    headerEnd(io, project, true);
+    io.word(project.comm.delay);
+    ar.writeReserved(kHeaderReserved);
+    ar.writeCount(static_cast<std::uint32_t>(project.windowCount()));
+    for (const auto& w : project.windows())
+        writeWindow(ar, *w);
+    project.alarms.Serialize(ar);
+    return ar.takeBuffer();
+}
+
+Status SaveProjectFile(const std::string& path, CProject& project)
+{
+    return WriteFileSafely(path, WriteProject(project));
+}
+
+} // namespace zl

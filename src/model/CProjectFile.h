@@ -1,0 +1,36 @@
+#pragma once
+// The project file (.pjz): header with the settings, reserved block, windows with their components, and
+// the alarm list, in one tagged little-endian stream. Versions 1, 10, 11 and 12 are read; 12 is written.
+#include <cstdint>
+#include <string>
+
+#include "model/Bytes.h"
+#include "model/Result.h"
+
+namespace zl {
+
+class CProject;
+
+constexpr std::uint8_t kProjectFileVersion = 12;
+
+// The check every way of opening a project runs first: the file must open, start with 0x08 "Zentu" and
+// carry format marker 1. Messages: "Open file<path> error!"; "Is it a correct file?" and "version does
+// not match!", both with the caption "File type error!". The version byte is not checked here.
+Status CheckProjectFile(const std::string& path);
+// The same check of a file's first bytes.
+Status CheckProjectHeader(const Bytes& data);
+
+// Loads `data` into `project`: its windows are dropped first, the header settings are read (settings
+// the file's version lacks keep their values), the protocol tables are rebuilt for the loaded protocol,
+// then the windows and the alarm list are read. A malformed stream or a version other than 1, 10, 11
+// and 12 gives an error with the byte offset, and the project is left without windows.
+Status ReadProject(const Bytes& data, CProject& project);
+// Reads the file at `path` and loads it (without the check above).
+Status LoadProjectFile(const std::string& path, CProject& project);
+
+// The bytes of the project as format version 12; the project's in-memory version becomes 12.
+Bytes WriteProject(CProject& project);
+// Writes the project safely over `path` (see WriteFileSafely).
+Status SaveProjectFile(const std::string& path, CProject& project);
+
+} // namespace zl
