@@ -7,6 +7,21 @@
 
 namespace zl {
 
+std::string_view RecordText(std::string_view text)
+{
+    constexpr std::size_t kMax = 0xFF;
+    if (text.size() <= kMax)
+        return text;
+    std::size_t end = 0;
+    while (end < text.size()) {
+        const std::size_t step = static_cast<std::uint8_t>(text[end]) >= 0x80 ? 2 : 1;
+        if (end + step > kMax)
+            break;
+        end += step;
+    }
+    return text.substr(0, end);
+}
+
 void WriteTextCodesInto(std::string_view text, std::uint8_t* to, std::uint16_t base, CCompileContext& ctx)
 {
     for (std::size_t i = 0; i < text.size(); ++i) {

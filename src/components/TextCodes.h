@@ -11,6 +11,10 @@ namespace zl {
 
 struct CCompileContext;
 
+// A record gives a text's length in one byte: the part of `text` a record carries is at most 255 bytes,
+// cut before a two-byte character that would not fit whole.
+std::string_view RecordText(std::string_view text);
+
 // Writes the codes of `text` at `to` (exactly text.size() bytes).
 void WriteTextCodesInto(std::string_view text, std::uint8_t* to, std::uint16_t base, CCompileContext& ctx);
 

@@ -1,5 +1,6 @@
 #include "model/CBase.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "model/CArchive.h"
@@ -106,6 +107,22 @@ void CBase::WriteOperand(std::uint8_t* at, std::uint8_t typeValue, std::uint16_t
     at[4] = static_cast<std::uint8_t>((typeValue & 0x0F) * wordCount);
     at[5] = subAddress;
 }
+
+void CBase::MoveToPanelPosition()
+{
+    // Far outside the panel every position looks the same; the limit keeps the canvas arithmetic of a
+    // corrupt position from overflowing.
+    constexpr int kFar = 1 << 20;
+    const std::int32_t px = x;
+    const std::int32_t py = y;
+    MoveTo(panelToCanvas(std::clamp(px, -kFar, kFar)), panelToCanvas(std::clamp(py, -kFar, kFar)));
+    x = px;
+    y = py;
+}
+
+int CBase::MaxPanelX() const { return static_cast<int>(kPanelWidth - rect.width() * 0.4444444444444444); }
+
+int CBase::MaxPanelY() const { return static_cast<int>(kPanelHeight - rect.height() * 0.4444444444444444); }
 
 bool CBase::InsideCanvas() const
 {

@@ -64,6 +64,9 @@ public:
     // steps taken so that the remainder carries over. Returns the canvas area to repaint: the old and new
     // rectangles united and grown by one pixel.
     CRect Drag(CPoint& mouse, CPoint to);
+    // Largest panel x and y at which the component still fits on the panel (the position spins' ranges).
+    int MaxPanelX() const;
+    int MaxPanelY() const;
 
     CRect rect;                    // on the canvas, canvas pixels
     std::uint8_t typeCode = 0;
@@ -94,6 +97,9 @@ protected:
     // Operand bytes of a record: station, type value, address (big-endian), length in bytes
     // ((type value & 0x0F) × word count), sub-address.
     void WriteOperand(std::uint8_t* at, std::uint8_t typeValue, std::uint16_t operandAddress) const;
+    // After loading: MoveTo the canvas point of the stored panel position. x and y keep their stored
+    // values, so a position off the panel is saved back unchanged.
+    void MoveToPanelPosition();
 };
 
 // Default address and station of a new operand under `protocol`.
