@@ -1,0 +1,77 @@
+#pragma once
+// What components draw the preview with. The canvas is 432 × 144 pixels, origin at its top-left corner;
+// a rectangle covers left … right − 1 and top … bottom − 1. Colours are 0xRRGGBB.
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "model/Geometry.h"
+
+namespace zl {
+
+class CFontFiles;
+
+using CColor = std::uint32_t;
+
+// The preview shows the panel as light pixels on a dark field.
+constexpr CColor kDarkColor = 0x404040;
+constexpr CColor kLightColor = 0xFFFFFF;
+
+// A 1-bit image: `height` rows of `stride` bytes, bit 7 of a row's first byte its leftmost pixel.
+struct CMonoBitmap {
+    int width = 0;
+    int height = 0;
+    int stride = 0;
+    bool bottomUp = false; // the first row in memory is the bottom row, as in Windows bitmaps
+    const std::uint8_t* bits = nullptr;
+
+    bool pixel(int x, int y) const
+    {
+        const int row = bottomUp ? height - 1 - y : y;
+        return (bits[row * stride + x / 8] >> (7 - x % 8)) & 1;
+    }
+};
+
+// The source pixel that target pixel `i` shows when `source` pixels are stretched over `target` pixels.
+inline int stretchSource(int i, int source, int target)
+{
+    return static_cast<int>(static_cast<long long>(i) * source / target);
+}
+
+// The pixels of a dotted outline: every other pixel, starting at the top-left corner, of the closed path
+// (left, top) → (right, top) → (right, bottom) → (left, bottom) → back; right and bottom are on the path.
+std::vector<CPoint> dottedOutline(const CRect& r);
+
+class CPainter {
+public:
+    virtual ~CPainter() = default;
+
+    virtual void FillRect(const CRect& r, CColor colour) = 0;
+    // One pixel along the inner edge: columns left and right − 1, rows top and bottom − 1.
+    virtual void FrameRect(const CRect& r, CColor colour) = 0;
+    // The pixels of dottedOutline(r).
+    virtual void DottedRect(const CRect& r, CColor colour) = 0;
+    // Connected line segments; a point of the path covers the `width` × `width` square whose top-left is
+    // the point moved up and left by width / 2.
+    virtual void Polyline(std::span<const CPoint> points, int width, CColor colour) = 0;
+    // Stretches the bitmap over `target` (target pixel i shows source pixel stretchSource(i, …)); clear
+    // bits in `zero`, set bits in `one`.
+    virtual void StretchBitmap(const CMonoBitmap& bitmap, const CRect& target, CColor zero, CColor one) = 0;
+
+    // A GBK text in the panel's own glyphs: each character takes an opaque cell of `background` with its
+    // glyph in `text` — 18 × 36 canvas pixels for a single-byte character, 36 × 36 for a double-byte one,
+    // twice both for double size. Lines start at the rectangle's top-left and break at a space when the
+    // next word would not fit (the space is dropped); a word wider than the rectangle is cut at its
+    // right edge, and only lines that fit whole below each other are drawn. Without fonts the cells are
+    // drawn blank.
+    void GlyphText(const CRect& r, std::string_view gbk, bool doubleSize, CColor text, CColor background);
+
+protected:
+    explicit CPainter(const CFontFiles* fonts) : m_fonts(fonts) {}
+
+private:
+    const CFontFiles* m_fonts;
+};
+
+} // namespace zl

@@ -1,0 +1,112 @@
+#pragma once
+// A painter that rasterises into a plain pixel grid, for checking drawings pixel by pixel without Qt.
+// Lines are Bresenham paths stamped with a width × width square; everything is clipped to the grid.
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "download/CFontFiles.h"
+#include "model/CPainter.h"
+
+namespace zl::test {
+
+class CGridPainter : public CPainter {
+public:
+    static constexpr CColor kUnpainted = 0x123456;
+
+    explicit CGridPainter(const CFontFiles* fonts = nullptr, int width = kCanvasWidth, int height = kCanvasHeight)
+        : CPainter(fonts), width(width), height(height), pixels(std::size_t(width * height), kUnpainted)
+    {
+    }
+
+    CColor at(int x, int y) const { return pixels[std::size_t(y * width + x)]; }
+    // The grid's pixels in `r` as rows of characters: '#' for `on`, '.' for anything else.
+    std::string picture(const CRect& r, CColor on) const
+    {
+        std::string s;
+        for (int y = r.top; y < r.bottom; ++y) {
+            for (int x = r.left; x < r.right; ++x)
+                s += at(x, y) == on ? '#' : '.';
+            s += '\n';
+        }
+        return s;
+    }
+    int count(CColor colour) const
+    {
+        int n = 0;
+        for (CColor p : pixels)
+            n += p == colour;
+        return n;
+    }
+
+    void FillRect(const CRect& r, CColor c) override
+    {
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                set(x, y, c);
+    }
+    void FrameRect(const CRect& r, CColor c) override
+    {
+        FillRect({r.left, r.top, r.right, r.top + 1}, c);
+        FillRect({r.left, r.bottom - 1, r.right, r.bottom}, c);
+        FillRect({r.left, r.top, r.left + 1, r.bottom}, c);
+        FillRect({r.right - 1, r.top, r.right, r.bottom}, c);
+    }
+    void DottedRect(const CRect& r, CColor c) override
+    {
+        for (CPoint p : dottedOutline(r))
+            set(p.x, p.y, c);
+    }
+    void Polyline(std::span<const CPoint> points, int w, CColor c) override
+    {
+        for (std::size_t i = 0; i + 1 < points.size(); ++i)
+            line(points[i], points[i + 1], w, c);
+    }
+    void StretchBitmap(const CMonoBitmap& b, const CRect& t, CColor zero, CColor one) override
+    {
+        for (int y = 0; y < t.height(); ++y)
+            for (int x = 0; x < t.width(); ++x)
+                set(t.left + x, t.top + y,
+                    b.pixel(stretchSource(x, b.width, t.width()), stretchSource(y, b.height, t.height())) ? one
+                                                                                                           : zero);
+    }
+
+    int width;
+    int height;
+    std::vector<CColor> pixels;
+
+private:
+    void set(int x, int y, CColor c)
+    {
+        if (x >= 0 && y >= 0 && x < width && y < height)
+            pixels[std::size_t(y * width + x)] = c;
+    }
+    void line(CPoint a, CPoint b, int w, CColor c)
+    {
+        const int dx = std::abs(b.x - a.x), sx = a.x < b.x ? 1 : -1;
+        const int dy = -std::abs(b.y - a.y), sy = a.y < b.y ? 1 : -1;
+        for (int err = dx + dy;;) {
+            FillRect({a.x - w / 2, a.y - w / 2, a.x - w / 2 + w, a.y - w / 2 + w}, c);
+            if (a == b)
+                return;
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                a.x += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                a.y += sy;
+            }
+        }
+    }
+};
+
+// The fonts the build generates, loaded once.
+inline const CFontFiles& testFonts()
+{
+    static const CFontFiles fonts = CFontFiles::Load(ZL410_BUILD_DATA_DIR).value();
+    return fonts;
+}
+
+} // namespace zl::test
