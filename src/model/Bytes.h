@@ -17,6 +17,12 @@ inline void putBe16(std::uint8_t* at, unsigned value)
 
 inline unsigned getBe16(const std::uint8_t* at) { return (unsigned(at[0]) << 8) | at[1]; }
 
+inline void putBe32(std::uint8_t* at, std::uint32_t value)
+{
+    putBe16(at, value >> 16);
+    putBe16(at + 2, value);
+}
+
 inline std::string bytesToString(const Bytes& b) { return std::string(b.begin(), b.end()); }
 inline Bytes stringToBytes(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
