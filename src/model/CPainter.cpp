@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 
 #include "download/CFontFiles.h"
 
@@ -61,6 +62,33 @@ Line breakLine(std::string_view text, const std::vector<Char>& chars, std::size_
 }
 
 } // namespace
+
+std::vector<CRect> polylineSquares(std::span<const CPoint> points, int width)
+{
+    std::vector<CRect> squares;
+    const int back = width / 2;
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+        CPoint a = points[i];
+        const CPoint b = points[i + 1];
+        const int dx = std::abs(b.x - a.x), sx = a.x < b.x ? 1 : -1;
+        const int dy = -std::abs(b.y - a.y), sy = a.y < b.y ? 1 : -1;
+        for (int err = dx + dy;;) {
+            squares.push_back({a.x - back, a.y - back, a.x - back + width, a.y - back + width});
+            if (a == b)
+                break;
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                a.x += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                a.y += sy;
+            }
+        }
+    }
+    return squares;
+}
 
 std::vector<CPoint> dottedOutline(const CRect& r)
 {

@@ -68,6 +68,21 @@ TEST(CanvasDrawingTest, DottedOutlineOfDegenerateRectangles)
     EXPECT_EQ(line.back(), (CPoint{5, 9}));
 }
 
+TEST(CanvasDrawingTest, WideLinesCoverTheSquaresUpAndLeftOfTheirPath)
+{
+    CGridPainter p;
+    const CPoint path[] = {{2, 2}, {7, 2}, {7, 5}, {3, 7}};
+    p.Polyline(path, 2, kLightColor);
+    EXPECT_EQ(p.picture({0, 0, 9, 8}, kLightColor), ".........\n"
+                                                     ".#######.\n"
+                                                     ".#######.\n"
+                                                     "......##.\n"
+                                                     "......##.\n"
+                                                     "....####.\n"
+                                                     "..#####..\n"
+                                                     "..###....\n");
+}
+
 // The cell pixels of a glyph show the panel glyph at 2.25 canvas pixels per panel pixel.
 TEST(CanvasDrawingTest, TextCellsShowThePanelGlyphs)
 {

@@ -1,7 +1,6 @@
 #pragma once
 // A painter that rasterises into a plain pixel grid, for checking drawings pixel by pixel without Qt.
-// Lines are Bresenham paths stamped with a width × width square; everything is clipped to the grid.
-#include <cstdlib>
+// Everything is clipped to the grid.
 #include <string>
 #include <vector>
 
@@ -59,8 +58,8 @@ public:
     }
     void Polyline(std::span<const CPoint> points, int w, CColor c) override
     {
-        for (std::size_t i = 0; i + 1 < points.size(); ++i)
-            line(points[i], points[i + 1], w, c);
+        for (const CRect& square : polylineSquares(points, w))
+            FillRect(square, c);
     }
     void StretchBitmap(const CMonoBitmap& b, const CRect& t, CColor zero, CColor one) override
     {
@@ -80,25 +79,6 @@ private:
     {
         if (x >= 0 && y >= 0 && x < width && y < height)
             pixels[std::size_t(y * width + x)] = c;
-    }
-    void line(CPoint a, CPoint b, int w, CColor c)
-    {
-        const int dx = std::abs(b.x - a.x), sx = a.x < b.x ? 1 : -1;
-        const int dy = -std::abs(b.y - a.y), sy = a.y < b.y ? 1 : -1;
-        for (int err = dx + dy;;) {
-            FillRect({a.x - w / 2, a.y - w / 2, a.x - w / 2 + w, a.y - w / 2 + w}, c);
-            if (a == b)
-                return;
-            const int e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                a.x += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                a.y += sy;
-            }
-        }
     }
 };
 

@@ -1,0 +1,75 @@
+#include "qt/CQtPainter.h"
+
+#include <QPolygon>
+
+#include "model/CCanvasPainter.h"
+
+namespace zl {
+namespace {
+
+QColor toQColor(CColor c) { return QColor::fromRgb(QRgb(0xFF000000u | c)); }
+QRect toQRect(const CRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+
+} // namespace
+
+CQtPainter::CQtPainter(QImage& image, const CFontFiles* fonts) : CPainter(fonts), m_painter(&image)
+{
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void CQtPainter::FillRect(const CRect& r, CColor colour)
+{
+    if (r.width() > 0 && r.height() > 0)
+        m_painter.fillRect(toQRect(r), toQColor(colour));
+}
+
+void CQtPainter::FrameRect(const CRect& r, CColor colour)
+{
+    FillRect({r.left, r.top, r.right, r.top + 1}, colour);
+    FillRect({r.left, r.bottom - 1, r.right, r.bottom}, colour);
+    FillRect({r.left, r.top, r.left + 1, r.bottom}, colour);
+    FillRect({r.right - 1, r.top, r.right, r.bottom}, colour);
+}
+
+void CQtPainter::DottedRect(const CRect& r, CColor colour)
+{
+    QPolygon dots;
+    for (CPoint p : dottedOutline(r))
+        dots << QPoint(p.x, p.y);
+    m_painter.setPen(QPen(toQColor(colour), 0));
+    m_painter.drawPoints(dots);
+}
+
+void CQtPainter::Polyline(std::span<const CPoint> points, int width, CColor colour)
+{
+    for (const CRect& square : polylineSquares(points, width))
+        FillRect(square, colour);
+}
+
+void CQtPainter::StretchBitmap(const CMonoBitmap& bitmap, const CRect& target, CColor zero, CColor one)
+{
+    if (target.width() <= 0 || target.height() <= 0 || bitmap.width <= 0 || bitmap.height <= 0)
+        return;
+    QImage stretched(target.width(), target.height(), QImage::Format_RGB32);
+    const QRgb colours[2] = {0xFF000000u | zero, 0xFF000000u | one};
+    for (int y = 0; y < stretched.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(stretched.scanLine(y));
+        const int sy = stretchSource(y, bitmap.height, target.height());
+        for (int x = 0; x < stretched.width(); ++x)
+            line[x] = colours[bitmap.pixel(stretchSource(x, bitmap.width, target.width()), sy)];
+    }
+    m_painter.drawImage(QPoint(target.left, target.top), stretched);
+}
+
+QImage RenderCanvasImage(const CMainView* window, std::optional<CRect> outline, const CFontFiles* fonts)
+{
+    QImage image(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
+    image.fill(toQColor(kDarkColor));
+    {
+        CQtPainter painter(image, fonts);
+        PaintCanvas(window, painter, outline);
+    }
+    return image;
+}
+
+} // namespace zl
