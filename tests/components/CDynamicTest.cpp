@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ComponentTesting.h"
+#include "components/CChars.h"
 #include "components/CDynamic.h"
 
 using namespace zl;
@@ -117,13 +118,17 @@ TEST(CDynamic, EntriesTakePartByTheirValueText)
 
 TEST(CDynamic, TextTableCodesShareTablesAndRelocate)
 {
+    // A static text compiled first has put its characters into the tables; the entries reuse them.
     CCompileFixture f;
+    CChars before(1, {0, 0}, "\xCE\xC4" "BA");
+    f.compile(before);
     CDynamic d = withEntries({{1, "1", "A" + kZhong}, {2, "2", kZhong}});
     f.compile(d);
-    EXPECT_EQ(f.ctx.doubleByteChars.size(), 1u);
-    EXPECT_EQ(d.textTable, (Bytes{0x20, 3, 0x00, 0x80, 0x00, 0x20, 2, 0x80, 0x00}));
+    EXPECT_EQ(f.ctx.doubleByteChars.size(), 2u);
+    EXPECT_EQ(f.ctx.singleByteChars, (Bytes{'B', 'A'}));
+    EXPECT_EQ(d.textTable, (Bytes{0x20, 3, 0x01, 0x80, 0x01, 0x20, 2, 0x80, 0x01}));
     d.WriteTextCodes(4);
-    EXPECT_EQ(d.textTable, (Bytes{0x20, 3, 0x00, 0x80, 0x04, 0x20, 2, 0x80, 0x04}));
+    EXPECT_EQ(d.textTable, (Bytes{0x20, 3, 0x01, 0x80, 0x05, 0x20, 2, 0x80, 0x05}));
 }
 
 TEST(CDynamic, Protocol31OperandComesFromTheVariable)
