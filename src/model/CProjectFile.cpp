@@ -132,6 +132,15 @@ void readWindows(CArchive& ar, CProject& p, std::string& where)
     }
 }
 
+// The file's bytes, or the message for a file that cannot be opened.
+Result<Bytes> readForOpening(const std::string& path)
+{
+    auto data = ReadWholeFile(path);
+    if (!data)
+        return makeError("Open file" + path + " error!");
+    return data;
+}
+
 void writeWindow(CArchive& ar, const CMainView& w)
 {
     ar.writeObjectTag(CMainView::kClassName);
@@ -160,9 +169,9 @@ Status CheckProjectHeader(const Bytes& data)
 
 Status CheckProjectFile(const std::string& path)
 {
-    const auto data = ReadWholeFile(path);
+    const auto data = readForOpening(path);
     if (!data)
-        return makeError("Open file" + path + " error!");
+        return data.error();
     return CheckProjectHeader(*data);
 }
 
@@ -201,16 +210,20 @@ Status ReadProject(const Bytes& data, CProject& project)
 
 Status LoadProjectFile(const std::string& path, CProject& project)
 {
-    const auto data = ReadWholeFile(path);
+    const auto data = readForOpening(path);
     if (!data)
-        return makeError("Open file" + path + " error!");
-    Status s = ReadProject(*data, project);
-    if (!s) {
-        CError e = s.error();
-        e.text = path + ": " + e.text;
-        return e;
-    }
-    return s;
+        return data.error();
+    return ReadProject(*data, project);
+}
+
+Status OpenProjectFile(const std::string& path, CProject& project)
+{
+    const auto data = readForOpening(path);
+    if (!data)
+        return data.error();
+    if (Status checked = CheckProjectHeader(*data); !checked)
+        return checked;
+    return ReadProject(*data, project);
 }
 
 Bytes WriteProject(CProject& project)

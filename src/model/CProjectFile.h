@@ -27,6 +27,8 @@ Status CheckProjectHeader(const Bytes& data);
 Status ReadProject(const Bytes& data, CProject& project);
 // Reads the file at `path` and loads it (without the check above).
 Status LoadProjectFile(const std::string& path, CProject& project);
+// The check, then the load: what opening a project does.
+Status OpenProjectFile(const std::string& path, CProject& project);
 
 // The bytes of the project as format version 12; the project's in-memory version becomes 12.
 Bytes WriteProject(CProject& project);
