@@ -1,50 +1,20 @@
 // zl410-cli convert: turns an old (.olz) project into a project file.
-#include <QSaveFile>
-
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <system_error>
 
 #include "cli/Cli.h"
 #include "import/OldProjectConverter.h"
+#include "model/FileIo.h"
 
-namespace zl::cli
-{
-namespace
-{
+namespace zl::cli {
+namespace {
 
 int run(Args& args);
 const CliCommand command{
     "convert", "OLD.olz [-o|--output NEW.pjz]",
     "convert an old project; NEW defaults to OLD's folder and name with the extension .pjz", run};
-
-std::optional<Bytes> readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in || std::filesystem::is_directory(path))
-        return std::nullopt;
-    Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
-}
-
-// Writes beside the target and renames over it only after a complete, flushed write, so a failure leaves
-// any previous file as it was.
-Status writeFileSafely(const std::string& path, const Bytes& bytes)
-{
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
-            qint64(bytes.size()) ||
-        !file.commit()) {
-        return makeError("Cannot write " + path + ": " + file.errorString().toStdString());
-    }
-    return Ok{};
-}
 
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b)
 {
@@ -66,13 +36,14 @@ int run(Args& args)
     if (sameFile(oldPath, newPath))
         return usage(command, "the converted project would replace the old one");
 
-    const std::optional<Bytes> old = readFile(oldPath);
+    const Result<Bytes> old = ReadWholeFile(oldPath);
     if (!old)
-        return fail(oldPath + ": " + kOpenOldFileError);
+        return fail(std::string(kOpenOldFileError) + " (" + old.error().text + ")");
     const Result<Bytes> converted = ConvertOldProject(*old);
     if (!converted)
         return fail(oldPath + ": " + converted.error().describe());
-    if (const Status written = writeFileSafely(newPath, *converted); !written)
+    // Written beside the target and renamed over it only when complete: a failure keeps the old file.
+    if (const Status written = WriteFileSafely(newPath, *converted); !written)
         return fail(written.error().describe());
     std::printf("%s\n", kConversionDone);
     return kExitOk;

@@ -8,10 +8,8 @@
 #include "model/CBase.h"
 #include "model/Geometry.h"
 
-namespace zl
-{
-namespace
-{
+namespace zl {
+namespace {
 
 constexpr std::size_t kTrailingReserved = 100; // the sub-address (0) and the reserved block after it
 constexpr int kDynamicEntries = 32;

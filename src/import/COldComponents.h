@@ -6,8 +6,7 @@
 
 #include "import/COldRecord.h"
 
-namespace zl
-{
+namespace zl {
 
 class CArchive;
 class COldProtocolRules;

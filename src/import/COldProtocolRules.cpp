@@ -3,8 +3,7 @@
 #include <array>
 #include <utility>
 
-namespace zl
-{
+namespace zl {
 
 std::uint8_t ProtocolFromOldCode(std::uint8_t oldCode)
 {

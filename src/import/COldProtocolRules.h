@@ -4,8 +4,7 @@
 // types, addresses and bit numbers) that differ between the two generations of panels.
 #include <cstdint>
 
-namespace zl
-{
+namespace zl {
 
 // Protocol number that an old protocol code becomes.
 std::uint8_t ProtocolFromOldCode(std::uint8_t oldCode);
@@ -15,8 +14,7 @@ std::uint8_t KeyFromOldCode(std::uint8_t oldKey);
 std::uint8_t StatusFromOldByte(std::uint8_t oldStatus);
 
 // The operand rules of one converted protocol.
-class COldProtocolRules
-{
+class COldProtocolRules {
 public:
     explicit COldProtocolRules(std::uint8_t protocol) : m_protocol(protocol) {}
 

@@ -1,7 +1,6 @@
 #include "import/COldRecord.h"
 
-namespace zl
-{
+namespace zl {
 
 COldRecord::COldRecord(const Bytes& file, std::size_t start, std::uint64_t size, std::string name)
     : m_file(&file), m_start(start), m_size(0), m_name(std::move(name))

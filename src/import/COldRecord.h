@@ -8,8 +8,7 @@
 
 #include "model/Bytes.h"
 
-namespace zl
-{
+namespace zl {
 
 // What went wrong while walking the old file and where; the converter turns it into an error value.
 struct COldFileError {
@@ -17,8 +16,7 @@ struct COldFileError {
     std::size_t offset;
 };
 
-class COldRecord
-{
+class COldRecord {
 public:
     // The `size` bytes at `start` of `file`, called `name` in messages ("component 2 of window record 1").
     // Throws COldFileError when the file ends before the record does.

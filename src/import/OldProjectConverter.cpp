@@ -10,10 +10,8 @@
 #include "model/CMainView.h"
 #include "model/Geometry.h"
 
-namespace zl
-{
-namespace
-{
+namespace zl {
+namespace {
 
 constexpr std::size_t kHeaderSize = 80;
 constexpr std::size_t kWindowHeaderSize = 57;

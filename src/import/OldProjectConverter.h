@@ -4,8 +4,7 @@
 #include "model/Bytes.h"
 #include "model/Result.h"
 
-namespace zl
-{
+namespace zl {
 
 // Caption of the converter's messages.
 inline constexpr const char* kImportCaption = "Import .OLZ Project";

@@ -8,10 +8,8 @@
 #include "import/OldFileBuilder.h"
 #include "import/OldProjectConverter.h"
 
-namespace zl::test
-{
-namespace
-{
+namespace zl::test {
+namespace {
 
 namespace fs = std::filesystem;
 
@@ -27,8 +25,7 @@ void writeAll(const fs::path& p, const Bytes& b)
         .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
 }
 
-class ConvertCommand : public ::testing::Test
-{
+class ConvertCommand : public ::testing::Test {
 protected:
     void SetUp() override
     {

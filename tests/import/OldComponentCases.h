@@ -6,8 +6,7 @@
 
 #include "import/OldFileBuilder.h"
 
-namespace zl::test
-{
+namespace zl::test {
 
 constexpr std::uint8_t kOldCodeOfProtocol5 = 3;
 

@@ -3,10 +3,8 @@
 #include "import/OldComponentCases.h"
 #include "import/OldProjectConverter.h"
 
-namespace zl::test
-{
-namespace
-{
+namespace zl::test {
+namespace {
 
 // The header (128 bytes) and the window count come first; the alarm list of an old file without alarms
 // (108 bytes) and the 111-byte trailer come last.

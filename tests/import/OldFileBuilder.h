@@ -9,8 +9,7 @@
 
 #include "model/Bytes.h"
 
-namespace zl::test
-{
+namespace zl::test {
 
 inline void put8(Bytes& b, std::size_t at, std::uint32_t v)
 {

@@ -6,10 +6,8 @@
 
 #include "import/OldComponentCases.h"
 
-namespace zl::test
-{
-namespace
-{
+namespace zl::test {
+namespace {
 
 // An old project with every header field set and every component type, in two windows, with alarms.
 OldProject sampleProject()

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-namespace zl
-{
-namespace
-{
+namespace zl {
+namespace {
 
 TEST(OldProtocolRules, ProtocolCodes)
 {
