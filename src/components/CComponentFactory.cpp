@@ -3,6 +3,14 @@
 #include <algorithm>
 #include <iterator>
 
+#include "components/CBarTide.h"
+#include "components/CChars.h"
+#include "components/CDynamic.h"
+#include "components/CFunction.h"
+#include "components/CLight.h"
+#include "components/CRegister.h"
+#include "components/CUpLoadPic.h"
+
 namespace zl {
 namespace {
 
@@ -25,14 +33,27 @@ struct CKind {
     std::unique_ptr<CBase> (*at)(unsigned, CPoint);
 };
 
+template <class T>
+constexpr CKind kind(std::uint8_t typeCode, std::string_view className)
+{
+    return {typeCode, className, makeForLoading<T>, makeAt<T>};
+}
+
 constexpr CKind kKinds[] = {
-    {0, "", nullptr, nullptr},
+    kind<CChars>(kStaticText, "CChars"),
+    kind<CRegister>(kRegister, "CRegister"),
+    kind<CLight>(kLed, "CLight"),
+    kind<CFunction>(kFunctionKey, "CFunction"),
+    kind<CUpLoadPic>(kPicture, "CUpLoadPic"),
+    kind<CBar>(kBarGraph, "CBar"),
+    kind<CTide>(kTrendLine, "CTide"),
+    kind<CDynamic>(kDynamicText, "CDynamic"),
 };
 
 const CKind* find(auto matches)
 {
     const auto it = std::find_if(std::begin(kKinds), std::end(kKinds), matches);
-    return it != std::end(kKinds) && it->forLoading ? &*it : nullptr;
+    return it != std::end(kKinds) ? &*it : nullptr;
 }
 
 } // namespace
@@ -51,7 +72,9 @@ std::unique_ptr<CBase> CreateComponentForLoading(std::string_view className)
 
 std::initializer_list<std::string_view> componentClassNames()
 {
-    static const std::initializer_list<std::string_view> names{};
+    // The names of kKinds, in its order.
+    static const std::initializer_list<std::string_view> names{"CChars", "CRegister", "CLight", "CFunction",
+                                                               "CUpLoadPic", "CBar", "CTide", "CDynamic"};
     return names;
 }
 
