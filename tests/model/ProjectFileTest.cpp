@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 
 #include "TempDir.h"
 #include "model/CArchive.h"
@@ -262,4 +263,22 @@ TEST(ProjectFile, SaveAndLoadThroughTheFileSystem)
     CProject q;
     ASSERT_TRUE(LoadProjectFile(dir.file("a.pjz"), q).ok());
     expectSettingsLoaded(q);
+}
+
+// A checked-in project with every component kind: what this program writes must stay readable, and
+// reading and writing it again must give the same bytes.
+TEST(ProjectFile, StoredProjectLoadsAndSavesUnchanged)
+{
+    const std::string path = std::string(ZL410_TEST_DATA_DIR) + "/pjz/all-kinds.pjz";
+    CProject p;
+    ASSERT_TRUE(OpenProjectFile(path, p).ok());
+    ASSERT_EQ(p.windowCount(), 3u);
+    EXPECT_EQ(p.WindowAt(0)->componentCount(), 8u);
+    EXPECT_EQ(p.WindowAt(1)->number, 5);
+    EXPECT_EQ(p.currentWindow, 1);
+    EXPECT_EQ(p.alarms.texts.size(), 3u);
+    test::TempDir dir;
+    ASSERT_TRUE(SaveProjectFile(dir.file("again.pjz"), p).ok());
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(dir.read("again.pjz"), Bytes(std::istreambuf_iterator<char>(in), {}));
 }
