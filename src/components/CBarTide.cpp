@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "components/BarTidePreview.h"
 #include "download/CProtocolTables.h"
 #include "model/CArchive.h"
 #include "model/CCompileContext.h"
@@ -135,6 +136,8 @@ void CBar::BuildDownloadData(CCompileContext& ctx)
         record[19] = direction < 8 ? static_cast<std::uint8_t>(1u << direction) : 0; // 1 UP, 2 DOWN, 4 LEFT, 8 RIGHT
 }
 
+void CBar::Draw(CPainter& painter) const { DrawBarSample(painter, rect, direction); }
+
 void CBar::Rotate()
 {
     std::swap(width, height);
@@ -200,6 +203,8 @@ CValueRange CTide::LimitRange(const CProtocolTables& t) const
 {
     return RangeOfBits(t, 8 * ((TypeValue(t) * wordCount) % 16));
 }
+
+void CTide::Draw(CPainter& painter) const { DrawTrendSample(painter, rect); }
 
 void CTide::Describe(CJson& o) const
 {

@@ -50,6 +50,8 @@ public:
     void Serialize(CArchive& ar) override;
     void CalcDownloadSize(CCompileContext& ctx) override;
     void BuildDownloadData(CCompileContext& ctx) override;
+    // A sample bar, one third full.
+    void Draw(CPainter& painter) const override;
     void Describe(CJson& out) const override;
 
     // Swaps width and height and places the bar again.
@@ -73,6 +75,8 @@ public:
     void CalcDownloadSize(CCompileContext& ctx) override;
     // The compiler sets trendOrdinal and trendCount first.
     void BuildDownloadData(CCompileContext& ctx) override;
+    // Axes and a sample curve.
+    void Draw(CPainter& painter) const override;
     void Describe(CJson& out) const override;
 
     CValueRange LimitRange(const CProtocolTables& tables) const;

@@ -5,6 +5,7 @@
 #include "components/TextCodes.h"
 #include "model/CArchive.h"
 #include "model/CJson.h"
+#include "model/CPainter.h"
 
 namespace zl {
 namespace {
@@ -38,6 +39,8 @@ void CChars::Serialize(CArchive& ar)
         ar.readReserved(kReserved);
     }
 }
+
+void CChars::Draw(CPainter& painter) const { painter.GlyphText(rect, text, doubleSize, reverse); }
 
 void CChars::MoveTo(int cx, int cy)
 {

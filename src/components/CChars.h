@@ -30,6 +30,7 @@ public:
     void CollectCharacters(CCompileContext& ctx) override;
     // x, y, attribute (bit 0 reverse, bit 1 double), text length; the codes follow from CollectCharacters.
     void BuildDownloadData(CCompileContext& ctx) override;
+    void Draw(CPainter& painter) const override;
     // One 18 × 36 canvas cell per byte, twice as wide and high when double; refreshes the text length.
     void MoveTo(int canvasX, int canvasY) override;
     void Describe(CJson& out) const override;

@@ -9,6 +9,7 @@
 #include "model/CArchive.h"
 #include "model/CCompileContext.h"
 #include "model/CJson.h"
+#include "model/CPainter.h"
 #include "model/CVariableDictionary.h"
 
 namespace zl {
@@ -117,6 +118,8 @@ void CDynamic::Serialize(CArchive& ar)
     EqualizeEntries();
     MoveToPanelPosition();
 }
+
+void CDynamic::Draw(CPainter& painter) const { painter.GlyphText(rect, PreviewText(), doubleSize, reverse); }
 
 void CDynamic::MoveTo(int cx, int cy)
 {

@@ -40,6 +40,7 @@ public:
     // Builds the text table: per entry the attribute, the length and the text codes.
     void CollectCharacters(CCompileContext& ctx) override;
     void BuildDownloadData(CCompileContext& ctx) override;
+    void Draw(CPainter& painter) const override;
     // As wide as the longest content, one character row high (two when double).
     void MoveTo(int canvasX, int canvasY) override;
     void Describe(CJson& out) const override;

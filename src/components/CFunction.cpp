@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "components/CPreviewPictures.h"
 #include "download/CProtocolTables.h"
 #include "model/CArchive.h"
 #include "model/CCompileContext.h"
@@ -93,6 +94,17 @@ void CFunction::SetAttribute(std::uint8_t v, int selector)
     case kJumpTargetSelector: jumpTarget = v; break;
     default: break;
     }
+}
+
+void CFunction::Draw(CPainter& painter) const
+{
+    if (!hand) {
+        DrawPreviewPicture(painter, KeyPicture(), rect);
+        return;
+    }
+    const int middle = (rect.left + rect.right) / 2;
+    DrawPreviewPicture(painter, HandPicture(), {rect.left, rect.top, middle, rect.bottom});
+    DrawPreviewPicture(painter, KeyPicture(), {middle, rect.top, rect.right, rect.bottom});
 }
 
 void CFunction::MoveTo(int cx, int cy)

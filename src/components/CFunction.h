@@ -42,6 +42,8 @@ public:
     void CollectCharacters(CCompileContext& ctx) override;
     // A password-protected key sets the project's write flag.
     void BuildDownloadData(CCompileContext& ctx) override;
+    // The key's picture; with the hand, the hand in the left half and the key in the right.
+    void Draw(CPainter& painter) const override;
     // 36 × 36 canvas pixels per symbol, twice as wide with the hand; doubled when double.
     void MoveTo(int canvasX, int canvasY) override;
     void Describe(CJson& out) const override;

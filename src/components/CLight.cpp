@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "components/CPreviewPictures.h"
 #include "download/CProtocolTables.h"
 #include "model/CArchive.h"
 #include "model/CCompileContext.h"
@@ -47,6 +48,8 @@ void CLight::Serialize(CArchive& ar)
     ar.readReserved(kReserved);
     MoveToPanelPosition();
 }
+
+void CLight::Draw(CPainter& painter) const { DrawPreviewPicture(painter, PreviewPicture(), rect); }
 
 void CLight::MoveTo(int cx, int cy)
 {

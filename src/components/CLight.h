@@ -28,6 +28,7 @@ public:
     void Serialize(CArchive& ar) override;
     void CalcDownloadSize(CCompileContext& ctx) override;
     void BuildDownloadData(CCompileContext& ctx) override;
+    void Draw(CPainter& painter) const override;
     // 36 × 36 canvas pixels, 72 × 72 when double.
     void MoveTo(int canvasX, int canvasY) override;
     void Describe(CJson& out) const override;

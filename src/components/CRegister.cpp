@@ -6,6 +6,7 @@
 #include "model/CArchive.h"
 #include "model/CCompileContext.h"
 #include "model/CJson.h"
+#include "model/CPainter.h"
 
 namespace zl {
 namespace {
@@ -101,6 +102,8 @@ std::optional<CError> CRegister::GeometryError() const
         return makeError("Register error!");
     return std::nullopt;
 }
+
+void CRegister::Draw(CPainter& painter) const { painter.GlyphText(rect, SampleText(), doubleSize, reverse); }
 
 void CRegister::MoveTo(int cx, int cy)
 {

@@ -27,6 +27,8 @@ public:
     // Repairs inverted input limits (limit flag 1), sets the write flag for a protected entry, and writes
     // the record.
     void BuildDownloadData(CCompileContext& ctx) override;
+    // The sample number in the panel's glyphs.
+    void Draw(CPainter& painter) const override;
     void MoveTo(int canvasX, int canvasY) override;
     void Describe(CJson& out) const override;
 

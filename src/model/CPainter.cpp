@@ -113,8 +113,10 @@ std::vector<CPoint> dottedOutline(const CRect& r)
     return dots;
 }
 
-void CPainter::GlyphText(const CRect& r, std::string_view gbk, bool doubleSize, CColor text, CColor background)
+void CPainter::GlyphText(const CRect& r, std::string_view gbk, bool doubleSize, bool reverse)
 {
+    const CColor ink = reverse ? kDarkColor : kLightColor;
+    const CColor paper = reverse ? kLightColor : kDarkColor;
     const int scale = doubleSize ? 2 : 1;
     const int cellWidth = kCellWidth * scale;
     const int cellHeight = kCellHeight * scale;
@@ -153,7 +155,7 @@ void CPainter::GlyphText(const CRect& r, std::string_view gbk, bool doubleSize, 
         if (shown > 0) {
             const int top = r.top + line * cellHeight;
             StretchBitmap({shown * 8, kGlyphRows, cells, false, bits.data()},
-                          {r.left, top, r.left + shown * cellWidth, top + cellHeight}, background, text);
+                          {r.left, top, r.left + shown * cellWidth, top + cellHeight}, paper, ink);
         }
         begin = l.next;
     }

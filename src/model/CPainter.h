@@ -62,13 +62,13 @@ public:
     // bits in `zero`, set bits in `one`.
     virtual void StretchBitmap(const CMonoBitmap& bitmap, const CRect& target, CColor zero, CColor one) = 0;
 
-    // A GBK text in the panel's own glyphs: each character takes an opaque cell of `background` with its
-    // glyph in `text` — 18 × 36 canvas pixels for a single-byte character, 36 × 36 for a double-byte one,
-    // twice both for double size. Lines start at the rectangle's top-left and break at a space when the
-    // next word would not fit (the space is dropped); a word wider than the rectangle is cut at its
-    // right edge, and only lines that fit whole below each other are drawn. Without fonts the cells are
-    // drawn blank.
-    void GlyphText(const CRect& r, std::string_view gbk, bool doubleSize, CColor text, CColor background);
+    // A GBK text in the panel's own glyphs: each character takes an opaque cell, light glyph on dark (dark
+    // on light when `reverse`) — 18 × 36 canvas pixels for a single-byte character, 36 × 36 for a
+    // double-byte one, twice both for double size. Lines start at the rectangle's top-left and break at a
+    // space when the next word would not fit (the space is dropped); a word wider than the rectangle is
+    // cut at its right edge, and only lines that fit whole below each other are drawn. Without fonts the
+    // cells are drawn blank.
+    void GlyphText(const CRect& r, std::string_view gbk, bool doubleSize, bool reverse);
 
 protected:
     explicit CPainter(const CFontFiles* fonts) : m_fonts(fonts) {}

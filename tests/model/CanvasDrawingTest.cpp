@@ -88,18 +88,18 @@ TEST(CanvasDrawingTest, TextCellsShowThePanelGlyphs)
 {
     struct Case {
         const char* text;
-        bool doubleSize;
+        bool doubleSize, reverse;
         CColor ink, paper;
         int cellWidth, cellHeight;
     } cases[] = {
-        {"A", false, kLightColor, kDarkColor, 18, 36},
-        {"A", true, kDarkColor, kLightColor, 36, 72},
-        {"\xD6\xD0", false, kLightColor, kDarkColor, 36, 36},
+        {"A", false, false, kLightColor, kDarkColor, 18, 36},
+        {"A", true, true, kDarkColor, kLightColor, 36, 72},
+        {"\xD6\xD0", false, false, kLightColor, kDarkColor, 36, 36},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         CGridPainter p(&testFonts());
-        p.GlyphText({9, 9, 9 + c.cellWidth, 9 + c.cellHeight}, c.text, c.doubleSize, c.ink, c.paper);
+        p.GlyphText({9, 9, 9 + c.cellWidth, 9 + c.cellHeight}, c.text, c.doubleSize, c.reverse);
         const int scale = c.doubleSize ? 2 : 1;
         const bool wide = c.cellWidth / scale == 36;
         const auto single = testFonts().singleByteGlyph('A');
@@ -139,12 +139,12 @@ TEST(CanvasDrawingTest, TextBreaksAtSpacesAndIsCutAtTheRectangle)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         CGridPainter laidOut(&testFonts()), expected(&testFonts());
-        laidOut.GlyphText({0, 0, c.cells * 18 + 17, c.lines * 36 + 35}, c.text, false, kLightColor, kDarkColor);
+        laidOut.GlyphText({0, 0, c.cells * 18 + 17, c.lines * 36 + 35}, c.text, false, false);
         for (std::size_t line = 0; line < c.shown.size(); ++line) {
             const int top = int(line) * 36;
             // Half a double-byte character is its glyph's left half.
             const std::string whole = c.shown[line] == "A\xD6" ? "A\xD6\xD0" : c.shown[line];
-            expected.GlyphText({0, top, 432, top + 36}, whole, false, kLightColor, kDarkColor);
+            expected.GlyphText({0, top, 432, top + 36}, whole, false, false);
             if (whole != c.shown[line])
                 expected.FillRect({c.cells * 18, top, 432, top + 36}, CGridPainter::kUnpainted);
         }
@@ -155,7 +155,7 @@ TEST(CanvasDrawingTest, TextBreaksAtSpacesAndIsCutAtTheRectangle)
 TEST(CanvasDrawingTest, TextWithoutFontsIsBlankCells)
 {
     CGridPainter p;
-    p.GlyphText({0, 0, 36, 36}, "AB", false, kLightColor, kDarkColor);
+    p.GlyphText({0, 0, 36, 36}, "AB", false, false);
     EXPECT_EQ(p.count(kDarkColor), 36 * 36);
 }
 

@@ -21,8 +21,8 @@ TEST(QtPainterTest, DrawsThePixelsOfTheReferencePainter)
         p.Polyline(frame, 2, kLightColor);
         p.Polyline(curve, 2, kLightColor);
         p.StretchBitmap(bitmap, {250, 10, 259, 17}, 0x000000, 0xFFFFFF);
-        p.GlyphText({250, 50, 250 + 4 * 18, 86}, "A\xD6\xD0z", false, kDarkColor, kLightColor);
-        p.GlyphText({250, 90, 250 + 2 * 36, 162}, "Q", true, kLightColor, kDarkColor);
+        p.GlyphText({250, 50, 250 + 4 * 18, 86}, "A\xD6\xD0z", false, true);
+        p.GlyphText({250, 90, 250 + 2 * 36, 162}, "Q", true, false);
     };
 
     test::CGridPainter grid(&test::testFonts());
@@ -37,7 +37,8 @@ TEST(QtPainterTest, DrawsThePixelsOfTheReferencePainter)
         for (int x = 0; x < kCanvasWidth; ++x) {
             const CColor q = image.pixel(x, y) & 0xFFFFFF;
             if (q != grid.at(x, y) && ++differences <= 10)
-                ADD_FAILURE() << "pixel " << x << "," << y << ": Qt " << std::hex << q << ", reference " << grid.at(x, y);
+                ADD_FAILURE() << "pixel " << x << "," << y << ": Qt " << std::hex << q << ", reference "
+                              << grid.at(x, y);
         }
     }
     EXPECT_EQ(differences, 0);
