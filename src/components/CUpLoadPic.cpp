@@ -5,6 +5,7 @@
 #include "model/CArchive.h"
 #include "model/CCompileContext.h"
 #include "model/CJson.h"
+#include "model/CPainter.h"
 
 namespace zl {
 namespace {
@@ -175,6 +176,20 @@ void CUpLoadPic::BuildDownloadData(CCompileContext& ctx)
         return;
     record[3] = static_cast<std::uint8_t>(Width());
     record[4] = static_cast<std::uint8_t>(Height());
+}
+
+void CUpLoadPic::Draw(CPainter& painter) const
+{
+    const int w = Width();
+    const int h = Height();
+    if (w <= 0 || h <= 0 || pixels.size() < static_cast<std::size_t>(h) * Stride())
+        return;
+    // Colour table entries are blue, green, red, 0.
+    const auto colour = [&](int entry) {
+        const std::uint8_t* c = &info[40 + 4 * entry];
+        return static_cast<CColor>(c[2] << 16 | c[1] << 8 | c[0]);
+    };
+    painter.StretchBitmap({w, h, Stride(), true, pixels.data()}, rect, colour(0), colour(1));
 }
 
 void CUpLoadPic::MoveTo(int cx, int cy)

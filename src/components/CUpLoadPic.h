@@ -45,6 +45,8 @@ public:
     // band's top row, bit 1 a light pixel.
     void CollectCharacters(CCompileContext& ctx) override;
     void BuildDownloadData(CCompileContext& ctx) override;
+    // The image stretched over the rectangle in its colour table's colours.
+    void Draw(CPainter& painter) const override;
     void MoveTo(int canvasX, int canvasY) override;
     void Describe(CJson& out) const override;
 

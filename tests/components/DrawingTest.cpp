@@ -8,6 +8,7 @@
 #include "components/CLight.h"
 #include "components/CPreviewPictures.h"
 #include "components/CRegister.h"
+#include "components/CUpLoadPic.h"
 #include "model/GridPainter.h"
 
 namespace zl {
@@ -121,6 +122,24 @@ TEST(DrawingTest, PreviewPicturesFollowTheirLooks)
     }
     EXPECT_EQ(lightCount(66), 0);
     EXPECT_EQ(lightCount(400), 0);
+}
+
+TEST(DrawingTest, PictureIsStretchedInBlackAndWhite)
+{
+    const std::uint32_t W = 0xFFFFFF, K = 0x000000;
+    const CRgbImage source{4, 3, {W, K, K, W, //
+                                  K, W, K, K, //
+                                  W, W, W, K}};
+    const CUpLoadPic picture(1, {9, 9}, source);
+    ASSERT_EQ(picture.rect, (CRect{9, 9, 18, 16}));
+    EXPECT_EQ(drawn(picture).picture(picture.rect, 0xFFFFFF), "###....##\n"
+                                                              "###....##\n"
+                                                              "###....##\n"
+                                                              "...##....\n"
+                                                              "...##....\n"
+                                                              "#######..\n"
+                                                              "#######..\n");
+    EXPECT_EQ(drawn(picture).count(0x000000), 9 * 7 - 33);
 }
 
 struct Probe {
