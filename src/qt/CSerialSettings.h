@@ -1,0 +1,19 @@
+#pragma once
+// The user's download settings, kept with QSettings in <config folder>/zl410.conf:
+//   serial/COM1 … serial/COM6  the device behind each port of COM Selection (default /dev/ttyS0 … ttyS5)
+//   download/tickMs            the tick that download timeouts are counted in (default 16 ms)
+#include <chrono>
+#include <string>
+
+namespace zl
+{
+
+constexpr unsigned kSerialPortCount = 6;
+
+std::string settingsFilePath();
+
+// `portIndex` 0 … 5 is COM1 … COM6, as "In.dat" keeps it.
+std::string serialDevicePath(unsigned portIndex);
+std::chrono::milliseconds downloadTick();
+
+} // namespace zl
