@@ -1,0 +1,47 @@
+#include "cli/CompileProject.h"
+
+#include <cstdio>
+
+#include "download/CProtocolCatalogue.h"
+#include "download/CToolSettings.h"
+#include "model/CProject.h"
+#include "model/CProjectFile.h"
+#include "qt/CDataPaths.h"
+
+namespace zl::cli {
+
+Result<CCompiledImage> compileProjectFile(const std::string& projectPath, const std::string& dataDir,
+                                          bool acceptLimitRepair)
+{
+    const std::string toolSettings = CToolSettings::path(configFolder());
+    CProject project;
+    // A missing catalogue is reported by the driver load below, with the same message.
+    (void)project.StartUp(CProtocolCatalogue::cataloguePath(dataDir), toolSettings);
+    if (Status loaded = OpenProjectFile(projectPath, project); !loaded) {
+        CError e = loaded.error();
+        e.text = projectPath + ": " + e.text;
+        return e;
+    }
+
+    auto compiled = CImageCompiler::Compile(project, {dataDir, toolSettings, nullptr});
+    if (!compiled)
+        return compiled;
+    for (const std::string& note : compiled->notes)
+        std::fprintf(stderr, "zl410-cli: %s\n", note.c_str());
+    if (compiled->limitRepaired()) {
+        std::string lines;
+        for (const std::string& line : compiled->repaired)
+            lines += "\n  " + line;
+        if (!acceptLimitRepair) {
+            return makeError(
+                "Register Limit error: the compile repaired the limits of" + lines +
+                    "\nCorrect the project, or pass --accept-limit-repair to go on with the repaired "
+                    "limits.",
+                "Download data");
+        }
+        std::fprintf(stderr, "zl410-cli: limits repaired:%s\n", lines.c_str());
+    }
+    return compiled;
+}
+
+} // namespace zl::cli

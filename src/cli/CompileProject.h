@@ -1,0 +1,18 @@
+#pragma once
+// Opens a project file as the tool does and compiles it for the panel: shared by the commands that
+// produce or send a download image.
+#include <string>
+
+#include "download/CImageCompiler.h"
+#include "model/Result.h"
+
+namespace zl::cli {
+
+// Start-up state first (the user's "In.dat" and the catalogue of `dataDir`), then the pre-open check
+// and the load of `projectPath`, then the compile. A compile that repaired limits fails with the
+// components it repaired, unless `acceptLimitRepair` (the answer Cancel to "Register Limit error,
+// cancel?"); then the repaired lines are reported on stderr.
+Result<CCompiledImage> compileProjectFile(const std::string& projectPath, const std::string& dataDir,
+                                          bool acceptLimitRepair);
+
+} // namespace zl::cli
