@@ -378,6 +378,8 @@ TEST_F(ImageCompilerTest, RefusalsAndTheirMessages)
                  p.WindowAt(0)->AppendComponent(std::make_unique<CChars>(kProtocol, CPoint{0, 0}, ""));
          },
          ZL410_BUILD_DATA_DIR, "Window 1 holds 256 components; the panel takes at most 255 in a window."},
+        {"alarm list beyond 255 texts", [](CProject& p) { p.alarms.texts.assign(256, "Alarm"); },
+         ZL410_BUILD_DATA_DIR, "The alarm list holds 256 texts; the panel takes at most 255."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
