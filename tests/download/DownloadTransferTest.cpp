@@ -1,30 +1,20 @@
 #include <gtest/gtest.h>
 
 #include "FakeLink.h"
+#include "TestImages.h"
 #include "download/CDownloadTransfer.h"
 #include "download/CPanelSimulator.h"
 
 using namespace zl;
 using zl::test::Delivery;
 using zl::test::FakeLink;
+using zl::test::pattern;
+using zl::test::withValidMark;
 
 namespace
 {
 
 constexpr std::chrono::milliseconds kTick{16};
-
-// An image whose first bytes look like a valid mark already: only the last frame may make it valid.
-Bytes pattern(std::size_t n, std::uint8_t seed)
-{
-    Bytes b(n);
-    for (std::size_t i = 0; i < n; ++i)
-        b[i] = static_cast<std::uint8_t>(seed + i * 7);
-    if (n >= 2) {
-        b[0] = 0x5A;
-        b[1] = 0xA5;
-    }
-    return b;
-}
 
 CDriver driver(std::size_t n, std::uint8_t protocol = 3, std::uint8_t version = 2)
 {
@@ -99,13 +89,6 @@ struct Bench {
     std::function<Result<CDriver>(std::uint8_t)> loadModelDriver;
 };
 
-Bytes withMark(Bytes image)
-{
-    image[0] = 0x5A;
-    image[1] = 0xA5;
-    return image;
-}
-
 } // namespace
 
 TEST(DownloadTransfer, SmallImageWithoutDriver)
@@ -118,7 +101,7 @@ TEST(DownloadTransfer, SmallImageWithoutDriver)
     // handshake, query, key, erase, one image frame of 7 + 57, valid mark
     EXPECT_EQ(bench.frameLengths(), (std::vector<std::size_t>{10, 5, 21, 135, 64, 9}));
     EXPECT_EQ(bench.recorder.progressSteps, (std::vector<int>{50, 5050, 10000, 10000}));
-    EXPECT_EQ(bench.memory(0x8000, 57), withMark(image));
+    EXPECT_EQ(bench.memory(0x8000, 57), withValidMark(image));
     EXPECT_EQ(bench.memory(0x8000 + 57, 71), Bytes(71, 0xFF)); // the rest of the erased block
     EXPECT_EQ(bench.memory(0, 4), Bytes(4, 0xFF));
     EXPECT_EQ(bench.recorder.models, (std::vector<std::uint8_t>{1}));
@@ -144,7 +127,7 @@ TEST(DownloadTransfer, DriverGoesWhenThePanelsDiffersOrWhenForced)
         const CDriver d = driver(1128);
         const auto outcome = bench.run(image, d, c.force);
         ASSERT_EQ(outcome.end, CDownloadOutcome::End::Complete) << c.what;
-        EXPECT_EQ(bench.memory(0x8000, 300), withMark(image)) << c.what;
+        EXPECT_EQ(bench.memory(0x8000, 300), withValidMark(image)) << c.what;
         if (!c.driverSent) {
             EXPECT_EQ(bench.memory(0, 1128), Bytes(1128, 0xFF)) << c.what;
             continue;
@@ -209,7 +192,7 @@ TEST(DownloadTransfer, PanelMisbehaviourThatTheTransferRidesOut)
         const CDriver d = driver(400);
         const auto outcome = bench.run(image, d);
         ASSERT_EQ(outcome.end, CDownloadOutcome::End::Complete) << outcome.message.text;
-        EXPECT_EQ(bench.memory(0x8000, 1000), withMark(image));
+        EXPECT_EQ(bench.memory(0x8000, 1000), withValidMark(image));
         EXPECT_EQ(bench.memory(0, 400), d.bytes);
         EXPECT_EQ(bench.recorder.silences, 0);
     }

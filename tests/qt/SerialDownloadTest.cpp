@@ -8,24 +8,19 @@
 #include <unistd.h>
 
 #include "download/CDownloadTransfer.h"
+#include "download/TestImages.h"
 #include "download/CPanelSimulator.h"
 #include "qt/CSerialPort.h"
 #include "qt/CSerialSettings.h"
 
 using namespace zl;
+using zl::test::pattern;
+using zl::test::withValidMark;
 
 namespace
 {
 
 constexpr std::chrono::milliseconds kTick{2}; // short timeouts keep the fault cases quick
-
-Bytes pattern(std::size_t n, std::uint8_t seed)
-{
-    Bytes b(n);
-    for (std::size_t i = 0; i < n; ++i)
-        b[i] = static_cast<std::uint8_t>(seed ^ (i * 13));
-    return b;
-}
 
 class Quiet : public CDownloadObserver, public CPrompter
 {
@@ -106,13 +101,6 @@ CDownloadOutcome download(SimulatedPanel& panel, Quiet& quiet, const Bytes& imag
     return transfer.run({image, driver, false, {}});
 }
 
-Bytes marked(Bytes image)
-{
-    image[0] = 0x5A;
-    image[1] = 0xA5;
-    return image;
-}
-
 } // namespace
 
 TEST(SerialDownload, CompletesWithAndWithoutDriverAndThroughRecoverableFaults)
@@ -138,7 +126,7 @@ TEST(SerialDownload, CompletesWithAndWithoutDriverAndThroughRecoverableFaults)
         const CDriver driver{3, 2, pattern(900, 0x77), 0};
         const auto outcome = download(panel, quiet, image, driver);
         EXPECT_EQ(outcome.end, CDownloadOutcome::End::Complete) << c.what << ": " << outcome.message.text;
-        EXPECT_EQ(panel.memory(0x8000, image.size()), marked(image)) << c.what;
+        EXPECT_EQ(panel.memory(0x8000, image.size()), withValidMark(image)) << c.what;
         EXPECT_EQ(panel.memory(0, driver.bytes.size()), c.driverSent ? driver.bytes : Bytes(900, 0xFF))
             << c.what;
     }
