@@ -138,23 +138,26 @@ void writeTide(const COldRecord& r, const COldProtocolRules& rules, CArchive& ar
     ar.writeReserved(kTrailingReserved);
 }
 
-std::uint32_t le32(std::string_view s, std::size_t at)
-{
-    std::uint32_t v = 0;
-    for (std::size_t i = 4; i-- > 0;)
-        v = (v << 8) | static_cast<std::uint8_t>(s[at + i]);
-    return v;
-}
-
 void writePicture(const COldRecord& r, const COldProtocolRules&, CArchive& ar)
 {
-    // The record ends with the bitmap information and the pixel data, as the project file stores them.
-    // The reader takes the pixel data's size from the image header, so the two must agree.
-    constexpr std::size_t kImageSizeField = 20;
-    const std::string_view bitmap =
-        r.chars(kPictureDataOffset, r.size() - std::min(r.size(), kPictureDataOffset));
-    if (bitmap.size() < kBitmapInfoSize || le32(bitmap, kImageSizeField) != bitmap.size() - kBitmapInfoSize)
-        throw COldFileError{"the picture of " + r.name() + " does not hold a complete bitmap", r.start()};
+    // The record ends with the bitmap information (header and colour table) and the pixel data, as the
+    // project file stores them. The reader sizes the pixel data from the header and refuses a picture
+    // larger than the panel, so both are checked here, where the old record can still be named.
+    const std::size_t length = r.size() - std::min(r.size(), kPictureDataOffset);
+    const auto incomplete = [&] {
+        return COldFileError{"the picture of " + r.name() + " does not hold a complete bitmap", r.start()};
+    };
+    if (length < kBitmapInfoSize)
+        throw incomplete();
+    const auto width = static_cast<std::int32_t>(r.d(kPictureDataOffset + 4));
+    const auto height = static_cast<std::int32_t>(r.d(kPictureDataOffset + 8));
+    const std::uint32_t imageSize = r.d(kPictureDataOffset + 20);
+    if (width < 0 || width > kPanelWidth || height < 0 || height > kPanelHeight)
+        throw COldFileError{"the picture of " + r.name() + " is larger than the panel", r.start()};
+    const std::uint32_t stride = static_cast<std::uint32_t>(width + 31) / 32 * 4;
+    if (imageSize != length - kBitmapInfoSize || imageSize < stride * static_cast<std::uint32_t>(height))
+        throw incomplete();
+    const std::string_view bitmap = r.chars(kPictureDataOffset, length);
     ar.writeBytes(reinterpret_cast<const std::uint8_t*>(bitmap.data()), bitmap.size());
     ar.writeReserved(20);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // One old record of every component type at canvas (100, 50), with the class fields it must become
-// under protocol 5 (old protocol code 3). Field values are distinct so that a swapped offset shows.
+// under protocol 5 (old protocol code 3), and an old project holding them all. Field values are distinct
+// so that a swapped offset shows.
 #include <string>
 #include <vector>
 
@@ -163,5 +164,35 @@ inline std::vector<ComponentCase> componentCases()
     return cases;
 }
 // clang-format on
+
+// An old project with every header field set and every component type, in two windows, with alarms.
+inline OldProject sampleOldProject()
+{
+    OldProject p;
+    Bytes& h = p.header;
+    put8(h, 13, kOldCodeOfProtocol5);
+    put8(h, 17, 7);      // PLC station
+    put16(h, 21, 3);     // initial window
+    put16(h, 25, 1234);  // password
+    put8(h, 33, 9);      // alarm station
+    put32(h, 41, 0x123); // alarm coil: bit 3 of word 0x12
+    put8(h, 45, 4);      // baud code
+    put8(h, 46, 2);      // parity
+    put8(h, 47, 0);      // data-bit flag
+    put8(h, 48, 1);      // stop-bit flag
+    put8(h, 49, 0x21);   // status
+    put8(h, 50, 4);      // control block station
+    put16(h, 58, 300);   // control register
+    put8(h, 67, 6);      // screen-saver delay
+    put8(h, 71, 0);      // screen-saver flag
+    put16(h, 72, 9);     // screen-saver window
+    std::vector<Bytes> components;
+    for (const ComponentCase& c : componentCases())
+        components.push_back(c.old);
+    p.windows.push_back({5, "Main", 6, 7, components});
+    p.windows.push_back({6, "", 0, 0, {oldStaticText("B")}});
+    p.alarms = {"Overheat", "", "Pump"};
+    return p;
+}
 
 } // namespace zl::test

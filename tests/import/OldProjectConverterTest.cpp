@@ -9,36 +9,6 @@
 namespace zl::test {
 namespace {
 
-// An old project with every header field set and every component type, in two windows, with alarms.
-OldProject sampleProject()
-{
-    OldProject p;
-    Bytes& h = p.header;
-    put8(h, 13, kOldCodeOfProtocol5);
-    put8(h, 17, 7);      // PLC station
-    put16(h, 21, 3);     // initial window
-    put16(h, 25, 1234);  // password
-    put8(h, 33, 9);      // alarm station
-    put32(h, 41, 0x123); // alarm coil: bit 3 of word 0x12
-    put8(h, 45, 4);      // baud code
-    put8(h, 46, 2);      // parity
-    put8(h, 47, 0);      // data-bit flag
-    put8(h, 48, 1);      // stop-bit flag
-    put8(h, 49, 0x21);   // status
-    put8(h, 50, 4);      // control block station
-    put16(h, 58, 300);   // control register
-    put8(h, 67, 6);      // screen-saver delay
-    put8(h, 71, 0);      // screen-saver flag
-    put16(h, 72, 9);     // screen-saver window
-    std::vector<Bytes> components;
-    for (const ComponentCase& c : componentCases())
-        components.push_back(c.old);
-    p.windows.push_back({5, "Main", 6, 7, components});
-    p.windows.push_back({6, "", 0, 0, {oldStaticText("B")}});
-    p.alarms = {"Overheat", "", "Pump"};
-    return p;
-}
-
 Result<Bytes> convert(const OldProject& p)
 {
     return ConvertOldProject(p.bytes());
@@ -73,7 +43,7 @@ TEST(OldProjectConverter, HeaderIsReadBackAsFormatVersionOne)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("old protocol code " + std::to_string(c.oldCode));
-        OldProject p = sampleProject();
+        OldProject p = sampleOldProject();
         put8(p.header, 13, c.oldCode);
         put8(p.header, 45, c.oldBaud);
         const auto out = convert(p);
@@ -85,7 +55,7 @@ TEST(OldProjectConverter, HeaderIsReadBackAsFormatVersionOne)
 
 TEST(OldProjectConverter, AlarmListAndTrailerEndTheFile)
 {
-    const auto out = convert(sampleProject());
+    const auto out = convert(sampleOldProject());
     ASSERT_TRUE(out.ok()) << out.error().describe();
     // clang-format off
     const Bytes expected = Expect().u8(9).u16(0x12).u8(3).u8(0).u8(0).zeros(100)
@@ -142,13 +112,17 @@ TEST(OldProjectConverter, DamagedFilesAreRefusedWithTheRecordNamed)
              put32(p.windows[1].components.back(), 22, 20 + 14);
          },
          nullptr, "the picture of component 2 of window record 2 does not hold a complete bitmap"},
+        {"picture wider than the panel", [](OldProject& p) { put32(p.windows[0].components[6], 40 + 4, 193); },
+         nullptr, "the picture of component 7 of window record 1 is larger than the panel"},
+        {"picture rows beyond its data", [](OldProject& p) { put32(p.windows[0].components[6], 40 + 8, 13); },
+         nullptr, "the picture of component 7 of window record 1 does not hold a complete bitmap"},
         {"picture size disagreeing with its header",
          [](OldProject& p) { put32(p.windows[0].components[6], 40 + 20, 47); }, nullptr,
          "the picture of component 7 of window record 1 does not hold a complete bitmap"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        OldProject p = sampleProject();
+        OldProject p = sampleOldProject();
         if (c.damageProject)
             c.damageProject(p);
         Bytes old = p.bytes();
@@ -164,7 +138,7 @@ TEST(OldProjectConverter, DamagedFilesAreRefusedWithTheRecordNamed)
 
 TEST(OldProjectConverter, EveryTruncationIsRefused)
 {
-    const Bytes old = sampleProject().bytes();
+    const Bytes old = sampleOldProject().bytes();
     ASSERT_TRUE(ConvertOldProject(old).ok());
     for (std::size_t n = 0; n < old.size(); ++n) {
         const auto out = ConvertOldProject(Bytes(old.begin(), old.begin() + n));
