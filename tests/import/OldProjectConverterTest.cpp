@@ -112,8 +112,9 @@ TEST(OldProjectConverter, DamagedFilesAreRefusedWithTheRecordNamed)
              put32(p.windows[1].components.back(), 22, 20 + 14);
          },
          nullptr, "the picture of component 2 of window record 2 does not hold a complete bitmap"},
-        {"picture wider than the panel", [](OldProject& p) { put32(p.windows[0].components[6], 40 + 4, 193); },
-         nullptr, "the picture of component 7 of window record 1 is larger than the panel"},
+        {"picture wider than the panel",
+         [](OldProject& p) { put32(p.windows[0].components[6], 40 + 4, 193); }, nullptr,
+         "the picture of component 7 of window record 1 is larger than the panel"},
         {"picture rows beyond its data", [](OldProject& p) { put32(p.windows[0].components[6], 40 + 8, 13); },
          nullptr, "the picture of component 7 of window record 1 does not hold a complete bitmap"},
         {"picture size disagreeing with its header",

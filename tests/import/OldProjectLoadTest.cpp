@@ -16,8 +16,7 @@
 namespace zl::test {
 namespace {
 
-template <class T>
-const T& as(const CBase& c)
+template <class T> const T& as(const CBase& c)
 {
     const T* t = dynamic_cast<const T*>(&c);
     if (!t)
@@ -53,13 +52,15 @@ TEST_F(OldProjectLoad, Settings)
     const auto& c = project.comm;
     EXPECT_EQ(project.formatVersion, 1);
     EXPECT_EQ(project.protocol(), 5u);
-    EXPECT_EQ((Fields{p.password, p.initialWindow, p.controlStation, p.controlRegisterAddress, p.controlRegisterType,
-                      p.screenSaverWindow, p.screenSaverDelay, p.statusFlags, p.screenSaverAction}),
+    EXPECT_EQ((Fields{p.password, p.initialWindow, p.controlStation, p.controlRegisterAddress,
+                      p.controlRegisterType, p.screenSaverWindow, p.screenSaverDelay, p.statusFlags,
+                      p.screenSaverAction}),
               (Fields{1234, 3, 4, 300, 0, 9, 6, 5, 1}));
     EXPECT_EQ((Fields{c.baud, c.dataBits, c.stopBits, c.parity, c.plcStation}), (Fields{2, 1, 0, 2, 7}));
 
     const auto& a = project.alarms;
-    EXPECT_EQ((Fields{a.station, a.address, a.subAddress, a.registerType, a.offset}), (Fields{9, 0x12, 3, 0, 0}));
+    EXPECT_EQ((Fields{a.station, a.address, a.subAddress, a.registerType, a.offset}),
+              (Fields{9, 0x12, 3, 0, 0}));
     EXPECT_EQ(a.texts, (std::vector<std::string>{"Overheat", "", "Pump"}));
 }
 
@@ -73,8 +74,8 @@ TEST_F(OldProjectLoad, WindowsKeepTheirComponentsGroupedByClass)
         classes.push_back(c->GetRuntimeClass());
         EXPECT_EQ((Fields{c->x, c->y}), (Fields{44, 22})) << c->GetRuntimeClass();
     }
-    EXPECT_EQ(classes, (std::vector<std::string>{"CChars", "CRegister", "CLight", "CFunction", "CBar", "CTide",
-                                                 "CUpLoadPic", "CDynamic"}));
+    EXPECT_EQ(classes, (std::vector<std::string>{"CChars", "CRegister", "CLight", "CFunction", "CBar",
+                                                 "CTide", "CUpLoadPic", "CDynamic"}));
     EXPECT_EQ(as<CChars>(component(1, 0)).text, "B");
 }
 
@@ -85,27 +86,30 @@ TEST_F(OldProjectLoad, ComponentFields)
     EXPECT_EQ(text.text, "Hi");
 
     const auto& r = as<CRegister>(component(0, 1));
-    EXPECT_EQ((Fields{r.doubleSize, r.reverse, r.station, r.registerType, r.address, r.wordCount, r.digits,
-                      r.decimals, r.set, r.limited, r.maxInput, r.minInput, r.engineeringMax, r.engineeringMin,
-                      r.password, r.format, r.isSigned, r.engineeringUnits, r.subAddress}),
-              (Fields{0x11, 0x12, 3, 2, 0x2345, 2, 6, 4, 0x22, 0x24, 0xFFFFFFFF, 7, 1, 0, 0x23, 0x21, 0, 0, 0}));
+    EXPECT_EQ(
+        (Fields{r.doubleSize, r.reverse, r.station, r.registerType, r.address, r.wordCount, r.digits,
+                r.decimals, r.set, r.limited, r.maxInput, r.minInput, r.engineeringMax, r.engineeringMin,
+                r.password, r.format, r.isSigned, r.engineeringUnits, r.subAddress}),
+        (Fields{0x11, 0x12, 3, 2, 0x2345, 2, 6, 4, 0x22, 0x24, 0xFFFFFFFF, 7, 1, 0, 0x23, 0x21, 0, 0, 0}));
 
     const auto& led = as<CLight>(component(0, 2));
-    EXPECT_EQ((Fields{led.doubleSize, led.reverse, led.subAddress, led.shapeOrKey, led.station, led.registerType,
-                      led.address, led.bitOffset}),
+    EXPECT_EQ((Fields{led.doubleSize, led.reverse, led.subAddress, led.shapeOrKey, led.station,
+                      led.registerType, led.address, led.bitOffset}),
               (Fields{0x31, 1, 3, 0x32, 0x33, 0x34, 0x12, 0}));
 
     const auto& key = as<CFunction>(component(0, 3));
-    EXPECT_EQ((Fields{key.doubleSize, key.reverse, key.subAddress, key.shapeOrKey, key.station, key.registerType,
-                      key.address, key.hand, key.invisible, key.password, key.action, key.coilAction,
-                      key.jumpTarget, key.windowNumber, key.value, key.keyByteB, key.keyByteA}),
-              (Fields{0x41, 0x42, 3, 19, 0x47, 0x48, 2, 0x44, 0x43, 0x45, 0x46, 0x49, 0x4A, 300, 0, 0, 0}));
+    EXPECT_EQ(
+        (Fields{key.doubleSize, key.reverse, key.subAddress, key.shapeOrKey, key.station, key.registerType,
+                key.address, key.hand, key.invisible, key.password, key.action, key.coilAction,
+                key.jumpTarget, key.windowNumber, key.value, key.keyByteB, key.keyByteA}),
+        (Fields{0x41, 0x42, 3, 19, 0x47, 0x48, 2, 0x44, 0x43, 0x45, 0x46, 0x49, 0x4A, 300, 0, 0, 0}));
 
     const auto& bar = as<CBar>(component(0, 4));
-    EXPECT_EQ((Fields{bar.width, bar.height, bar.format, bar.isSigned, static_cast<std::int32_t>(bar.maxValue),
-                      static_cast<std::int32_t>(bar.minValue), bar.station, bar.registerType, bar.address,
-                      bar.wordCount, bar.direction, bar.subAddress}),
-              (Fields{16, 48, 0x64, 1, -9, -10, 0x61, 0x62, 500, 0x63, 3, 0}));
+    EXPECT_EQ(
+        (Fields{bar.width, bar.height, bar.format, bar.isSigned, static_cast<std::int32_t>(bar.maxValue),
+                static_cast<std::int32_t>(bar.minValue), bar.station, bar.registerType, bar.address,
+                bar.wordCount, bar.direction, bar.subAddress}),
+        (Fields{16, 48, 0x64, 1, -9, -10, 0x61, 0x62, 500, 0x63, 3, 0}));
 
     const auto& tide = as<CTide>(component(0, 5));
     EXPECT_EQ((Fields{tide.width, tide.height, tide.format, tide.isSigned, tide.maxValue, tide.minValue,
