@@ -1,5 +1,6 @@
 #include "download/SerialFrames.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace zl
@@ -26,9 +27,13 @@ std::uint8_t frameChecksum(const std::uint8_t* bytes, std::size_t n)
 
 Bytes makeFrame(std::uint8_t command, const Bytes& payload)
 {
-    Bytes f{0x55, 0xAA, static_cast<std::uint8_t>(payload.size() + kFrameOverhead), command};
-    f.insert(f.end(), payload.begin(), payload.end());
-    f.push_back(frameChecksum(f.data(), f.size()));
+    Bytes f(payload.size() + kFrameOverhead);
+    f[0] = 0x55;
+    f[1] = 0xAA;
+    f[2] = static_cast<std::uint8_t>(f.size());
+    f[3] = command;
+    std::copy(payload.begin(), payload.end(), f.begin() + 4);
+    f.back() = frameChecksum(f.data(), f.size() - 1);
     return f;
 }
 

@@ -1,0 +1,97 @@
+// Download speed against the panel simulator over a pseudo-terminal pair: a 32 KB image with a 20 KB
+// driver. With the simulator pacing its answers as a 115200 baud line would, the download should take
+// at most 1.05 × the wire time of every byte exchanged; without pacing, the link should manage more
+// than 2,000 exchanges per second.
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "download/CDownloadTransfer.h"
+#include "download/CPanelSimulator.h"
+#include "qt/CSerialPort.h"
+
+using namespace zl;
+
+namespace
+{
+
+class Silent : public CDownloadObserver, public CPrompter
+{
+public:
+    void message(const std::string& text, const std::string&) override
+    {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+    bool askOkCancel(const std::string&, const std::string&) override { return true; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
+};
+
+Bytes filler(std::size_t n, unsigned seed)
+{
+    Bytes b(n);
+    for (auto& x : b)
+        x = static_cast<std::uint8_t>(seed = seed * 1103515245u + 12345u);
+    return b;
+}
+
+struct Run {
+    CDownloadOutcome outcome;
+    double seconds = 0;
+};
+
+Run downloadOnce(bool wireTime)
+{
+    auto pty = CPseudoTerminal::open();
+    if (!pty) {
+        std::fprintf(stderr, "%s\n", pty.error().text.c_str());
+        std::exit(1);
+    }
+    CPanelSimulator panel(CPanelSimConfig{{1, 0, 0}, 0, 0, 0, 0, wireTime});
+    std::atomic<bool> stop{false};
+    std::thread server([&] { panel.serve(*pty->panel, stop); });
+
+    Run run;
+    {
+        auto port = CSerialPort::open(pty->toolPath, " " + pty->toolPath);
+        if (!port) {
+            std::fprintf(stderr, "%s\n", port.error().text.c_str());
+            std::exit(1);
+        }
+        Silent silent;
+        CDownloadTransfer transfer(**port, silent, silent);
+        const auto start = std::chrono::steady_clock::now();
+        run.outcome = transfer.run({filler(32768, 1), CDriver{3, 2, filler(20480, 2), 0}, false, {}});
+        run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    stop = true;
+    pty->panel->interrupt();
+    server.join();
+    if (run.outcome.end != CDownloadOutcome::End::Complete) {
+        std::fprintf(stderr, "download failed: %s\n", run.outcome.message.text.c_str());
+        std::exit(1);
+    }
+    return run;
+}
+
+} // namespace
+
+int main()
+{
+    const Run paced = downloadOnce(true);
+    const auto& c = paced.outcome.counters;
+    const double wire = double(c.bytesSent + c.bytesReceived) * 10.0 / 115200.0;
+    std::printf("paced at 115200 baud: %.3f s for %zu bytes exchanged, wire time %.3f s, ratio %.3f (target "
+                "<= 1.05)\n",
+                paced.seconds, c.bytesSent + c.bytesReceived, wire, paced.seconds / wire);
+
+    std::size_t exchanges = 0;
+    double seconds = 0;
+    for (int i = 0; i < 5; ++i) {
+        const Run fast = downloadOnce(false);
+        exchanges += fast.outcome.counters.transmissions;
+        seconds += fast.seconds;
+    }
+    std::printf("unpaced: %zu exchanges in %.3f s, %.0f exchanges per second (target > 2000)\n", exchanges,
+                seconds, double(exchanges) / seconds);
+    return 0;
+}

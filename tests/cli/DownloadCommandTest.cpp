@@ -1,0 +1,209 @@
+// zl410-cli download against zl410-cli panel-sim on a pseudo-terminal pair, as a user would run them.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "RunCli.h"
+#include "download/CProtocolCatalogue.h"
+#include "download/TestImages.h"
+
+namespace zl::test
+{
+namespace
+{
+
+namespace fs = std::filesystem;
+
+// zl410-cli running in the background with its standard output on a pipe.
+class Background
+{
+public:
+    explicit Background(const std::vector<std::string>& args)
+    {
+        int out[2];
+        if (::pipe(out) != 0)
+            throw std::runtime_error("pipe");
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        std::vector<std::string> all{ZL410_CLI};
+        all.insert(all.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (auto& a : all)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        const int spawned = posix_spawn(&m_pid, ZL410_CLI, &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(out[1]);
+        if (spawned != 0)
+            throw std::runtime_error("posix_spawn");
+        m_out = ::fdopen(out[0], "r");
+    }
+    ~Background()
+    {
+        if (m_pid > 0)
+            stop(SIGKILL);
+    }
+
+    std::string firstLine()
+    {
+        char line[256] = {};
+        return std::fgets(line, sizeof line, m_out) ? std::string(line, std::strcspn(line, "\n")) : "";
+    }
+    // Sends `signal` and returns the exit status (-1 when killed by a signal).
+    int stop(int signal)
+    {
+        ::kill(m_pid, signal);
+        return wait();
+    }
+    int wait()
+    {
+        int raw = 0;
+        ::waitpid(m_pid, &raw, 0);
+        m_pid = -1;
+        std::fclose(m_out);
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+
+private:
+    pid_t m_pid = -1;
+    FILE* m_out = nullptr;
+};
+
+class DownloadCommand : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() / ("zl410-download-" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        image = withValidMark(pattern(3000, 0x19));
+        image[12] = 3; // the protocol the image names
+        image[13] = 2;
+        write("image.bin", image);
+        write("driver.bin", pattern(700, 0x44));
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+    void write(const std::string& name, const Bytes& bytes) const
+    {
+        std::ofstream(path(name), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+    Bytes memory() const
+    {
+        std::ifstream in(path("memory.bin"), std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+    Bytes at(const Bytes& memory, std::size_t offset, std::size_t n) const
+    {
+        return Bytes(memory.begin() + offset, memory.begin() + offset + n);
+    }
+    std::vector<std::string> simArgs(std::vector<std::string> faults = {}) const
+    {
+        std::vector<std::string> args{"panel-sim", "--pty", "--dump", path("memory.bin")};
+        args.insert(args.end(), faults.begin(), faults.end());
+        return args;
+    }
+    std::vector<std::string> downloadArgs(const std::string& port, std::vector<std::string> more) const
+    {
+        std::vector<std::string> args{"--data-dir", ZL410_BUILD_DATA_DIR, "download",
+                                      "--image",    path("image.bin"),    "--port",
+                                      port,         "--tick-ms",          "2"};
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    }
+
+    fs::path dir;
+    Bytes image;
+};
+
+} // namespace
+
+TEST_F(DownloadCommand, WritesTheImageAndTheDriverIntoTheSimulatedPanel)
+{
+    Background sim(simArgs());
+    const std::string port = sim.firstLine();
+    ASSERT_EQ(port.rfind("/dev/pts/", 0), 0u) << port;
+
+    const auto given = runCli(downloadArgs(port, {"--driver", path("driver.bin")}));
+    EXPECT_EQ(given.status, 0) << given.err;
+    EXPECT_NE(given.out.find("Download complete!Data 3000 bytes"), std::string::npos) << given.out;
+    EXPECT_NE(given.out.find("Panel: VT306 V4"), std::string::npos);
+
+    // Without --driver the image's protocol picks the catalogue's driver, which replaces the first one.
+    const auto catalogued = runCli(downloadArgs(port, {}));
+    EXPECT_EQ(catalogued.status, 0) << catalogued.err;
+    ASSERT_EQ(sim.stop(SIGTERM), 0);
+
+    const auto driver =
+        CProtocolCatalogue::LoadDriver(CProtocolCatalogue::cataloguePath(ZL410_BUILD_DATA_DIR), 3);
+    ASSERT_TRUE(driver.ok());
+    const Bytes m = memory();
+    ASSERT_EQ(m.size(), 0x10000u);
+    EXPECT_EQ(at(m, 0x8000, image.size()), image);
+    EXPECT_EQ(at(m, 0, driver->bytes.size()), driver->bytes);
+}
+
+TEST_F(DownloadCommand, FailureAndCtrlCLeaveTheImageInvalid)
+{
+    {
+        Background sim(simArgs({"--silent-after", "10"}));
+        const auto r = runCli(downloadArgs(sim.firstLine(), {}));
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("延时越界"), std::string::npos) << r.err;
+        ASSERT_EQ(sim.stop(SIGINT), 0);
+        EXPECT_EQ(at(memory(), 0x8000, 2), (Bytes{0xFF, 0xFF}));
+    }
+    {
+        // Paced at 115200 baud the download takes over half a second; Ctrl+C comes well before its end.
+        Background sim(simArgs({"--wire-time"}));
+        Background download(downloadArgs(sim.firstLine(), {"--force-driver"}));
+        EXPECT_EQ(download.firstLine(), "progress 0%");
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        EXPECT_EQ(download.stop(SIGINT), 1);
+        ASSERT_EQ(sim.stop(SIGINT), 0);
+        EXPECT_EQ(at(memory(), 0x8000, 2), (Bytes{0xFF, 0xFF}));
+    }
+}
+
+TEST_F(DownloadCommand, ArgumentAndPortErrors)
+{
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{"download"}, 2, "give one project file, or --image"},
+        {{"download", "a.pjz", "--image", "x.bin"}, 2, "give one project file, or --image"},
+        {{"download", "a.pjz", "--driver", "d.bin"}, 2, "--driver and --protocol go with --image"},
+        {{"download", "--image", "x.bin", "--tick-ms", "0"}, 2, "--tick-ms 1"},
+        {{"download", "--image", path("image.bin"), "--port", "/dev/zl410-none"},
+         1,
+         "Cannot open the serial port /dev/zl410-none!"},
+        {{"download", "--image", path("missing.bin"), "--port", "/dev/null"}, 1, "Cannot read the image"},
+        {{"panel-sim"}, 2, "give either --port DEVICE or --pty"},
+        {{"panel-sim", "--pty", "--drop-every", "x"}, 2, "--drop-every takes a number"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"--data-dir", ZL410_BUILD_DATA_DIR};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const auto r = runCli(args);
+        EXPECT_EQ(r.status, c.status) << c.args.back();
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+}
+
+} // namespace zl::test
