@@ -89,21 +89,36 @@ bool readHeaderSettings(CArchive& ar, std::uint8_t version, CProject& p, std::ui
     }
 }
 
-std::string componentPlace(std::size_t window, std::size_t component, const std::string& className)
-{
-    return "window " + std::to_string(window + 1) + ", component " + std::to_string(component + 1) + " (" +
-           className + ")";
-}
+// Where the reader is, for error messages; the text is made only when one is needed.
+struct CPlace {
+    enum { Header, Windows, Alarms } part = Header;
+    std::size_t window = 0;
+    std::size_t component = 0;
+    bool inComponents = false;
+    std::string className;
 
-void readComponents(CArchive& ar, CMainView& w, std::size_t windowIndex, std::string& where)
+    std::string describe() const
+    {
+        if (part != Windows)
+            return part == Header ? "header" : "alarm list";
+        std::string s = "window " + std::to_string(window + 1);
+        if (inComponents)
+            s += ", component " + std::to_string(component + 1) + (className.empty() ? "" : " (" + className + ")");
+        return s;
+    }
+};
+
+void readComponents(CArchive& ar, CMainView& w, CPlace& place)
 {
     const std::uint32_t count = ar.readCount(kMinElement);
+    place.inComponents = true;
     for (std::uint32_t i = 0; i < count; ++i) {
-        where = componentPlace(windowIndex, i, "?");
+        place.component = i;
+        place.className.clear();
         const auto className = ar.readObjectTag(componentClassNames());
         if (!className)
             continue; // a null object: nothing to hold
-        where = componentPlace(windowIndex, i, *className);
+        place.className = *className;
         std::unique_ptr<CBase> c = CreateComponentForLoading(*className);
         const std::size_t start = ar.offset();
         c->Serialize(ar);
@@ -114,11 +129,13 @@ void readComponents(CArchive& ar, CMainView& w, std::size_t windowIndex, std::st
     }
 }
 
-void readWindows(CArchive& ar, CProject& p, std::string& where)
+void readWindows(CArchive& ar, CProject& p, CPlace& place)
 {
+    place.part = CPlace::Windows;
     const std::uint32_t count = ar.readCount(kMinElement);
     for (std::uint32_t i = 0; i < count; ++i) {
-        where = "window " + std::to_string(i + 1);
+        place.window = i;
+        place.inComponents = false;
         if (!ar.readObjectTag({CMainView::kClassName}))
             continue;
         auto w = std::make_unique<CMainView>();
@@ -127,7 +144,7 @@ void readWindows(CArchive& ar, CProject& p, std::string& where)
         w->upJump = ar.readWord();
         w->downJump = ar.readWord();
         ar.readReserved(kWindowReserved);
-        readComponents(ar, *w, i, where);
+        readComponents(ar, *w, place);
         p.AppendWindow(std::move(w));
     }
 }
@@ -179,7 +196,7 @@ Status ReadProject(const Bytes& data, CProject& project)
 {
     project.ClearWindows();
     CArchive ar(data);
-    std::string where = "header";
+    CPlace place;
     try {
         ar.readReserved(6); // kind and signature: the check before loading looked at them
         const std::uint8_t version = ar.readByte();
@@ -194,12 +211,12 @@ Status ReadProject(const Bytes& data, CProject& project)
         project.formatVersion = version;
         project.SetProtocol(protocol);
         ar.readReserved(kHeaderReserved);
-        readWindows(ar, project, where);
-        where = "alarm list";
+        readWindows(ar, project, place);
+        place.part = CPlace::Alarms;
         project.alarms.Serialize(ar);
     } catch (const CArchiveError& e) {
         project.ClearWindows();
-        CError error = makeError(std::string(e.what()) + " (" + where + ")");
+        CError error = makeError(std::string(e.what()) + " (" + place.describe() + ")");
         error.offset = e.offset();
         return error;
     }

@@ -158,7 +158,7 @@ TEST(ProjectFileComponents, MalformedComponentLists)
     const Case cases[] = {
         {"window class as a component", tag, {0x01, 0x80}, "object of class \"CMainView\" where it does not belong",
          tag},
-        {"type code of another class", tag + 12, {kRegister}, "type code 2 does not belong to class CChars",
+        {"type code of another class", tag + 12, {kRegister}, "type code 2 does not belong to class CChars (window 1, component 1 (CChars))",
          tag + 12},
         {"unknown component class", tag + 6, {'X'}, "unknown class \"XChars\"", tag},
     };
