@@ -63,17 +63,35 @@ Line breakLine(std::string_view text, const std::vector<Char>& chars, std::size_
 
 } // namespace
 
-std::vector<CRect> polylineSquares(std::span<const CPoint> points, int width)
+std::vector<CRect> polylineRects(std::span<const CPoint> points, int width)
 {
-    std::vector<CRect> squares;
+    std::vector<CRect> rects;
     const int back = width / 2;
+    // Adds the square of `p`, growing the last rectangle when it is the next one in its row or column.
+    const auto add = [&](CPoint p) {
+        const CRect s{p.x - back, p.y - back, p.x - back + width, p.y - back + width};
+        if (!rects.empty()) {
+            CRect& last = rects.back();
+            const bool sameRow = s.top == last.top && s.bottom == last.bottom;
+            const bool sameColumn = s.left == last.left && s.right == last.right;
+            if (sameRow && s.left <= last.right && s.right >= last.left) {
+                last = last.united(s);
+                return;
+            }
+            if (sameColumn && s.top <= last.bottom && s.bottom >= last.top) {
+                last = last.united(s);
+                return;
+            }
+        }
+        rects.push_back(s);
+    };
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
         CPoint a = points[i];
         const CPoint b = points[i + 1];
         const int dx = std::abs(b.x - a.x), sx = a.x < b.x ? 1 : -1;
         const int dy = -std::abs(b.y - a.y), sy = a.y < b.y ? 1 : -1;
         for (int err = dx + dy;;) {
-            squares.push_back({a.x - back, a.y - back, a.x - back + width, a.y - back + width});
+            add(a);
             if (a == b)
                 break;
             const int e2 = 2 * err;
@@ -87,7 +105,7 @@ std::vector<CRect> polylineSquares(std::span<const CPoint> points, int width)
             }
         }
     }
-    return squares;
+    return rects;
 }
 
 std::vector<CPoint> dottedOutline(const CRect& r)

@@ -39,9 +39,10 @@ inline int stretchSource(int i, int source, int target)
     return static_cast<int>(static_cast<long long>(i) * source / target);
 }
 
-// The squares a polyline covers: for every pixel of each segment's Bresenham path, endpoints included,
-// the `width` × `width` square whose top-left is that pixel moved up and left by width / 2.
-std::vector<CRect> polylineSquares(std::span<const CPoint> points, int width);
+// The pixels a polyline covers: for every pixel of each segment's Bresenham path, endpoints included, the
+// `width` × `width` square whose top-left is that pixel moved up and left by width / 2. The squares of
+// neighbouring path pixels in one row or one column come merged into one rectangle.
+std::vector<CRect> polylineRects(std::span<const CPoint> points, int width);
 
 // The pixels of a dotted outline: every other pixel, starting at the top-left corner, of the closed path
 // (left, top) → (right, top) → (right, bottom) → (left, bottom) → back; right and bottom are on the path.
@@ -56,7 +57,7 @@ public:
     virtual void FrameRect(const CRect& r, CColor colour) = 0;
     // The pixels of dottedOutline(r).
     virtual void DottedRect(const CRect& r, CColor colour) = 0;
-    // Connected line segments covering polylineSquares(points, width).
+    // Connected line segments covering polylineRects(points, width).
     virtual void Polyline(std::span<const CPoint> points, int width, CColor colour) = 0;
     // Stretches the bitmap over `target` (target pixel i shows source pixel stretchSource(i, …)); clear
     // bits in `zero`, set bits in `one`.

@@ -1,5 +1,8 @@
 #include "qt/CQtPainter.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QPolygon>
 
 #include "model/CCanvasPainter.h"
@@ -42,21 +45,32 @@ void CQtPainter::DottedRect(const CRect& r, CColor colour)
 
 void CQtPainter::Polyline(std::span<const CPoint> points, int width, CColor colour)
 {
-    for (const CRect& square : polylineSquares(points, width))
-        FillRect(square, colour);
+    for (const CRect& part : polylineRects(points, width))
+        FillRect(part, colour);
 }
 
 void CQtPainter::StretchBitmap(const CMonoBitmap& bitmap, const CRect& target, CColor zero, CColor one)
 {
-    if (target.width() <= 0 || target.height() <= 0 || bitmap.width <= 0 || bitmap.height <= 0)
+    const int width = target.width();
+    const int height = target.height();
+    if (width <= 0 || height <= 0 || bitmap.width <= 0 || bitmap.height <= 0)
         return;
-    QImage stretched(target.width(), target.height(), QImage::Format_RGB32);
+    QImage stretched(width, height, QImage::Format_RGB32);
     const QRgb colours[2] = {0xFF000000u | zero, 0xFF000000u | one};
-    for (int y = 0; y < stretched.height(); ++y) {
+    std::vector<int> columns(static_cast<std::size_t>(width));
+    for (int x = 0; x < width; ++x)
+        columns[static_cast<std::size_t>(x)] = stretchSource(x, bitmap.width, width);
+    int previous = -1;
+    for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(stretched.scanLine(y));
-        const int sy = stretchSource(y, bitmap.height, target.height());
-        for (int x = 0; x < stretched.width(); ++x)
-            line[x] = colours[bitmap.pixel(stretchSource(x, bitmap.width, target.width()), sy)];
+        const int sy = stretchSource(y, bitmap.height, height);
+        if (sy == previous) {
+            std::copy_n(reinterpret_cast<const QRgb*>(stretched.constScanLine(y - 1)), width, line);
+            continue;
+        }
+        previous = sy;
+        for (int x = 0; x < width; ++x)
+            line[x] = colours[bitmap.pixel(columns[static_cast<std::size_t>(x)], sy)];
     }
     m_painter.drawImage(QPoint(target.left, target.top), stretched);
 }

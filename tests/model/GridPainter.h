@@ -58,8 +58,8 @@ public:
     }
     void Polyline(std::span<const CPoint> points, int w, CColor c) override
     {
-        for (const CRect& square : polylineSquares(points, w))
-            FillRect(square, c);
+        for (const CRect& part : polylineRects(points, w))
+            FillRect(part, c);
     }
     void StretchBitmap(const CMonoBitmap& b, const CRect& t, CColor zero, CColor one) override
     {
