@@ -1,8 +1,14 @@
-// The zl410 editor. The main window follows; until then the program says so and ends.
-#include <cstdio>
+// The zl410 editor.
+#include <QApplication>
 
-int main()
+#include "editor/EditorStartUp.h"
+
+int main(int argc, char* argv[])
 {
-    std::fputs("zl410: the editor window is not available yet; use zl410-cli\n", stderr);
-    return 1;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zl410"));
+    QApplication::setOrganizationName(QStringLiteral("zl410"));
+    QApplication::setApplicationVersion(QStringLiteral("4.8.8"));
+    QApplication::setDesktopFileName(QStringLiteral("zl410"));
+    return zl::RunEditor(QApplication::arguments());
 }

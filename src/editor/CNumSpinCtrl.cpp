@@ -1,6 +1,7 @@
 #include "editor/CNumSpinCtrl.h"
 
 #include <QToolButton>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "editor/CNumEdit.h"
@@ -66,6 +67,20 @@ void CNumSpinCtrl::Click(int direction)
 {
     if (m_buddy && m_buddy->isEnabled())
         m_buddy->ChangeBy(direction);
+}
+
+QWidget* numberField(CNumEdit* edit, QWidget* parent)
+{
+    auto* box = new QWidget(parent);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    auto* spin = new CNumSpinCtrl(box);
+    spin->SetBuddy(edit);
+    row->addWidget(edit);
+    row->addWidget(spin);
+    row->addStretch();
+    return box;
 }
 
 } // namespace zl

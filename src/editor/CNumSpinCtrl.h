@@ -28,4 +28,7 @@ private:
     CNumEdit* m_buddy = nullptr;
 };
 
+// `edit` with a spin at its right, in one widget for a form or a grid.
+QWidget* numberField(CNumEdit* edit, QWidget* parent = nullptr);
+
 } // namespace zl

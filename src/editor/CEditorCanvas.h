@@ -1,0 +1,88 @@
+#pragma once
+// The preview canvas of the current window: painting, placing a new component, selecting, dragging and
+// deleting with the mouse. It keeps the editing state of the canvas; the form reacts to its signals.
+#include <QImage>
+#include <QWidget>
+
+#include <optional>
+
+#include "components/CUpLoadPic.h"
+#include "model/Geometry.h"
+
+namespace zl {
+
+class CBase;
+class CFontFiles;
+class CMainView;
+class CProject;
+
+class CEditorCanvas : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kNothingPending = -1;
+
+    CEditorCanvas(CProject& project, QWidget* parent = nullptr);
+    // The panel glyphs texts are drawn with; without them character cells stay blank.
+    void setFonts(const CFontFiles* fonts) { m_fonts = fonts; }
+
+    // Arms the placement of `typeCode`, or cancels it when it is already pending.
+    void ArmPlacement(int typeCode);
+    // Arms the placement of a picture holding `image` (its size already checked).
+    void ArmPicture(CRgbImage image);
+    void CancelPlacement();
+    // Deletes the selected component; false when nothing is selected.
+    bool DeleteSelected();
+    // Forgets the selection (after a window switch and the like) and repaints.
+    void ClearSelection();
+    void Invalidate() { update(); }
+
+    int pendingType() const { return m_pendingType; }
+    bool hasSelection() const { return !m_nothingSelected; }
+    CBase* selected() const;
+    bool dragging() const { return m_dragging; }
+    // The ghost outline of the pending component, or the outline of the selected one.
+    CRect frame() const { return m_frame; }
+    // The canvas as last painted.
+    const QImage& image() const { return m_image; }
+    // Composes the canvas into image().
+    void Compose();
+
+signals:
+    // A left-button press reached the canvas (the form then moves the keyboard focus to its list).
+    void pressed();
+    void componentSelected(CBase* component);
+    void selectionCleared();
+    // A component was dragged by a step.
+    void componentMoved(CBase* component);
+    void modified();
+    void stateChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    CMainView* window() const;
+    void place(CMainView& window);
+    void snapGhost(CPoint to);
+    void setPending(int typeCode, CRect ghost);
+
+    CProject& m_project;
+    const CFontFiles* m_fonts = nullptr;
+    QImage m_image;
+    int m_pendingType = kNothingPending;
+    CRect m_frame{-1, -1, -1, -1};
+    bool m_nothingSelected = true;
+    bool m_dragging = false;
+    CPoint m_anchor;
+    std::optional<CRgbImage> m_picture; // the image of a pending picture
+};
+
+// The ghost outline a component command shows before the component is placed.
+CRect ghostRect(int typeCode);
+// The ghost of a picture of width × height pixels.
+CRect pictureGhostRect(int width, int height);
+
+} // namespace zl

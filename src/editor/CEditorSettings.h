@@ -1,0 +1,15 @@
+#pragma once
+// The user's editor settings (recent files) and the serial devices behind COM1 … COM6, kept with QSettings
+// in <config folder>/zl410.conf, where the download looks for the devices too.
+#include <QSettings>
+#include <QString>
+
+#include <memory>
+
+namespace zl {
+
+std::unique_ptr<QSettings> editorSettings();
+// The device behind COM<index + 1>: "serial/COM1" … "serial/COM6", default /dev/ttyS0 … /dev/ttyS5.
+QString comDevicePath(unsigned portIndex);
+
+} // namespace zl

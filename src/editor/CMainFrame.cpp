@@ -1,0 +1,319 @@
+#include "editor/CMainFrame.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "editor/CAboutDialog.h"
+#include "editor/CCommands.h"
+#include "editor/CFileChooser.h"
+#include "editor/CMessagePrompter.h"
+#include "editor/CToolIcons.h"
+#include "editor/CZL110Doc.h"
+#include "editor/CZL110View.h"
+#include "model/CBase.h"
+
+namespace zl {
+namespace {
+
+constexpr const char* kAppTitle = "ZL410 software";
+constexpr int kPaneWidth = 150;
+
+// The component commands and the type code each one places.
+constexpr std::pair<int, int> kPlacements[] = {
+    {kCmdLed, kLed},           {kCmdFunctionKey, kFunctionKey}, {kCmdText, kStaticText},
+    {kCmdDynamicText, kDynamicText}, {kCmdRegister, kRegister}, {kCmdBarGraph, kBarGraph},
+    {kCmdTrendLine, kTrendLine}, {kCmdPicture, kPicture},
+};
+
+const QString kLater = QStringLiteral("Not available in this version");
+
+} // namespace
+
+CMainFrame::CMainFrame(CPrompter* prompter, CFileChooser* files)
+{
+    if (!prompter)
+        m_ownPrompter = std::make_unique<CMessagePrompter>(this);
+    if (!files)
+        m_ownFiles = std::make_unique<CDialogFileChooser>();
+    m_prompter = prompter ? prompter : m_ownPrompter.get();
+    m_files = files ? files : m_ownFiles.get();
+    m_view = new CZL110View(*m_prompter, *m_files, this);
+    m_doc = new CZL110Doc(*m_view, *m_prompter, *m_files, this);
+
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(applicationIcon());
+    setCentralWidget(m_view);
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    setFixedSize(kSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    setAcceptDrops(true);
+
+    connect(m_doc, &CZL110Doc::titleChanged, this,
+            [this](const QString& title) { setWindowTitle(title + QStringLiteral(" - ") + kAppTitle); });
+    connect(m_doc, &CZL110Doc::recentFilesChanged, this, &CMainFrame::fillRecentFiles);
+    connect(m_view, &CZL110View::stateChanged, this, &CMainFrame::UpdateCommands);
+    connect(m_view, &CZL110View::protocolText, this, &CMainFrame::SetProtocolText);
+    connect(m_view, &CZL110View::contextMenuWanted, this, &CMainFrame::showContextMenu);
+    setWindowTitle(m_doc->title() + QStringLiteral(" - ") + kAppTitle);
+    fillRecentFiles();
+    UpdateCommands();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::StartUp(const std::string& dataDir, const std::string& configDir)
+{
+    m_view->StartUp(dataDir, configDir);
+    UpdateCommands();
+}
+
+QAction* CMainFrame::addCommand(int command, const QString& text, const QString& tip, bool withImage)
+{
+    auto* a = new QAction(text, this);
+    a->setData(command);
+    a->setStatusTip(tip);
+    a->setToolTip(tip);
+    if (withImage)
+        a->setIcon(toolIcon(command));
+    m_actions.emplace(command, a);
+    return a;
+}
+
+QAction* CMainFrame::action(int command) const
+{
+    const auto it = m_actions.find(command);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::createMenus()
+{
+    QMenu* file = m_fileMenu = menuBar()->addMenu(QStringLiteral("File(&F)"));
+    file->addAction(addCommand(kCmdNewProject, QStringLiteral("New Project(&N)"), QStringLiteral("New Project")));
+    file->addAction(addCommand(kCmdOpen, QStringLiteral("Open Project(&O)"), QStringLiteral("Open Project")));
+    file->addAction(addCommand(kCmdSave, QStringLiteral("Save Project(&S)"), QStringLiteral("Save Project")));
+    file->addAction(addCommand(kCmdSaveAs, QStringLiteral("Save Project as(&A)..."),
+                               QStringLiteral("Save Project as"), false));
+    file->addSeparator();
+    file->addAction(addCommand(kCmdPlcSelection, QStringLiteral("PLC Selection(P)..."), QStringLiteral("PLC Selection"), false));
+    file->addAction(addCommand(kCmdComSelection, QStringLiteral("COM Selection(C)..."), QStringLiteral("COM Selection"), false));
+    file->addAction(addCommand(kCmdDownload, QStringLiteral("Download(D)"), QStringLiteral("Download")));
+    file->addSeparator();
+    file->addAction(addCommand(kCmdImportOld, QStringLiteral("Import .OLZ Project(&L)"),
+                               QStringLiteral("Import .OLZ Project"), false));
+    m_recentSeparator = file->addSeparator();
+    file->addAction(addCommand(kCmdExit, QStringLiteral("Exit(&X)"), QStringLiteral("Exit"), false));
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
+    edit->addAction(addCommand(kCmdCut, QStringLiteral("Cut(&T)"), QStringLiteral("Delete component")));
+    edit->addAction(addCommand(kCmdCopy, QStringLiteral("Copy(&C)\tCtrl+C"), QStringLiteral("Copy")));
+    edit->addAction(addCommand(kCmdPaste, QStringLiteral("Paste(&P)\tCtrl+V"), QStringLiteral("Paste")));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("View(&V)"));
+    view->addAction(addCommand(kCmdToolbar, QStringLiteral("Toolbar(&T)"), QStringLiteral("Toolbar"), false));
+    view->addAction(addCommand(kCmdStatusbar, QStringLiteral("Statusbar(&S)"), QStringLiteral("Statusbar"), false));
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools(&T)"));
+    tools->addAction(addCommand(kCmdNewWindow, QStringLiteral("New window(&N)"), QStringLiteral("New window")));
+    tools->addAction(addCommand(kCmdCopyWindow, QStringLiteral("Copy window(&C)"), QStringLiteral("Copy window")));
+    tools->addAction(addCommand(kCmdDeleteWindow, QStringLiteral("Delete window(&D)"), QStringLiteral("Delete window")));
+    m_deleteComponent = new QAction(toolIcon(kCmdCut), QStringLiteral("Delete component(&P)"), this);
+    m_deleteComponent->setData(kCmdCut);
+    tools->addAction(m_deleteComponent);
+    tools->addSeparator();
+    tools->addAction(addCommand(kCmdPanelConfig, QStringLiteral("VT306 Config(&S)"), QStringLiteral("VT306 Config")));
+    tools->addAction(addCommand(kCmdAlarmList, QStringLiteral("Alarm list(&L)"), QStringLiteral("Alarm list")));
+
+    QMenu* components = menuBar()->addMenu(QStringLiteral("Components(&P)"));
+    const QString names[] = {QStringLiteral("Led(&L)"),      QStringLiteral("Function Key(&F)"),
+                             QStringLiteral("Text(&T)"),     QStringLiteral("Dynamic Text(&D)"),
+                             QStringLiteral("Register(&R)"), QStringLiteral("Bar Graph(&B)"),
+                             QStringLiteral("Trend Line(&Q)"), QStringLiteral("Picture(&P)")};
+    const QString tips[] = {QStringLiteral("Led"), QStringLiteral("Function Key"), QStringLiteral("Text"),
+                            QStringLiteral("Dynamic Text"), QStringLiteral("Register"), QStringLiteral("Bar Graph"),
+                            QStringLiteral("Trend Line"), QStringLiteral("Picture")};
+    for (std::size_t i = 0; i < std::size(kPlacements); ++i) {
+        QAction* a = addCommand(kPlacements[i].first, names[i], tips[i]);
+        a->setCheckable(true);
+        components->addAction(a);
+        if (i == 4)
+            components->addSeparator();
+    }
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+    help->addAction(addCommand(kCmdAbout, QStringLiteral("About ZL410(&A)..."), QStringLiteral("About")));
+    addCommand(kCmdWindowAttribute, QString(), QStringLiteral("Change window attribute"));
+    m_secondAttribute = new QAction(toolIcon(kCmdWindowAttribute, 1), QString(), this);
+    m_secondAttribute->setData(kCmdWindowAttribute);
+    m_secondAttribute->setToolTip(QStringLiteral("Change window attribute"));
+
+    // Commands whose dialogs are not part of this version stay disabled and say so.
+    for (int later : {kCmdPanelConfig, kCmdAlarmList, kCmdDownload})
+        action(later)->setToolTip(action(later)->toolTip() + QStringLiteral(" — ") + kLater);
+
+    connect(action(kCmdNewProject), &QAction::triggered, m_doc, &CZL110Doc::NewProject);
+    connect(action(kCmdOpen), &QAction::triggered, m_doc, &CZL110Doc::Open);
+    connect(action(kCmdSave), &QAction::triggered, m_doc, &CZL110Doc::Save);
+    connect(action(kCmdSaveAs), &QAction::triggered, m_doc, &CZL110Doc::SaveAs);
+    connect(action(kCmdImportOld), &QAction::triggered, m_doc, &CZL110Doc::ImportOldProject);
+    connect(action(kCmdExit), &QAction::triggered, this, &QWidget::close);
+    connect(action(kCmdPlcSelection), &QAction::triggered, this, [this] {
+        if (m_view->RunPlcSelection())
+            m_doc->SetModifiedFlag(); // the project's settings changed
+    });
+    connect(action(kCmdComSelection), &QAction::triggered, m_view, &CZL110View::RunComSelection);
+    connect(action(kCmdCut), &QAction::triggered, m_view, &CZL110View::DeleteComponent);
+    connect(m_deleteComponent, &QAction::triggered, m_view, &CZL110View::DeleteComponent);
+    connect(action(kCmdNewWindow), &QAction::triggered, m_view, &CZL110View::NewWindow);
+    connect(action(kCmdCopyWindow), &QAction::triggered, m_view, &CZL110View::CopyWindow);
+    connect(action(kCmdDeleteWindow), &QAction::triggered, m_view, &CZL110View::DeleteWindow);
+    connect(action(kCmdAbout), &QAction::triggered, this, [this] { CAboutDialog(this).exec(); });
+    for (const auto& [command, type] : kPlacements) {
+        connect(action(command), &QAction::triggered, m_view, [this, type = type] {
+            if (type == kPicture)
+                m_view->ArmPicture();
+            else
+                m_view->ArmComponent(type);
+            UpdateCommands();
+        });
+    }
+    action(kCmdToolbar)->setCheckable(true);
+    action(kCmdStatusbar)->setCheckable(true);
+    connect(action(kCmdToolbar), &QAction::toggled, this, [this](bool on) { m_toolBar->setVisible(on); });
+    connect(action(kCmdStatusbar), &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+}
+
+void CMainFrame::createToolBar()
+{
+    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar->setObjectName(QStringLiteral("toolbar"));
+    m_toolBar->setIconSize(QSize(18, 17));
+    m_toolBar->setMovable(false);
+    const int layout[] = {kCmdNewProject, kCmdOpen, kCmdSave, 0, kCmdCut, kCmdCopy, kCmdPaste, 0, kCmdAbout, 0,
+                          kCmdLed, kCmdFunctionKey, kCmdText, kCmdDynamicText, kCmdRegister, 0, kCmdBarGraph,
+                          kCmdTrendLine, kCmdPicture, 0, kCmdNewWindow, kCmdCopyWindow, kCmdDeleteWindow, 0,
+                          kCmdPanelConfig, kCmdAlarmList, kCmdDownload, 0, kCmdWindowAttribute};
+    for (int command : layout) {
+        if (command)
+            m_toolBar->addAction(action(command));
+        else
+            m_toolBar->addSeparator();
+    }
+    m_toolBar->addAction(m_secondAttribute);
+    action(kCmdToolbar)->setChecked(true);
+}
+
+void CMainFrame::createStatusBar()
+{
+    m_model = new QLabel(QStringLiteral(" "));
+    m_protocol = new QLabel(QStringLiteral("No protocol"));
+    for (QLabel* pane : {m_model, m_protocol}) {
+        pane->setFixedWidth(kPaneWidth);
+        statusBar()->addPermanentWidget(pane);
+    }
+    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+        auto* pane = new QLabel(QString::fromLatin1(indicator));
+        pane->setEnabled(QLatin1String(indicator) == QLatin1String("NUM"));
+        statusBar()->addPermanentWidget(pane);
+    }
+    statusBar()->showMessage(QStringLiteral("Ready"));
+    action(kCmdStatusbar)->setChecked(true);
+}
+
+QString CMainFrame::modelText() const { return m_model->text(); }
+QString CMainFrame::protocolText() const { return m_protocol->text(); }
+
+void CMainFrame::ShowModel(int modelCode)
+{
+    m_model->setText(modelCode == 2   ? QStringLiteral("VT306 V4.5")
+                     : modelCode == 4 ? QStringLiteral("VT316 V1")
+                                      : QStringLiteral("VT306 V4"));
+    m_model->repaint();
+}
+
+void CMainFrame::SetProtocolText(const QString& text)
+{
+    m_protocol->setText(text);
+    m_protocol->repaint();
+}
+
+void CMainFrame::UpdateCommands()
+{
+    const bool active = m_view->projectActive();
+    for (int command : {kCmdSave, kCmdSaveAs, kCmdPlcSelection, kCmdNewWindow, kCmdCopyWindow, kCmdDeleteWindow})
+        action(command)->setEnabled(active);
+    const bool selected = active && m_view->hasSelection();
+    action(kCmdCut)->setEnabled(selected);
+    m_deleteComponent->setEnabled(selected);
+    for (int never : {kCmdCopy, kCmdPaste, kCmdWindowAttribute, kCmdPanelConfig, kCmdAlarmList, kCmdDownload})
+        action(never)->setEnabled(false);
+    m_secondAttribute->setEnabled(false);
+    for (const auto& [command, type] : kPlacements) {
+        action(command)->setEnabled(active);
+        action(command)->setChecked(m_view->pendingType() == type);
+    }
+}
+
+void CMainFrame::fillRecentFiles()
+{
+    for (QAction* a : m_recentActions)
+        delete a;
+    m_recentActions.clear();
+    const QStringList files = m_doc->recentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])), this);
+        connect(a, &QAction::triggered, m_doc, [this, path = files[i]] { m_doc->OpenDocumentFile(path); });
+        m_fileMenu->insertAction(m_recentSeparator, a);
+        m_recentActions << a;
+    }
+    if (!files.isEmpty())
+        m_recentActions << m_fileMenu->insertSeparator(m_recentActions.front());
+}
+
+void CMainFrame::showContextMenu(const QPoint& at)
+{
+    if (!m_view->projectActive())
+        return;
+    QMenu menu(this);
+    menu.addAction(action(kCmdDeleteWindow));
+    menu.addAction(action(kCmdCopyWindow));
+    menu.exec(at);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_doc->SaveModified())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            m_doc->OpenDocumentFile(url.toLocalFile());
+            return;
+        }
+    }
+}
+
+} // namespace zl

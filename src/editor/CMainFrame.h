@@ -1,0 +1,78 @@
+#pragma once
+// The main window: menu, toolbar and status bar around the form, a fixed 750 × 560 pixels.
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+#include <string>
+
+class QLabel;
+class QMenu;
+
+namespace zl {
+
+class CFileChooser;
+class CPrompter;
+class CZL110Doc;
+class CZL110View;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr QSize kSize{750, 560};
+
+    // Messages, questions and file choices go through `prompter` and `files` when given (tests answer
+    // them from a script); otherwise through message boxes and file dialogs.
+    explicit CMainFrame(CPrompter* prompter = nullptr, CFileChooser* files = nullptr);
+    ~CMainFrame() override;
+
+    // The view's start-up: "In.dat", the protocol catalogue and the fonts.
+    void StartUp(const std::string& dataDir, const std::string& configDir);
+
+    CZL110View& view() const { return *m_view; }
+    CZL110Doc& document() const { return *m_doc; }
+    CPrompter& prompter() const { return *m_prompter; }
+    // The action of a command; for 32773 the Edit menu's "Cut", for 32800 the first toolbar button.
+    QAction* action(int command) const;
+    QAction* deleteComponentAction() const { return m_deleteComponent; }
+    QString modelText() const;
+    QString protocolText() const;
+
+public slots:
+    // The panel reported its model code during a download.
+    void ShowModel(int modelCode);
+    void SetProtocolText(const QString& text);
+    // Enables, disables and checks the commands for the current state.
+    void UpdateCommands();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    QAction* addCommand(int command, const QString& text, const QString& tip, bool withImage = true);
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void fillRecentFiles();
+    void showContextMenu(const QPoint& at);
+
+    std::unique_ptr<CPrompter> m_ownPrompter;
+    std::unique_ptr<CFileChooser> m_ownFiles;
+    CPrompter* m_prompter;
+    CFileChooser* m_files;
+    CZL110View* m_view;
+    CZL110Doc* m_doc;
+    std::map<int, QAction*> m_actions;
+    QAction* m_deleteComponent = nullptr;
+    QAction* m_secondAttribute = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentSeparator = nullptr;
+    QList<QAction*> m_recentActions;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_model = nullptr;
+    QLabel* m_protocol = nullptr;
+};
+
+} // namespace zl

@@ -1,0 +1,112 @@
+#pragma once
+// The main form: the window list, the preview canvas and the property page area. It holds the project
+// and carries out the editing commands on it; file identity and file commands are the document's.
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "download/CFontFiles.h"
+#include "model/CProject.h"
+
+class QGroupBox;
+
+namespace zl {
+
+class CBase;
+class CEditorCanvas;
+class CFileChooser;
+class CPrompter;
+class CWindowList;
+class CWindowPage;
+
+class CZL110View : public QWidget {
+    Q_OBJECT
+public:
+    // The form's regions, in form pixels.
+    static constexpr QRect kListRect{10, 20, 200, 428};
+    static constexpr QRect kCanvasFrameRect{220, 20, 512, 188};
+    static constexpr QPoint kCanvasOrigin{260, 40};
+    static constexpr QRect kPageRect{220, 218, 512, 230};
+
+    CZL110View(CPrompter& prompter, CFileChooser& files, QWidget* parent = nullptr);
+    ~CZL110View() override;
+
+    // Reads "In.dat" and the protocol catalogue and sets the protocol's start-up defaults; a missing
+    // catalogue is reported. Also loads the panel fonts for the preview.
+    void StartUp(const std::string& dataDir, const std::string& configDir);
+
+    CProject& project() { return m_project; }
+    const CProject& project() const { return m_project; }
+    const std::string& cataloguePath() const { return m_cataloguePath; }
+    const std::string& toolSettingsPath() const { return m_toolSettingsPath; }
+    CEditorCanvas& canvas() const { return *m_canvas; }
+    CWindowList& windowList() const { return *m_list; }
+    CWindowPage& windowPage() const { return *m_windowPage; }
+
+    // A project has been created or opened: the editing commands are enabled.
+    bool projectActive() const { return m_projectActive; }
+    bool hasSelection() const;
+    int pendingType() const;
+    // Read and cleared by the download: Ctrl was held.
+    bool takeControlKey();
+
+    // --- document support
+    // Empties the list and the project's windows before a load.
+    void ClearView();
+    // After a load: the list, the protocol pane and the canvas follow the loaded project.
+    void ProjectLoaded();
+    // After a failed load put the previous project back: the list and the canvas show it again.
+    void ProjectRestored();
+    // New Project after the save prompt: PLC Selection, then the fresh project with window 1. False when
+    // the catalogue has no protocol or the user cancels.
+    bool NewProject(const std::function<bool()>& mayDiscard);
+
+    // --- commands
+    void ArmComponent(int typeCode);
+    void ArmPicture();
+    void DeleteComponent();
+    void NewWindow();
+    void CopyWindow();
+    void DeleteWindow();
+    bool RunPlcSelection();
+    void RunComSelection();
+    // The list was clicked on `row` (−1: below the rows).
+    void SwitchToRow(int row);
+
+signals:
+    void stateChanged();
+    void modified();
+    // The protocol pane's text.
+    void protocolText(const QString& text);
+    void contextMenuWanted(const QPoint& globalPos);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Shows the window page for the current window (component pages take its place when they exist).
+    void ShowWindowPage();
+    // Where a component's property page plugs in: until the pages exist the window page stays shown.
+    void ShowComponentPage(CBase* component);
+    void AfterWindowChange();
+    void ShowProtocol(std::uint8_t driverVersion);
+    bool filterKey(QEvent* event);
+
+    CPrompter& m_prompter;
+    CFileChooser& m_files;
+    CProject m_project;
+    std::optional<CFontFiles> m_fonts;
+    std::string m_cataloguePath;
+    std::string m_toolSettingsPath;
+    CWindowList* m_list;
+    QGroupBox* m_pageArea;
+    CWindowPage* m_windowPage;
+    CEditorCanvas* m_canvas;
+    bool m_projectActive = false;
+    bool m_controlKeyDown = false;
+};
+
+} // namespace zl

@@ -1,0 +1,66 @@
+#include "editor/EditorStartUp.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+
+#include "editor/CMainFrame.h"
+#include "editor/CSplashWindow.h"
+#include "editor/CZL110Doc.h"
+#include "qt/CDataPaths.h"
+
+namespace zl {
+namespace {
+
+// Closes the window a while after its first paint, for smoke tests and start-up measurements.
+class CQuitAfterPaint : public QObject {
+public:
+    CQuitAfterPaint(QWidget& window, int ms) : QObject(&window), m_window(window), m_ms(ms)
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_armed) {
+            m_armed = true;
+            QTimer::singleShot(m_ms, &m_window, &QWidget::close);
+        }
+        return false;
+    }
+
+private:
+    QWidget& m_window;
+    int m_ms;
+    bool m_armed = false;
+};
+
+} // namespace
+
+int RunEditor(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("ZL410 operator panel editor"));
+    parser.addHelpOption();
+    const QCommandLineOption noSplash(QStringLiteral("no-splash"), QStringLiteral("Start without the splash window."));
+    parser.addOption(noSplash);
+    parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("A project file (.pjz) to open."));
+    parser.process(arguments);
+
+    CMainFrame frame;
+    frame.StartUp(dataFolder(), configFolder());
+    if (!parser.isSet(noSplash))
+        (new CSplashWindow)->show();
+    const QStringList files = parser.positionalArguments();
+    if (!files.isEmpty() && frame.document().OpenDocumentFile(files.front()) == CZL110Doc::OpenResult::LoadFailed)
+        return 1;
+    bool ok = false;
+    const int quitAfter = qEnvironmentVariableIntValue("ZL410_QUIT_AFTER_MS", &ok);
+    if (ok)
+        new CQuitAfterPaint(frame, quitAfter);
+    frame.show();
+    return QApplication::exec();
+}
+
+} // namespace zl

@@ -1,0 +1,261 @@
+// Placing, selecting, dragging and deleting components on the canvas with the mouse and keys.
+#include <QImage>
+
+#include "EditorTesting.h"
+#include "editor/CCommands.h"
+#include "editor/CEditorCanvas.h"
+#include "editor/CWindowList.h"
+#include "editor/CZL110Doc.h"
+#include "model/CBase.h"
+
+using namespace zl;
+using namespace zl::test;
+
+namespace {
+
+void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::NoButton,
+          Qt::MouseButtons buttons = Qt::NoButton)
+{
+    QMouseEvent e(type, at, w->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+void press(QWidget* w, QPoint at, Qt::MouseButton b = Qt::LeftButton) { send(w, QEvent::MouseButtonPress, at, b, b); }
+void release(QWidget* w, QPoint at) { send(w, QEvent::MouseButtonRelease, at, Qt::LeftButton); }
+void move(QWidget* w, QPoint at, Qt::MouseButtons held = Qt::NoButton) { send(w, QEvent::MouseMove, at, Qt::NoButton, held); }
+
+std::string rectText(const CRect& r)
+{
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+// A bitmap file of the given size.
+QString writeBitmap(const QTemporaryDir& dir, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QString path = dir.filePath(QStringLiteral("p%1x%2.bmp").arg(width).arg(height));
+    image.save(path, "BMP");
+    return path;
+}
+
+} // namespace
+
+class CanvasTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Editor> editor;
+    CEditorCanvas* canvas = nullptr;
+
+    CMainView& window() const { return *editor->project().CurrentWindow(); }
+    // Places a component of `command` with its ghost snapped at canvas point `at`.
+    CBase& place(int command, QPoint at)
+    {
+        editor->trigger(command);
+        move(canvas, at);
+        press(canvas, at);
+        release(canvas, at);
+        return *window().head();
+    }
+
+private slots:
+    void init()
+    {
+        editor = std::make_unique<Editor>();
+        editor->newProject();
+        canvas = &editor->view().canvas();
+    }
+    void cleanup() { editor.reset(); }
+
+    void commandsNeedAProject()
+    {
+        Editor fresh;
+        for (int command : {kCmdLed, kCmdSave, kCmdNewWindow, kCmdCut, kCmdPlcSelection})
+            QVERIFY(!fresh.frame->action(command)->isEnabled());
+        QVERIFY(fresh.frame->action(kCmdOpen)->isEnabled());
+        QVERIFY(editor->frame->action(kCmdLed)->isEnabled());
+    }
+
+    void armingAndDisarming()
+    {
+        QAction* led = editor->frame->action(kCmdLed);
+        led->trigger();
+        QVERIFY(led->isChecked());
+        led->trigger();
+        QVERIFY(!led->isChecked());
+        QCOMPARE(canvas->pendingType(), CEditorCanvas::kNothingPending);
+
+        led->trigger();
+        editor->trigger(kCmdRegister);
+        QVERIFY(!led->isChecked());
+        QVERIFY(editor->frame->action(kCmdRegister)->isChecked());
+        QCOMPARE(rectText(canvas->frame()), "0,0,90,36");
+
+        press(canvas, {50, 50}, Qt::RightButton);
+        QCOMPARE(canvas->pendingType(), CEditorCanvas::kNothingPending);
+        QVERIFY(!editor->frame->action(kCmdRegister)->isChecked());
+    }
+
+    void ghostSnapsToTheGridAndStaysOnTheCanvas()
+    {
+        editor->trigger(kCmdText);
+        move(canvas, {340, 50});
+        QCOMPARE(rectText(canvas->frame()), "323,45,431,81");
+        move(canvas, {25, 140});
+        QCOMPARE(rectText(canvas->frame()), "18,107,126,143");
+    }
+
+    void placingSelectsTheNewComponent()
+    {
+        QVERIFY(!editor->frame->document().IsModified());
+        CBase& text = place(kCmdText, {20, 20});
+        QCOMPARE(text.typeCode, kStaticText);
+        QCOMPARE(text.rect.left, 18);
+        QCOMPARE(text.x, 8);
+        QVERIFY(canvas->hasSelection());
+        QCOMPARE(canvas->pendingType(), CEditorCanvas::kNothingPending);
+        QVERIFY(editor->frame->document().IsModified());
+        QVERIFY(editor->frame->action(kCmdCut)->isEnabled());
+        QVERIFY(editor->frame->deleteComponentAction()->isEnabled());
+        QVERIFY(!editor->frame->action(kCmdCopy)->isEnabled());
+        QVERIFY(!editor->frame->action(kCmdPaste)->isEnabled());
+        // The preview shows something besides the dark field and its dots inside the text.
+        canvas->Compose();
+        const QImage& image = canvas->image();
+        bool drawn = false;
+        for (int x = 19; x < 120 && !drawn; ++x)
+            drawn = image.pixelColor(x, 30) != QColor(0x40, 0x40, 0x40) && image.pixelColor(x, 30) != Qt::white;
+        QVERIFY(drawn || image.pixelColor(18, 18) != QColor(0x40, 0x40, 0x40));
+    }
+
+    void everyComponentCommandPlaces()
+    {
+        const std::pair<int, int> commands[] = {{kCmdLed, kLed},       {kCmdFunctionKey, kFunctionKey},
+                                                {kCmdText, kStaticText}, {kCmdDynamicText, kDynamicText},
+                                                {kCmdRegister, kRegister}, {kCmdBarGraph, kBarGraph},
+                                                {kCmdTrendLine, kTrendLine}};
+        for (const auto& [command, type] : commands)
+            QCOMPARE(int(place(command, {100, 30}).typeCode), type);
+        QCOMPARE(window().componentCount(), std::size(commands));
+    }
+
+    void clickSelectsTheTopmostAndRaisesIt()
+    {
+        CBase& lower = place(kCmdText, {0, 0});   // 0 … 108
+        CBase& upper = place(kCmdRegister, {54, 0}); // 54 … 144, on top
+        press(canvas, {60, 10});
+        release(canvas, {60, 10});
+        QCOMPARE(window().head(), &upper);
+        press(canvas, {20, 10});
+        release(canvas, {20, 10});
+        QCOMPARE(window().head(), &lower);
+        press(canvas, {60, 10}); // now the text is on top where they overlap
+        release(canvas, {60, 10});
+        QCOMPARE(window().head(), &lower);
+        // The right edge is outside.
+        press(canvas, {lower.rect.right, 10});
+        release(canvas, {lower.rect.right, 10});
+        QCOMPARE(window().head(), &upper);
+        press(canvas, {300, 120});
+        QVERIFY(!canvas->hasSelection());
+        QVERIFY(!editor->frame->action(kCmdCut)->isEnabled());
+    }
+
+    void draggingMovesInWholeSteps_data()
+    {
+        QTest::addColumn<int>("travel");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("panelX");
+        QTest::newRow("8 moves nothing") << 8 << 90 << 40;
+        QTest::newRow("9 moves one step") << 9 << 99 << 44;
+        QTest::newRow("17 moves one step") << 17 << 99 << 44;
+        QTest::newRow("-9 moves one step left") << -9 << 81 << 36;
+        QTest::newRow("past the right edge is pulled back") << 400 << 360 << 160; // "Text" is 72 wide
+    }
+
+    void draggingMovesInWholeSteps()
+    {
+        QFETCH(int, travel);
+        CBase& text = place(kCmdText, {90, 36});
+        QCOMPARE(text.rect.left, 90);
+        editor->frame->document().SetModifiedFlag(false);
+        press(canvas, {100, 40});
+        move(canvas, {100 + travel, 40}, Qt::LeftButton);
+        release(canvas, {100 + travel, 40});
+        QTEST(text.rect.left, "left");
+        QTEST(int(text.x), "panelX");
+        QVERIFY(editor->frame->document().IsModified());
+    }
+
+    void remainderCarriesOver()
+    {
+        CBase& text = place(kCmdText, {90, 36});
+        press(canvas, {100, 40});
+        move(canvas, {117, 40}, Qt::LeftButton); // one step, 8 left over
+        move(canvas, {118, 40}, Qt::LeftButton); // 9 with the remainder
+        QCOMPARE(text.rect.left, 108);
+        release(canvas, {118, 40});
+        move(canvas, {200, 40});
+        QCOMPARE(text.rect.left, 108); // released: no more dragging
+    }
+
+    void deleteKeyAndDeleteCommand()
+    {
+        place(kCmdLed, {0, 0});
+        place(kCmdLed, {100, 0});
+        QTest::keyClick(&editor->view().windowList(), Qt::Key_Delete);
+        QCOMPARE(window().componentCount(), 1u);
+        QVERIFY(!canvas->hasSelection());
+
+        // With nothing selected the key asks to delete the window.
+        editor->prompter.okAnswers = {false};
+        QTest::keyClick(&editor->view().windowList(), Qt::Key_Delete);
+        QCOMPARE(editor->prompter.last(), "Delete current window: Do you want to delete the No. 1 window?");
+        QCOMPARE(window().componentCount(), 1u);
+
+        press(canvas, {10, 10});
+        editor->frame->deleteComponentAction()->trigger();
+        QCOMPARE(window().componentCount(), 0u);
+    }
+
+    void pictures()
+    {
+        QTemporaryDir dir;
+        QFile garbage(dir.filePath("garbage.bmp"));
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write("BM not really");
+        garbage.close();
+        editor->files.paths = {writeBitmap(dir, 193, 10), garbage.fileName(), QString(), writeBitmap(dir, 192, 64)};
+
+        editor->trigger(kCmdPicture);
+        QCOMPARE(editor->prompter.last(), "Open picture: picture size error!!!(Max Pixel Sope:192 X 64)");
+        QCOMPARE(canvas->pendingType(), CEditorCanvas::kNothingPending);
+        editor->trigger(kCmdPicture);
+        QCOMPARE(editor->prompter.last(), "Open picture: Open the picture error!!!");
+        editor->trigger(kCmdPicture); // cancelled file choice
+        QCOMPARE(canvas->pendingType(), CEditorCanvas::kNothingPending);
+        QCOMPARE(editor->prompter.messages.size(), 2u);
+
+        editor->trigger(kCmdPicture);
+        QCOMPARE(canvas->pendingType(), int(kPicture));
+        QCOMPARE(rectText(canvas->frame()), "0,0,480,160");
+        press(canvas, {5, 5});
+        const CBase& picture = *window().head();
+        QCOMPARE(picture.typeCode, kPicture);
+        QVERIFY(picture.InsideCanvas());
+        QCOMPARE(picture.rect.width(), 432);
+    }
+
+    void controlKeyIsTracked()
+    {
+        QTest::keyPress(&editor->view().windowList(), Qt::Key_Control);
+        QTest::keyRelease(&editor->view().windowList(), Qt::Key_Control);
+        QVERIFY(!editor->view().takeControlKey());
+        QTest::keyPress(&editor->view().windowList(), Qt::Key_Control);
+        QVERIFY(editor->view().takeControlKey());
+        QVERIFY(!editor->view().takeControlKey());
+    }
+};
+
+QTEST_MAIN(CanvasTest)
+#include "CanvasTest.moc"

@@ -1,0 +1,112 @@
+#pragma once
+// A main window for tests: data files from the build, a private settings folder, and every message,
+// question and file choice answered from a script.
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/CFileChooser.h"
+#include "editor/CMainFrame.h"
+#include "editor/CZL110View.h"
+#include "model/CPrompter.h"
+
+namespace zl::test {
+
+class ScriptedPrompter : public CPrompter {
+public:
+    std::vector<std::string> messages;  // "caption: text" of every message and question, in order
+    std::deque<bool> okAnswers;         // for OK/Cancel questions; OK when the script runs out
+    std::deque<Answer> yesNoAnswers;    // for Yes/No/Cancel questions; Cancel when it runs out
+
+    void message(const std::string& text, const std::string& caption) override { messages.push_back(caption + ": " + text); }
+    bool askOkCancel(const std::string& text, const std::string& caption) override
+    {
+        messages.push_back(caption + ": " + text);
+        if (okAnswers.empty())
+            return true;
+        const bool a = okAnswers.front();
+        okAnswers.pop_front();
+        return a;
+    }
+    Answer askYesNoCancel(const std::string& text, const std::string& caption) override
+    {
+        messages.push_back(caption + ": " + text);
+        if (yesNoAnswers.empty())
+            return Answer::Cancel;
+        const Answer a = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return a;
+    }
+    std::string last() const { return messages.empty() ? std::string() : messages.back(); }
+};
+
+class ScriptedFiles : public CFileChooser {
+public:
+    std::deque<QString> paths; // answers in order; an empty path (or none left) is a Cancel
+    QString openFile(QWidget*, const QString&, const QString&) override { return next(); }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return next(); }
+
+private:
+    QString next()
+    {
+        if (paths.empty())
+            return {};
+        QString p = paths.front();
+        paths.pop_front();
+        return p;
+    }
+};
+
+// Runs `act` on the next modal dialog of type T as soon as it is open.
+template <class T>
+void onNextDialog(std::function<void(T&)> act, int delayMs = 0)
+{
+    QTimer::singleShot(delayMs, [act] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
+            act(*dialog);
+        else
+            onNextDialog<T>(act, 5);
+    });
+}
+
+struct Editor {
+    QTemporaryDir config;
+    ScriptedPrompter prompter;
+    ScriptedFiles files;
+    std::unique_ptr<CMainFrame> frame;
+
+    Editor()
+    {
+        qputenv("ZL410_DATA_DIR", ZL410_BUILD_DATA_DIR);
+        qputenv("ZL410_CONFIG_DIR", config.path().toUtf8());
+        frame = std::make_unique<CMainFrame>(&prompter, &files);
+        frame->StartUp(ZL410_BUILD_DATA_DIR, config.path().toStdString());
+        frame->show();
+    }
+    CZL110View& view() const { return frame->view(); }
+    CProject& project() const { return frame->view().project(); }
+    void trigger(int command) const { frame->action(command)->trigger(); }
+    // New Project with the protocol at catalogue position `position`, accepting PLC Selection.
+    void newProject(int position = 2)
+    {
+        onNextDialog<QDialog>([position](QDialog& d) {
+            if (auto* combo = d.findChild<QComboBox*>())
+                combo->setCurrentIndex(position), emit combo->activated(position);
+            d.accept();
+        });
+        trigger(32771);
+    }
+    QString configFile(const QString& name) const { return QDir(config.path()).filePath(name); }
+};
+
+} // namespace zl::test
