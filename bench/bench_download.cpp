@@ -2,9 +2,11 @@
 // driver. With the simulator pacing its answers as a 115200 baud line would, the download should take
 // at most 1.05 × the wire time of every byte exchanged; without pacing, the link should manage more
 // than 2,000 exchanges per second.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <thread>
+#include <vector>
 
 #include "download/CDownloadTransfer.h"
 #include "download/CPanelSimulator.h"
@@ -77,12 +79,18 @@ Run downloadOnce(bool wireTime)
 
 int main()
 {
-    const Run paced = downloadOnce(true);
-    const auto& c = paced.outcome.counters;
-    const double wire = double(c.bytesSent + c.bytesReceived) * 10.0 / 115200.0;
-    std::printf("paced at 115200 baud: %.3f s for %zu bytes exchanged, wire time %.3f s, ratio %.3f (target "
-                "<= 1.05)\n",
-                paced.seconds, c.bytesSent + c.bytesReceived, wire, paced.seconds / wire);
+    // Paced runs last about 5 s each; the best of three is the least disturbed by other load.
+    std::vector<double> ratios;
+    for (int i = 0; i < 3; ++i) {
+        const Run paced = downloadOnce(true);
+        const auto& c = paced.outcome.counters;
+        const double wire = double(c.bytesSent + c.bytesReceived) * 10.0 / 115200.0;
+        ratios.push_back(paced.seconds / wire);
+        std::printf("paced at 115200 baud: %.3f s for %zu bytes exchanged, wire time %.3f s, ratio %.3f\n",
+                    paced.seconds, c.bytesSent + c.bytesReceived, wire, ratios.back());
+    }
+    std::sort(ratios.begin(), ratios.end());
+    std::printf("paced ratio: best %.3f, median %.3f (target <= 1.05)\n", ratios.front(), ratios[1]);
 
     std::size_t exchanges = 0;
     double seconds = 0;
