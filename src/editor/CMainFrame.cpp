@@ -227,6 +227,7 @@ void CMainFrame::createStatusBar()
         pane->setEnabled(QLatin1String(indicator) == QLatin1String("NUM"));
         statusBar()->addPermanentWidget(pane);
     }
+    statusBar()->setSizeGripEnabled(false);
     statusBar()->showMessage(QStringLiteral("Ready"));
     action(kCmdStatusbar)->setChecked(true);
 }

@@ -22,7 +22,7 @@ std::string text(const QString& s) { return s.toStdString(); }
 } // namespace
 
 CZL110Doc::CZL110Doc(CZL110View& view, CPrompter& prompter, CFileChooser& files, QWidget* dialogParent)
-    : m_view(view), m_prompter(prompter), m_files(files), m_dialogParent(dialogParent), m_title(QStringLiteral("ZL210"))
+    : QObject(dialogParent), m_view(view), m_prompter(prompter), m_files(files), m_dialogParent(dialogParent), m_title(QStringLiteral("ZL210"))
 {
     connect(&view, &CZL110View::modified, this, [this] { SetModifiedFlag(); });
 }

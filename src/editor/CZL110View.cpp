@@ -50,7 +50,7 @@ CZL110View::CZL110View(CPrompter& prompter, CFileChooser& files, QWidget* parent
     connect(m_canvas, &CEditorCanvas::stateChanged, this, &CZL110View::stateChanged);
     connect(m_windowPage, &CWindowPage::edited, this, &CZL110View::modified);
     connect(m_windowPage, &CWindowPage::descriptionEdited, this, [this] {
-        if (CMainView* w = m_project.CurrentWindow(); w && m_windowPage->descriptionEdit()->hasFocus())
+        if (CMainView* w = m_project.CurrentWindow())
             m_list->SetDescription(m_project.currentWindow, w->description);
     });
 }

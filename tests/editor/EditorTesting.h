@@ -85,13 +85,13 @@ struct Editor {
     ScriptedFiles files;
     std::unique_ptr<CMainFrame> frame;
 
-    Editor()
+    explicit Editor(const std::string& dataDir = ZL410_BUILD_DATA_DIR)
     {
-        qputenv("ZL410_DATA_DIR", ZL410_BUILD_DATA_DIR);
         qputenv("ZL410_CONFIG_DIR", config.path().toUtf8());
         frame = std::make_unique<CMainFrame>(&prompter, &files);
-        frame->StartUp(ZL410_BUILD_DATA_DIR, config.path().toStdString());
+        frame->StartUp(dataDir, config.path().toStdString());
         frame->show();
+        QApplication::setActiveWindow(frame.get());
     }
     CZL110View& view() const { return frame->view(); }
     CProject& project() const { return frame->view().project(); }

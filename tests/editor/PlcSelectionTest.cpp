@@ -1,0 +1,193 @@
+// PLC Selection and COM Selection: what the dialogs show, limit and store.
+#include <QFile>
+#include <QLabel>
+
+#include "EditorTesting.h"
+#include "download/CProtocolTables.h"
+#include "editor/CBoundControls.h"
+#include "editor/CCommands.h"
+#include "editor/CEditorSettings.h"
+#include "editor/CNumEdit.h"
+#include "editor/CPortDialogs.h"
+#include "editor/CZL110Doc.h"
+
+using namespace zl;
+using namespace zl::test;
+
+namespace {
+
+// The generated catalogue lists protocols 1 … 34 in order.
+int positionOf(unsigned protocol) { return int(protocol) - 1; }
+
+void choose(CPlcSelectionDialog& d, unsigned protocol)
+{
+    d.plcTypeCombo()->setCurrentIndex(positionOf(protocol));
+    emit d.plcTypeCombo()->activated(positionOf(protocol));
+}
+
+void typeStation(CPlcSelectionDialog& d, const char* keys)
+{
+    QApplication::setActiveWindow(&d);
+    d.stationEdit()->setFocus();
+    d.stationEdit()->selectAll();
+    QTest::keyClicks(d.stationEdit(), keys);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class PlcSelectionTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Editor> editor;
+
+    // Runs PLC Selection, lets `act` work in the dialog, then closes it with OK or Cancel.
+    void plcSelection(std::function<void(CPlcSelectionDialog&)> act, bool ok)
+    {
+        onNextDialog<CPlcSelectionDialog>([act, ok](CPlcSelectionDialog& d) {
+            act(d);
+            ok ? d.accept() : d.reject();
+        });
+        editor->trigger(kCmdPlcSelection);
+    }
+
+private slots:
+    void init()
+    {
+        editor = std::make_unique<Editor>();
+        editor->newProject(positionOf(3));
+        editor->frame->document().SetModifiedFlag(false);
+    }
+    void cleanup() { editor.reset(); }
+
+    void stationIsLimitedWhileTyped_data()
+    {
+        QTest::addColumn<int>("protocol");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("21: 0 becomes 1") << 21 << "0" << "1";
+        QTest::newRow("21: 300 becomes 247") << 21 << "300" << "247";
+        QTest::newRow("21: 200 stays") << 21 << "200" << "200";
+        QTest::newRow("14: 300 becomes 255") << 14 << "300" << "255";
+        QTest::newRow("14: 0 stays") << 14 << "0" << "0";
+    }
+
+    void stationIsLimitedWhileTyped()
+    {
+        QFETCH(int, protocol);
+        QFETCH(QString, typed);
+        QString shown;
+        plcSelection(
+            [&](CPlcSelectionDialog& d) {
+                choose(d, unsigned(protocol));
+                typeStation(d, typed.toLatin1().constData());
+                shown = d.stationEdit()->text();
+            },
+            true);
+        QTEST(shown, "shown");
+        QCOMPARE(QString::number(editor->project().comm.plcStation), shown);
+    }
+
+    void fieldsFollowTheProtocol_data()
+    {
+        QTest::addColumn<int>("protocol");
+        QTest::addColumn<bool>("station");
+        QTest::addColumn<bool>("delay");
+        QTest::addColumn<QString>("bauds");
+        QTest::addColumn<QString>("line"); // baud, data bits, stop bits, parity, interface as shown
+        QTest::newRow("2") << 2 << false << true << "9600,19200" << "9600 8 1 EVEN 485";
+        QTest::newRow("4") << 4 << false << false << "1200,2400,4800,9600,19200,38400,115200" << "9600 7 1 EVEN 232";
+        QTest::newRow("5") << 5 << false << false << "1200,2400,4800,9600,19200" << "9600 7 2 EVEN 232";
+        QTest::newRow("14") << 14 << true << false << "1200,2400,4800,9600,19200,38400,115200" << "19200 8 1 NONE 232";
+        QTest::newRow("31") << 31 << true << false << "1200,2400,4800,9600,19200,38400,115200" << "9600 8 1 NONE 232";
+        QTest::newRow("34") << 34 << false << true << "1200,2400,4800,9600,19200,38400,115200" << "19200 8 1 EVEN 232";
+    }
+
+    void fieldsFollowTheProtocol()
+    {
+        QFETCH(int, protocol);
+        bool station = false, delay = false;
+        QStringList bauds, line;
+        plcSelection(
+            [&](CPlcSelectionDialog& d) {
+                choose(d, unsigned(protocol));
+                station = d.stationShown();
+                delay = d.delayShown();
+                const auto combos = d.findChildren<CBoundComboBox*>();
+                auto* baud = combos.at(1);
+                for (int i = 0; i < baud->count(); ++i)
+                    bauds << baud->itemText(i);
+                for (int i = 1; i < combos.size(); ++i)
+                    line << combos.at(i)->currentText();
+            },
+            false);
+        QTEST(station, "station");
+        QTEST(delay, "delay");
+        QTEST(bauds.join(','), "bauds");
+        QTEST(line.join(' '), "line");
+    }
+
+    void cancelKeepsEverything()
+    {
+        const CCommSettings before = editor->project().comm;
+        const auto bitList = editor->project().tables().bitList;
+        plcSelection([](CPlcSelectionDialog& d) { choose(d, 20); }, false);
+        QCOMPARE(editor->project().protocol(), 3u);
+        QCOMPARE(editor->project().comm.baud, before.baud);
+        QCOMPARE(editor->project().comm.listPosition, before.listPosition);
+        QVERIFY(editor->project().tables().bitList == bitList);
+        QVERIFY(!editor->frame->document().IsModified());
+    }
+
+    void okStoresRebuildsAndWritesTheSettingsFile()
+    {
+        plcSelection([](CPlcSelectionDialog& d) { choose(d, 20); }, true);
+        QCOMPARE(editor->project().protocol(), 20u);
+        QCOMPARE(editor->project().tables().bitList, (std::vector<std::string>{"M", "SM", "Y", "X", "S", "T", "C"}));
+        QCOMPARE(editor->project().tables().alarmBitList, (std::vector<std::string>{"M", "SM"}));
+        QCOMPARE(int(editor->project().comm.dataBits), 1); // the dialog's 8 data bits for protocol 20
+        QVERIFY(editor->frame->protocolText().startsWith(QStringLiteral("Emerson EC20.")));
+        const QByteArray inDat = readFile(editor->configFile(QStringLiteral("In.dat")));
+        QCOMPARE(inDat.size(), 2);
+        QCOMPARE(int(inDat[0]), positionOf(20));
+        QCOMPARE(int(inDat[1]), int(editor->project().comm.portIndex));
+        QVERIFY(editor->frame->document().IsModified());
+    }
+
+    void comSelection()
+    {
+        auto settings = editorSettings();
+        settings->setValue(QStringLiteral("serial/COM4"), QStringLiteral("/dev/ttyUSB0"));
+        settings->sync();
+        QString device3, device4;
+        onNextDialog<CComSelectionDialog>([&](CComSelectionDialog& d) {
+            d.portCombo()->setCurrentIndex(3);
+            emit d.portCombo()->activated(3);
+            device4 = d.deviceText();
+            d.portCombo()->setCurrentIndex(2);
+            emit d.portCombo()->activated(2);
+            device3 = d.deviceText();
+            d.accept();
+        });
+        editor->trigger(kCmdComSelection);
+        QCOMPARE(device4, QStringLiteral("/dev/ttyUSB0"));
+        QCOMPARE(device3, QStringLiteral("/dev/ttyS2"));
+        QCOMPARE(int(readFile(editor->configFile(QStringLiteral("In.dat")))[1]), 2);
+
+        onNextDialog<CComSelectionDialog>([](CComSelectionDialog& d) {
+            d.portCombo()->setCurrentIndex(0);
+            emit d.portCombo()->activated(0);
+            d.reject();
+        });
+        editor->trigger(kCmdComSelection);
+        QCOMPARE(int(editor->project().comm.portIndex), 2);
+    }
+};
+
+QTEST_MAIN(PlcSelectionTest)
+#include "PlcSelectionTest.moc"

@@ -1,0 +1,179 @@
+// The window list and the New window, Copy window and Delete window commands with their messages.
+#include <QLineEdit>
+
+#include "EditorTesting.h"
+#include "editor/CBoundControls.h"
+#include "editor/CCommands.h"
+#include "editor/CEditorCanvas.h"
+#include "editor/CNumEdit.h"
+#include "editor/CWindowDialogs.h"
+#include "editor/CWindowList.h"
+#include "editor/CWindowPage.h"
+#include "editor/CZL110Doc.h"
+
+using namespace zl;
+using namespace zl::test;
+
+class WindowCommandsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Editor> editor;
+
+    CWindowList& list() const { return editor->view().windowList(); }
+    QString numbers() const
+    {
+        QStringList rows;
+        for (int r = 0; r < list().rowCount(); ++r)
+            rows << list().item(r, 0)->text().trimmed();
+        return rows.join(',');
+    }
+    int current() const { return editor->project().currentWindow; }
+    // New window with `number` typed into the dialog.
+    void newWindow(int number, const QString& description = {})
+    {
+        onNextDialog<CNewWindowDialog>([number, description](CNewWindowDialog& d) {
+            d.numberEdit()->SetValue(number);
+            d.descriptionEdit()->setText(description);
+            d.accept();
+            if (d.isVisible())
+                d.reject(); // a refused number keeps the dialog open: leave it
+        });
+        editor->trigger(kCmdNewWindow);
+    }
+    void copyWindow(int target)
+    {
+        onNextDialog<CCopyWindowDialog>([target](CCopyWindowDialog& d) {
+            d.targetEdit()->SetValue(target);
+            d.accept();
+        });
+        editor->trigger(kCmdCopyWindow);
+    }
+    void clickRow(int row)
+    {
+        const QRect cell = row < list().rowCount() ? list().visualItemRect(list().item(row, 0))
+                                                   : QRect(5, list().viewport()->height() - 5, 1, 1);
+        QTest::mouseClick(list().viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+private slots:
+    void init()
+    {
+        editor = std::make_unique<Editor>();
+        editor->newProject();
+    }
+    void cleanup() { editor.reset(); }
+
+    void newWindowsAreInsertedInOrder()
+    {
+        QCOMPARE(numbers(), QStringLiteral("1"));
+        QCOMPARE(list().item(0, 0)->text(), QStringLiteral(" 1"));
+        newWindow(5);
+        newWindow(3, QStringLiteral("Pumps"));
+        newWindow(4);
+        QCOMPARE(numbers(), QStringLiteral("1,3,4,5"));
+        QCOMPARE(current(), 2);
+        const CMainView& w = *editor->project().CurrentWindow();
+        QCOMPARE(w.upJump, 3);
+        QCOMPARE(w.downJump, 5);
+        QCOMPARE(list().item(1, 1)->text(), QStringLiteral("Pumps"));
+        QCOMPARE(editor->view().windowPage().title(), QStringLiteral("window4"));
+        QVERIFY(editor->frame->document().IsModified());
+    }
+
+    void aTakenNumberIsRefusedAndTheDialogStaysOpen()
+    {
+        newWindow(2);
+        clickRow(0);
+        bool stayedOpen = false;
+        onNextDialog<CNewWindowDialog>([&](CNewWindowDialog& d) {
+            QCOMPARE(int(d.number()), 2); // current + 1 is proposed even when it exists
+            d.accept();
+            stayedOpen = d.isVisible();
+            d.reject();
+        });
+        editor->trigger(kCmdNewWindow);
+        QVERIFY(stayedOpen);
+        QCOMPARE(editor->prompter.last(), "window exist: No.2 window exist");
+        QCOMPARE(numbers(), QStringLiteral("1,2"));
+    }
+
+    void copyWindow()
+    {
+        newWindow(5, QStringLiteral("Five"));
+        editor->project().CurrentWindow()->upJump = 77;
+        // Into a new number before the source.
+        copyWindow(2);
+        QCOMPARE(numbers(), QStringLiteral("1,2,5"));
+        QCOMPARE(current(), 1);
+        QCOMPARE(list().item(1, 1)->text(), QStringLiteral("Five"));
+        QCOMPARE(int(editor->project().CurrentWindow()->upJump), 1);
+
+        // Onto an existing one, after the question; its jumps stay.
+        clickRow(2);
+        editor->prompter.okAnswers = {false, true};
+        copyWindow(1);
+        QCOMPARE(editor->prompter.last(), "The window exist: No. 1 window exist, do you want to replace it?");
+        QCOMPARE(list().item(0, 1)->text(), QString());
+        copyWindow(1);
+        QCOMPARE(current(), 0);
+        QCOMPARE(list().item(0, 1)->text(), QStringLiteral("Five"));
+        QCOMPARE(int(editor->project().CurrentWindow()->downJump), 2);
+
+        copyWindow(1);
+        QCOMPARE(editor->prompter.last(), "Window number exist!: The number is same with the current number!!!");
+        QCOMPARE(numbers(), QStringLiteral("1,2,5"));
+    }
+
+    void deleteWindow()
+    {
+        newWindow(2);
+        newWindow(3);
+        editor->prompter.okAnswers = {false};
+        editor->trigger(kCmdDeleteWindow);
+        QCOMPARE(editor->prompter.last(), "Delete current window: Do you want to delete the No. 3 window?");
+        QCOMPARE(numbers(), QStringLiteral("1,2,3"));
+        editor->trigger(kCmdDeleteWindow); // the last one: the new last becomes current
+        QCOMPARE(numbers(), QStringLiteral("1,2"));
+        QCOMPARE(current(), 1);
+        clickRow(0);
+        editor->trigger(kCmdDeleteWindow); // another: the next one moves up into its place
+        QCOMPARE(numbers(), QStringLiteral("2"));
+        QCOMPARE(current(), 0);
+        editor->trigger(kCmdDeleteWindow); // the only one: a fresh window 1
+        QCOMPARE(numbers(), QStringLiteral("1"));
+        QCOMPARE(editor->project().CurrentWindow()->componentCount(), 0u);
+    }
+
+    void onlyClicksSwitchWindows()
+    {
+        newWindow(2);
+        newWindow(3);
+        clickRow(0);
+        QCOMPARE(current(), 0);
+        QCOMPARE(editor->view().windowPage().title(), QStringLiteral("window1"));
+        QTest::keyClick(&list(), Qt::Key_Down);
+        QCOMPARE(current(), 0);
+        clickRow(99); // below the rows
+        QCOMPARE(current(), 0);
+        QCOMPARE(list().currentRow(), 0);
+        clickRow(2);
+        QCOMPARE(current(), 2);
+    }
+
+    void descriptionTypingFollowsInTheList()
+    {
+        CBoundTextEdit* description = editor->view().windowPage().descriptionEdit();
+        description->setFocus();
+        QTest::keyClicks(description, "Main");
+        QCOMPARE(list().item(0, 1)->text(), QStringLiteral("Main"));
+        QCOMPARE(editor->project().CurrentWindow()->description, "Main");
+        CNumEdit* up = editor->view().windowPage().upEdit();
+        up->setFocus();
+        up->selectAll();
+        QTest::keyClicks(up, "42");
+        QCOMPARE(int(editor->project().CurrentWindow()->upJump), 42);
+    }
+};
+
+QTEST_MAIN(WindowCommandsTest)
+#include "WindowCommandsTest.moc"
