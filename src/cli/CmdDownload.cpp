@@ -30,10 +30,6 @@ const CliCommand command{
     "cancels",
     run};
 
-constexpr std::size_t kAreaSize = 0x8000;
-constexpr std::size_t kProtocolInHeader = 12;
-constexpr std::size_t kVersionInHeader = 13;
-
 // What a download sends: the image for address 0x8000 and the driver of the project's protocol.
 struct DownloadInput {
     Bytes image;
@@ -77,7 +73,7 @@ Result<Bytes> readArea(const std::string& path, const char* what)
     const auto size = std::filesystem::file_size(path, ec);
     if (ec)
         return makeError("Cannot read the " + std::string(what) + " " + path + ": " + ec.message());
-    if (size > kAreaSize)
+    if (size > kPanelAreaSize)
         return makeError("The " + std::string(what) + " " + path + " is " + std::to_string(size) +
                          " bytes, more than the 32768 bytes the panel holds!");
     std::ifstream in(path, std::ios::binary);
@@ -96,16 +92,17 @@ Result<DownloadInput> imageInput(const std::string& imagePath, const std::option
     if (!image)
         return image.error();
     DownloadInput input{std::move(*image), {}};
-    if (!protocol && input.image.size() <= kVersionInHeader)
+    if (!protocol && input.image.size() <= kHeaderDriverVersion)
         return makeError("The image " + imagePath + " is too short to name its protocol; give --protocol N.");
-    const auto number = static_cast<std::uint8_t>(protocol ? *protocol : input.image[kProtocolInHeader]);
+    const auto number = static_cast<std::uint8_t>(protocol ? *protocol : input.image[kHeaderProtocol]);
     if (driverPath) {
         auto bytes = readArea(*driverPath, "driver");
         if (!bytes)
             return bytes.error();
         input.driver.bytes = std::move(*bytes);
         input.driver.protocol = number;
-        input.driver.version = input.image.size() > kVersionInHeader ? input.image[kVersionInHeader] : 0;
+        input.driver.version =
+            input.image.size() > kHeaderDriverVersion ? input.image[kHeaderDriverVersion] : 0;
         return input;
     }
     auto driver = CProtocolCatalogue::LoadDriver(CProtocolCatalogue::cataloguePath(dataDir), number);

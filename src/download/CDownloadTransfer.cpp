@@ -11,10 +11,8 @@ namespace zl
 namespace
 {
 
-constexpr std::size_t kAreaSize = 0x8000; // the image and the driver each have 32 KiB of panel memory
 constexpr int kHandshakeProgress = 50;
 constexpr std::uint8_t kValidMark[2] = {0x5A, 0xA5};
-constexpr std::size_t kVersionInHeader = 13;
 
 } // namespace
 
@@ -195,8 +193,8 @@ std::optional<CDownloadOutcome> CDownloadTransfer::evaluateInformation(CDownload
             return outcome(CDownloadOutcome::End::Failed, wrong);
         }
         job.driver = std::move(*driver);
-        if (job.image.size() > kVersionInHeader)
-            job.image[kVersionInHeader] = job.driver.version;
+        if (job.image.size() > kHeaderDriverVersion)
+            job.image[kHeaderDriverVersion] = job.driver.version;
         m_observer.modelDriverLoaded(job.driver);
     }
     sendDriver = info->protocol != projectProtocol || info->driverVersion != job.driver.version;
@@ -205,12 +203,12 @@ std::optional<CDownloadOutcome> CDownloadTransfer::evaluateInformation(CDownload
 
 CDownloadOutcome CDownloadTransfer::run(CDownloadJob job)
 {
-    if (job.image.size() > kAreaSize)
+    if (job.image.size() > kPanelAreaSize)
         return outcome(CDownloadOutcome::End::Failed,
                        makeError("The image is " + std::to_string(job.image.size()) +
                                      " bytes, more than the 32768 bytes the panel holds!",
                                  kDownloadCaption));
-    if (job.driver.bytes.size() > kAreaSize)
+    if (job.driver.bytes.size() > kPanelAreaSize)
         return outcome(CDownloadOutcome::End::Failed,
                        makeError("The driver is " + std::to_string(job.driver.bytes.size()) +
                                      " bytes, more than the 32768 bytes the panel holds!",

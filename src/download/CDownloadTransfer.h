@@ -4,6 +4,7 @@
 // image marked valid. Runs on the caller's thread; cancel() may come from any other.
 #include <atomic>
 #include <condition_variable>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -17,6 +18,11 @@ namespace zl
 
 constexpr const char* kDownloadCaption = "Download data";
 constexpr int kProgressEnd = 10000;
+// The image (from 0x8000) and the driver (from 0x0000) each have 32 KiB of panel memory.
+constexpr std::size_t kPanelAreaSize = 0x8000;
+// Where the image's header names the project's protocol and the driver's version.
+constexpr std::size_t kHeaderProtocol = 12;
+constexpr std::size_t kHeaderDriverVersion = 13;
 
 // What one download sends.
 struct CDownloadJob {
@@ -84,6 +90,7 @@ public:
     CDownloadTransfer(CByteLink& link, CDownloadObserver& observer, CPrompter& prompter,
                       std::chrono::milliseconds tick = CSerialExchange::kDefaultTick);
 
+    // One download; a transfer object serves one run.
     CDownloadOutcome run(CDownloadJob job);
     // Stops the transfer after the exchange in progress; safe from any thread.
     void cancel();
