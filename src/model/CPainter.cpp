@@ -131,6 +131,20 @@ std::vector<CPoint> dottedOutline(const CRect& r)
     return dots;
 }
 
+void CPainter::FrameRect(const CRect& r, CColor colour)
+{
+    FillRect({r.left, r.top, r.right, r.top + 1}, colour);
+    FillRect({r.left, r.bottom - 1, r.right, r.bottom}, colour);
+    FillRect({r.left, r.top, r.left + 1, r.bottom}, colour);
+    FillRect({r.right - 1, r.top, r.right, r.bottom}, colour);
+}
+
+void CPainter::Polyline(std::span<const CPoint> points, int width, CColor colour)
+{
+    for (const CRect& part : polylineRects(points, width))
+        FillRect(part, colour);
+}
+
 void CPainter::GlyphText(const CRect& r, std::string_view gbk, bool doubleSize, bool reverse)
 {
     const CColor ink = reverse ? kDarkColor : kLightColor;
@@ -161,7 +175,8 @@ void CPainter::GlyphText(const CRect& r, std::string_view gbk, bool doubleSize, 
                 for (int row = 0; row < kGlyphRows; ++row)
                     bits[row * cells + column] = glyph[row];
             } else {
-                const auto glyph = m_fonts->doubleByteGlyph(lead, static_cast<std::uint8_t>(gbk[chars[k].at + 1]));
+                const auto trail = static_cast<std::uint8_t>(gbk[chars[k].at + 1]);
+                const auto glyph = m_fonts->doubleByteGlyph(lead, trail);
                 for (int row = 0; row < kGlyphRows; ++row) {
                     bits[row * cells + column] = glyph[2 * row];
                     bits[row * cells + column + 1] = glyph[2 * row + 1];

@@ -52,17 +52,20 @@ class CPainter {
 public:
     virtual ~CPainter() = default;
 
+    // --- what each painter implements
     virtual void FillRect(const CRect& r, CColor colour) = 0;
-    // One pixel along the inner edge: columns left and right − 1, rows top and bottom − 1.
-    virtual void FrameRect(const CRect& r, CColor colour) = 0;
-    // The pixels of dottedOutline(r).
-    virtual void DottedRect(const CRect& r, CColor colour) = 0;
-    // Connected line segments covering polylineRects(points, width).
-    virtual void Polyline(std::span<const CPoint> points, int width, CColor colour) = 0;
+    virtual void SetPixels(std::span<const CPoint> pixels, CColor colour) = 0;
     // Stretches the bitmap over `target` (target pixel i shows source pixel stretchSource(i, …)); clear
     // bits in `zero`, set bits in `one`.
     virtual void StretchBitmap(const CMonoBitmap& bitmap, const CRect& target, CColor zero, CColor one) = 0;
 
+    // --- drawn with the above
+    // One pixel along the inner edge: columns left and right − 1, rows top and bottom − 1.
+    void FrameRect(const CRect& r, CColor colour);
+    // The pixels of dottedOutline(r).
+    void DottedRect(const CRect& r, CColor colour) { SetPixels(dottedOutline(r), colour); }
+    // Connected line segments covering polylineRects(points, width).
+    void Polyline(std::span<const CPoint> points, int width, CColor colour);
     // A GBK text in the panel's own glyphs: each character takes an opaque cell, light glyph on dark (dark
     // on light when `reverse`) — 18 × 36 canvas pixels for a single-byte character, 36 × 36 for a
     // double-byte one, twice both for double size. Lines start at the rectangle's top-left and break at a

@@ -26,27 +26,14 @@ void CQtPainter::FillRect(const CRect& r, CColor colour)
         m_painter.fillRect(toQRect(r), toQColor(colour));
 }
 
-void CQtPainter::FrameRect(const CRect& r, CColor colour)
+void CQtPainter::SetPixels(std::span<const CPoint> pixels, CColor colour)
 {
-    FillRect({r.left, r.top, r.right, r.top + 1}, colour);
-    FillRect({r.left, r.bottom - 1, r.right, r.bottom}, colour);
-    FillRect({r.left, r.top, r.left + 1, r.bottom}, colour);
-    FillRect({r.right - 1, r.top, r.right, r.bottom}, colour);
-}
-
-void CQtPainter::DottedRect(const CRect& r, CColor colour)
-{
-    QPolygon dots;
-    for (CPoint p : dottedOutline(r))
-        dots << QPoint(p.x, p.y);
+    QPolygon points;
+    points.reserve(static_cast<qsizetype>(pixels.size()));
+    for (CPoint p : pixels)
+        points << QPoint(p.x, p.y);
     m_painter.setPen(QPen(toQColor(colour), 0));
-    m_painter.drawPoints(dots);
-}
-
-void CQtPainter::Polyline(std::span<const CPoint> points, int width, CColor colour)
-{
-    for (const CRect& part : polylineRects(points, width))
-        FillRect(part, colour);
+    m_painter.drawPoints(points);
 }
 
 void CQtPainter::StretchBitmap(const CMonoBitmap& bitmap, const CRect& target, CColor zero, CColor one)

@@ -18,9 +18,7 @@ public:
     CQtPainter(QImage& image, const CFontFiles* fonts);
 
     void FillRect(const CRect& r, CColor colour) override;
-    void FrameRect(const CRect& r, CColor colour) override;
-    void DottedRect(const CRect& r, CColor colour) override;
-    void Polyline(std::span<const CPoint> points, int width, CColor colour) override;
+    void SetPixels(std::span<const CPoint> pixels, CColor colour) override;
     void StretchBitmap(const CMonoBitmap& bitmap, const CRect& target, CColor zero, CColor one) override;
 
 private:

@@ -44,22 +44,10 @@ public:
             for (int x = r.left; x < r.right; ++x)
                 set(x, y, c);
     }
-    void FrameRect(const CRect& r, CColor c) override
+    void SetPixels(std::span<const CPoint> points, CColor c) override
     {
-        FillRect({r.left, r.top, r.right, r.top + 1}, c);
-        FillRect({r.left, r.bottom - 1, r.right, r.bottom}, c);
-        FillRect({r.left, r.top, r.left + 1, r.bottom}, c);
-        FillRect({r.right - 1, r.top, r.right, r.bottom}, c);
-    }
-    void DottedRect(const CRect& r, CColor c) override
-    {
-        for (CPoint p : dottedOutline(r))
+        for (CPoint p : points)
             set(p.x, p.y, c);
-    }
-    void Polyline(std::span<const CPoint> points, int w, CColor c) override
-    {
-        for (const CRect& part : polylineRects(points, w))
-            FillRect(part, c);
     }
     void StretchBitmap(const CMonoBitmap& b, const CRect& t, CColor zero, CColor one) override
     {
