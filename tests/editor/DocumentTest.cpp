@@ -1,0 +1,228 @@
+// The main frame and the document: fixed size, panes, menus and toolbar, New/Open/Save through the
+// menus, the save prompt and the file checks.
+#include <QFile>
+#include <QToolBar>
+
+#include "EditorTesting.h"
+#include "editor/CCommands.h"
+#include "editor/CEditorCanvas.h"
+#include "editor/CWindowList.h"
+#include "editor/CZL110Doc.h"
+#include "model/CProjectFile.h"
+
+using namespace zl;
+using namespace zl::test;
+
+namespace {
+
+void placeText(Editor& e)
+{
+    e.trigger(kCmdText);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&e.view().canvas(), &press);
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    // An editor with a saved project of one text in window 1 and an empty window 2.
+    std::unique_ptr<Editor> editorWithSavedProject(const QString& file)
+    {
+        auto e = std::make_unique<Editor>();
+        e->newProject();
+        placeText(*e);
+        e->project().AddWindow(2);
+        e->project().currentWindow = 0;
+        e->files.paths = {file};
+        e->trigger(kCmdSaveAs);
+        return e;
+    }
+
+private slots:
+    void frameShape()
+    {
+        Editor e;
+        QCOMPARE(e.frame->size(), CMainFrame::kSize);
+        QCOMPARE(e.frame->minimumSize(), e.frame->maximumSize());
+        QVERIFY(!(e.frame->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(e.frame->modelText(), QStringLiteral(" "));
+        QCOMPARE(e.frame->protocolText(), QStringLiteral("No protocol"));
+        QCOMPARE(e.frame->windowTitle(), QStringLiteral("ZL210 - ZL410 software"));
+        const std::pair<int, const char*> models[] = {{2, "VT306 V4.5"}, {4, "VT316 V1"}, {3, "VT306 V4"}, {0, "VT306 V4"}};
+        for (const auto& [code, text] : models) {
+            e.frame->ShowModel(code);
+            QCOMPARE(e.frame->modelText(), QString::fromLatin1(text));
+        }
+    }
+
+    void toolbarAndMenuImages()
+    {
+        Editor e;
+        const auto* bar = e.frame->findChild<QToolBar*>();
+        QList<int> ids;
+        for (QAction* a : bar->actions())
+            if (!a->isSeparator())
+                ids << a->data().toInt();
+        const QList<int> expected{kCmdNewProject, kCmdOpen, kCmdSave, kCmdCut, kCmdCopy, kCmdPaste, kCmdAbout,
+                                  kCmdLed, kCmdFunctionKey, kCmdText, kCmdDynamicText, kCmdRegister, kCmdBarGraph,
+                                  kCmdTrendLine, kCmdPicture, kCmdNewWindow, kCmdCopyWindow, kCmdDeleteWindow,
+                                  kCmdPanelConfig, kCmdAlarmList, kCmdDownload, kCmdWindowAttribute,
+                                  kCmdWindowAttribute};
+        QCOMPARE(ids, expected);
+        // Menu items show the image of the toolbar button with their command, and only those do.
+        QVERIFY(!e.frame->action(kCmdLed)->icon().isNull());
+        QVERIFY(bar->actions().contains(e.frame->action(kCmdLed)));
+        QCOMPARE(e.frame->deleteComponentAction()->icon().cacheKey() != 0, true);
+        QVERIFY(e.frame->action(kCmdExit)->icon().isNull());
+        QVERIFY(e.frame->action(kCmdSaveAs)->icon().isNull());
+    }
+
+    void newProject()
+    {
+        Editor e;
+        e.newProject(2);
+        QCOMPARE(e.frame->windowTitle(), QStringLiteral("New file - ZL410 software"));
+        QVERIFY(e.frame->protocolText().startsWith(QStringLiteral("Modbus RTU.")));
+        QCOMPARE(e.project().windowCount(), 1u);
+        QVERIFY(!e.frame->document().IsModified());
+
+        // A cancelled PLC Selection leaves the project alone.
+        placeText(e);
+        e.prompter.yesNoAnswers = {CPrompter::Answer::No};
+        onNextDialog<QDialog>([](QDialog& d) { d.reject(); });
+        e.trigger(kCmdNewProject);
+        QCOMPARE(e.prompter.last(), "ZL410 software: 将改动保存到 New file？");
+        QCOMPARE(e.project().CurrentWindow()->componentCount(), 1u);
+    }
+
+    void saveAndOpenRoundTrip()
+    {
+        const QString file = path("round.pjz");
+        auto e = editorWithSavedProject(file);
+        QVERIFY(QFile::exists(file));
+        QCOMPARE(e->frame->windowTitle(), file + QStringLiteral(" - ZL410 software"));
+        QVERIFY(!e->frame->document().IsModified());
+        QCOMPARE(e->frame->document().recentFiles().value(0), file);
+
+        Editor other;
+        other.files.paths = {file};
+        other.trigger(kCmdOpen);
+        QCOMPARE(other.project().windowCount(), 2u);
+        QCOMPARE(other.project().WindowAt(0)->componentCount(), 1u);
+        QCOMPARE(other.view().windowList().rowCount(), 2);
+        QVERIFY(other.view().projectActive());
+        QCOMPARE(other.frame->document().pathName(), file);
+        QVERIFY(other.prompter.messages.empty());
+
+        // Saving again writes the same bytes.
+        const QByteArray saved = readFile(file);
+        other.trigger(kCmdSave);
+        QCOMPARE(readFile(file), saved);
+    }
+
+    void unsavedWorkIsNeverDroppedSilently()
+    {
+        const QString file = path("keep.pjz");
+        auto e = editorWithSavedProject(file);
+        placeText(*e);
+        QVERIFY(e->frame->document().IsModified());
+
+        e->prompter.yesNoAnswers = {CPrompter::Answer::Cancel};
+        QVERIFY(!e->frame->close());
+        QCOMPARE(e->prompter.last(), "ZL410 software: 将改动保存到 " + file.toStdString() + "？");
+
+        e->prompter.yesNoAnswers = {CPrompter::Answer::Cancel};
+        e->files.paths = {file};
+        e->trigger(kCmdOpen);
+        QCOMPARE(e->project().WindowAt(0)->componentCount(), 2u);
+
+        e->prompter.yesNoAnswers = {CPrompter::Answer::Yes}; // saved first, then reopened
+        e->files.paths = {file};
+        e->trigger(kCmdOpen);
+        QCOMPARE(e->project().WindowAt(0)->componentCount(), 2u);
+        QVERIFY(!e->frame->document().IsModified());
+        QVERIFY(e->frame->close());
+    }
+
+    void filesThatFailTheCheck_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not a project") << QByteArray("hello world") << "File type error!: Is it a correct file?";
+        QTest::newRow("wrong marker") << QByteArray("\x08Zentu\x0c\x02", 8) << "File type error!: version does not match!";
+    }
+
+    void filesThatFailTheCheck()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString file = path("bad.pjz");
+        writeFile(file, bytes);
+        Editor e;
+        e.files.paths = {file, path("missing.pjz")};
+        e.trigger(kCmdOpen);
+        QTEST(QString::fromStdString(e.prompter.last()), "message");
+        e.trigger(kCmdOpen);
+        QCOMPARE(e.prompter.last(), ": Open file" + path("missing.pjz").toStdString() + " error!");
+        QVERIFY(!e.view().projectActive());
+    }
+
+    void aFailedLoadKeepsTheOpenProject()
+    {
+        const QString good = path("good.pjz");
+        auto e = editorWithSavedProject(good);
+        const QByteArray bytes = readFile(good);
+        writeFile(path("cut.pjz"), bytes.left(bytes.size() - 20));
+        e->files.paths = {path("cut.pjz")};
+        e->trigger(kCmdOpen);
+        QVERIFY(QString::fromStdString(e->prompter.last()).startsWith(QStringLiteral("Open Project: ")));
+        QCOMPARE(e->project().windowCount(), 2u);
+        QCOMPARE(e->view().windowList().rowCount(), 2);
+        QCOMPARE(e->frame->document().pathName(), good);
+    }
+
+    void protocolWithoutCatalogueEntry()
+    {
+        const QString file = path("p99.pjz");
+        auto e = editorWithSavedProject(file);
+        QByteArray bytes = readFile(file);
+        bytes[10] = char(99); // the protocol number
+        writeFile(file, bytes);
+        Editor other;
+        other.files.paths = {file};
+        other.trigger(kCmdOpen);
+        QCOMPARE(other.prompter.last(), ": protocol number error!!!");
+        QCOMPARE(other.project().windowCount(), 2u);
+    }
+
+    void missingCatalogue()
+    {
+        QTemporaryDir empty;
+        Editor e(empty.path().toStdString());
+        QVERIFY(QString::fromStdString(e.prompter.last()).endsWith(QStringLiteral(" does not exist!")));
+        e.trigger(kCmdNewProject);
+        QCOMPARE(e.prompter.last(), ": The file Zentu_Ptc.dat error!!!");
+        QVERIFY(!e.view().projectActive());
+    }
+};
+
+QTEST_MAIN(DocumentTest)
+#include "DocumentTest.moc"
