@@ -12,8 +12,12 @@
 #include <unistd.h>
 
 #include "RunCli.h"
+#include "components/CChars.h"
+#include "components/CRegister.h"
 #include "download/CProtocolCatalogue.h"
 #include "download/TestImages.h"
+#include "model/CProject.h"
+#include "model/CProjectFile.h"
 
 namespace zl::test
 {
@@ -154,6 +158,37 @@ TEST_F(DownloadCommand, WritesTheImageAndTheDriverIntoTheSimulatedPanel)
     ASSERT_EQ(m.size(), 0x10000u);
     EXPECT_EQ(at(m, 0x8000, image.size()), image);
     EXPECT_EQ(at(m, 0, driver->bytes.size()), driver->bytes);
+}
+
+TEST_F(DownloadCommand, CompilesAProjectFileAndWritesItsImage)
+{
+    ::setenv("ZL410_CONFIG_DIR", dir.c_str(), 1); // the In.dat the compile writes
+    CProject project;
+    project.SetProtocol(3);
+    project.AddWindow(1);
+    project.WindowAt(0)->AppendComponent(std::make_unique<CChars>(3, CPoint{0, 0}, "Hi"));
+    project.WindowAt(0)->AppendComponent(std::make_unique<CRegister>(3, CPoint{0, 36}));
+    ASSERT_TRUE(SaveProjectFile(path("plant.pjz"), project).ok());
+    const auto compiled = runCli({"--data-dir", ZL410_BUILD_DATA_DIR, "compile", path("plant.pjz"), "-o",
+                                  path("compiled.bin"), "--driver", path("compiled-driver.bin")});
+    ASSERT_EQ(compiled.status, 0) << compiled.err;
+
+    Background sim(simArgs());
+    const auto r = runCli({"--data-dir", ZL410_BUILD_DATA_DIR, "download", path("plant.pjz"), "--port",
+                           sim.firstLine(), "--tick-ms", "2"});
+    ::unsetenv("ZL410_CONFIG_DIR");
+    EXPECT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(sim.stop(SIGTERM), 0);
+    std::ifstream in(path("compiled.bin"), std::ios::binary);
+    const Bytes image((std::istreambuf_iterator<char>(in)), {});
+    std::ifstream driverIn(path("compiled-driver.bin"), std::ios::binary);
+    const Bytes driver((std::istreambuf_iterator<char>(driverIn)), {});
+    EXPECT_NE(r.out.find("Download complete!Data " + std::to_string(image.size()) + " bytes"), std::string::npos)
+        << r.out;
+    const Bytes m = memory();
+    ASSERT_EQ(m.size(), 0x10000u);
+    EXPECT_EQ(at(m, 0x8000, image.size()), withValidMark(image)) << "the image, made valid by the last frame";
+    EXPECT_EQ(at(m, 0, driver.size()), driver);
 }
 
 TEST_F(DownloadCommand, FailureAndCtrlCLeaveTheImageInvalid)
