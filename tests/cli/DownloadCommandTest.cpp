@@ -183,7 +183,8 @@ TEST_F(DownloadCommand, CompilesAProjectFileAndWritesItsImage)
     const Bytes image((std::istreambuf_iterator<char>(in)), {});
     std::ifstream driverIn(path("compiled-driver.bin"), std::ios::binary);
     const Bytes driver((std::istreambuf_iterator<char>(driverIn)), {});
-    EXPECT_NE(r.out.find("Download complete!Data " + std::to_string(image.size()) + " bytes"), std::string::npos)
+    EXPECT_NE(r.out.find("Download complete!Data " + std::to_string(image.size()) + " bytes"),
+              std::string::npos)
         << r.out;
     const Bytes m = memory();
     ASSERT_EQ(m.size(), 0x10000u);
