@@ -406,6 +406,15 @@ TEST_F(ImageCompilerTest, DriverFollowsTheProtocolAndMovesTheListPosition)
     EXPECT_EQ(project.comm.listPosition, kProtocol - 1);
 }
 
+TEST_F(ImageCompilerTest, UnwritableSettingsFileIsANoteNotAFailure)
+{
+    std::filesystem::create_directory(settings.file("In.dat"));
+    const CCompiledImage r = compileOk();
+    EXPECT_FALSE(r.image.empty());
+    ASSERT_EQ(r.notes.size(), 1u);
+    EXPECT_NE(r.notes[0].find("In.dat"), std::string::npos) << r.notes[0];
+}
+
 TEST(ImageGlyphsTest, FontRowsBecomeColumnPages)
 {
     struct Pixel {
