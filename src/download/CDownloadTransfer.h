@@ -65,6 +65,7 @@ private:
     std::function<void()> m_notify;
 };
 
+// What the transfer tells and asks its caller. Every call comes on the thread that runs the transfer.
 class CDownloadObserver
 {
 public:
