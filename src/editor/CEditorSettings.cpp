@@ -1,19 +1,14 @@
 #include "editor/CEditorSettings.h"
 
-#include "qt/CDataPaths.h"
+#include "qt/CSerialSettings.h"
 
 namespace zl {
 
 std::unique_ptr<QSettings> editorSettings()
 {
-    return std::make_unique<QSettings>(QString::fromStdString(configFolder() + "/zl410.conf"), QSettings::IniFormat);
+    return std::make_unique<QSettings>(QString::fromStdString(settingsFilePath()), QSettings::IniFormat);
 }
 
-QString comDevicePath(unsigned portIndex)
-{
-    return editorSettings()
-        ->value(QStringLiteral("serial/COM%1").arg(portIndex + 1), QStringLiteral("/dev/ttyS%1").arg(portIndex))
-        .toString();
-}
+QString comDevicePath(unsigned portIndex) { return QString::fromStdString(serialDevicePath(portIndex)); }
 
 } // namespace zl

@@ -1,6 +1,6 @@
 #pragma once
-// The user's editor settings (recent files) and the serial devices behind COM1 … COM6, kept with QSettings
-// in <config folder>/zl410.conf, where the download looks for the devices too.
+// The user's editor settings (recent files) and the serial devices behind COM1 … COM6, kept in the same
+// settings file the download reads the devices from.
 #include <QSettings>
 #include <QString>
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
@@ -16,8 +15,8 @@
 #include "editor/CPortDialogs.h"
 #include "editor/CWindowList.h"
 #include "editor/CWindowPage.h"
-#include "editor/PictureFile.h"
 #include "model/CPrompter.h"
+#include "qt/CBitmapLoader.h"
 
 namespace zl {
 
@@ -204,15 +203,10 @@ void CZL110View::ArmPicture()
         m_canvas->CancelPlacement();
         return;
     }
-    auto image = LoadPictureFile(path);
+    auto image = LoadBitmapFile(path.toStdString());
     if (!image) {
         m_canvas->CancelPlacement();
         m_prompter.message(image.error().text, image.error().caption);
-        return;
-    }
-    if (auto refused = CUpLoadPic::CheckSourceSize(image->width, image->height)) {
-        m_canvas->CancelPlacement();
-        m_prompter.message(refused->text, refused->caption);
         return;
     }
     m_canvas->ArmPicture(std::move(*image));
