@@ -50,12 +50,6 @@ constexpr std::array<CNames, kProtocolCount> kNames{{
 
 using Names = std::vector<std::string>;
 
-template <class Set>
-bool inSet(unsigned p, const Set& set)
-{
-    return std::find(set.begin(), set.end(), p) != set.end();
-}
-bool in(unsigned p, std::initializer_list<unsigned> set) { return inSet(p, set); }
 
 // One row of the operand table: lists, station range, address maxima, bit number and word count maxima.
 struct COperandRow {
@@ -188,7 +182,7 @@ CProtocolTables CProtocolTables::Build(unsigned protocol, const CProtocolTables&
     t.wordCountMax = 2;
 
     for (const COperandRow& row : operandRows()) {
-        if (!inSet(protocol, row.protocols))
+        if (std::find(row.protocols.begin(), row.protocols.end(), protocol) == row.protocols.end())
             continue;
         t.wordList = row.word;
         t.bitList = row.bit;
@@ -211,11 +205,11 @@ CProtocolTables CProtocolTables::Build(unsigned protocol, const CProtocolTables&
         t.baudOffset = 3;
     if (protocol == 7)
         t.octal = true;
-    if (in(protocol, {2, 29, 30, 32, 33}))
+    if (isOneOf(protocol, {2, 29, 30, 32, 33}))
         t.registerStep = 2;
 
     CShowFlags& s = t.show;
-    if (in(protocol, {3, 4, 7, 8, 9, 10, 13, 16, 17, 20, 24, 26, 28, 31, 33, 34}))
+    if (isOneOf(protocol, {3, 4, 7, 8, 9, 10, 13, 16, 17, 20, 24, 26, 28, 31, 33, 34}))
         s.bitNumber = 0;
     if (protocol == 1) {
         s.subAddress = 5;
@@ -265,13 +259,13 @@ std::uint8_t typeValueOf(const std::string& n, unsigned p, int kind)
     if (n == "Y")
         return p == 28 ? 0x20 : 0x00;
     if (n == "M") {
-        if (in(p, {20, 23}))
+        if (isOneOf(p, {20, 23}))
             return 0x20;
         if (p == 26)
             return 0x40;
         if (p == 28)
             return 0x30;
-        if (in(p, {29, 30, 32}))
+        if (isOneOf(p, {29, 30, 32}))
             return 0x10;
         return 0x00;
     }
@@ -301,7 +295,7 @@ std::uint8_t typeValueOf(const std::string& n, unsigned p, int kind)
     if (is({"W", "VW"})) {
         if (p == 27)
             return word ? 0xA2 : 0x30;
-        if (in(p, {29, 30}))
+        if (isOneOf(p, {29, 30}))
             return 0xC2;
         return 0x02;
     }
@@ -310,11 +304,11 @@ std::uint8_t typeValueOf(const std::string& n, unsigned p, int kind)
     if (n == "VD")
         return 0x04;
     if (n == "D") {
-        if (in(p, {4, 11, 12, 13, 18}))
+        if (isOneOf(p, {4, 11, 12, 13, 18}))
             return 0x02;
         if (p == 10)
             return 0x12;
-        if (in(p, {20, 23}))
+        if (isOneOf(p, {20, 23}))
             return 0x82;
         if (p == 27)
             return word ? 0x82 : 0x10;
@@ -351,7 +345,7 @@ std::uint8_t typeValueOf(const std::string& n, unsigned p, int kind)
     if (n == "MW") {
         if (p == 14)
             return kind != 0 ? 0x02 : 0x00;
-        return in(p, {8, 22}) ? 0x02 : 0x00;
+        return isOneOf(p, {8, 22}) ? 0x02 : 0x00;
     }
     if (n == "DT")
         return p == 6 ? 0x02 : 0x00;
@@ -377,13 +371,13 @@ std::uint8_t typeValueOf(const std::string& n, unsigned p, int kind)
     if (n == "WR")
         return p == 26 ? 0xA2 : 0x00;
     if (n == "Q")
-        return in(p, {29, 30}) ? 0x20 : 0x00;
+        return isOneOf(p, {29, 30}) ? 0x20 : 0x00;
     if (n == "I")
-        return in(p, {29, 30}) ? 0x80 : 0x00;
+        return isOneOf(p, {29, 30}) ? 0x80 : 0x00;
     if (n == "AIW")
-        return in(p, {29, 30}) ? 0xA2 : 0x00;
+        return isOneOf(p, {29, 30}) ? 0xA2 : 0x00;
     if (n == "AQW")
-        return in(p, {29, 30}) ? 0xB2 : 0x00;
+        return isOneOf(p, {29, 30}) ? 0xB2 : 0x00;
     if (n == "V")
         return 0xB2;
     static const std::array<std::pair<const char*, std::uint8_t>, 14> areas{{

@@ -1,14 +1,22 @@
 #pragma once
 // The 34 PLC protocols: their names, line-setting choices and defaults, and the operand tables (register
 // type lists, station and address limits, entry flags) that components, pages and the alarm list consult.
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace zl {
 
 constexpr unsigned kProtocolCount = 34;
+
+// Whether `protocol` is one of `set`: the protocol rules are lists of protocol numbers.
+inline bool isOneOf(unsigned protocol, std::initializer_list<unsigned> set)
+{
+    return std::find(set.begin(), set.end(), protocol) != set.end();
+}
 
 // English name of protocol n (what the user sees); "" outside 1…34.
 const char* protocolName(unsigned protocol);

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "components/TextCodes.h"
+#include "download/CProtocolTables.h"
 #include "model/CArchive.h"
 #include "model/CBase.h"
 #include "model/CCompileContext.h"
@@ -17,11 +18,10 @@ constexpr std::size_t kEntryBytes = 3;
 constexpr std::size_t kTextRecordHeader = 18;
 constexpr std::size_t kReserved = 100;
 
-bool in(unsigned p, std::initializer_list<unsigned> set) { return std::find(set.begin(), set.end(), p) != set.end(); }
 
 // Protocols whose drivers take the coil as a plain bit number: length code and bit field B come from the
 // register unit and the offset.
-bool bitNumbered(unsigned p) { return in(p, {9, 31, 33}) || p < 2 || p > 34; }
+bool bitNumbered(unsigned p) { return isOneOf(p, {9, 31, 33}) || p < 2 || p > 34; }
 
 std::uint8_t lo(unsigned v) { return static_cast<std::uint8_t>(v); }
 
@@ -46,17 +46,17 @@ std::uint8_t letterTypeValue(const CProtocolTables& t, unsigned registerType)
 std::uint8_t alarmTypeValue(const CProtocolTables& t, unsigned rt)
 {
     const unsigned p = t.protocol;
-    if (in(p, {19, 25}))
+    if (isOneOf(p, {19, 25}))
         return rt == 1 ? 0x12 : t.typeValue(rt, kThirdList);
     if (p == 20)
         return lo(t.typeValue(rt, kThirdList) + 2u);
-    if (in(p, {23, 24}))
+    if (isOneOf(p, {23, 24}))
         return t.typeValue(rt, kBitList);
     if (p == 26) // the protocol offers two alarm areas; a larger index takes the second
         return rt == 0 ? 0xB2 : 0xD2;
     if (p == 27)
         return t.typeValue(rt + 1, kWordList);
-    if (in(p, {28, 29, 30}))
+    if (isOneOf(p, {28, 29, 30}))
         return letterTypeValue(t, rt);
     return t.typeValue(rt, kThirdList);
 }
@@ -127,7 +127,7 @@ void CAlarmList::WriteCoil(std::uint8_t* h, const CCompileContext& ctx) const
     const unsigned p = ctx.protocol();
     const unsigned a = address;
     const unsigned a1 = static_cast<std::uint16_t>(address - 1); // the drivers that count from 1
-    const bool pairedWords = in(p, {19, 25}) && registerType == 1;
+    const bool pairedWords = isOneOf(p, {19, 25}) && registerType == 1;
     const std::uint8_t type = alarmTypeValue(ctx.tables, registerType);
 
     h[0] = lo(texts.size());
@@ -137,23 +137,23 @@ void CAlarmList::WriteCoil(std::uint8_t* h, const CCompileContext& ctx) const
     h[4] = type;
 
     unsigned word = a; // bytes 5 and 6 as one big-endian value, when the protocol takes them so
-    if (in(p, {3, 8, 10, 13, 16, 17, 34}))
+    if (isOneOf(p, {3, 8, 10, 13, 16, 17, 34}))
         word = ((a >> 13) << 8) | lo(a >> 5);
     else if (p == 4)
         word = ((a >> 11) << 8) | lo(a >> 3);
-    else if (in(p, {7, 20, 23, 26, 28}))
+    else if (isOneOf(p, {7, 20, 23, 26, 28}))
         word = ((a >> 12) << 8) | lo(a >> 4);
     else if (pairedWords)
         word = a1 / 2;
-    else if (in(p, {19, 21, 25}))
+    else if (isOneOf(p, {19, 21, 25}))
         word = ((a1 >> 13) << 8) | lo(a1 >> 5);
-    else if (in(p, {29, 30}))
+    else if (isOneOf(p, {29, 30}))
         word = ((a >> 9) << 8) | lo(a >> 1);
     putBe16(h + 5, word);
 
-    if (in(p, {2, 4}))
+    if (isOneOf(p, {2, 4}))
         h[7] = 1;
-    else if (in(p, {3, 8, 10, 13, 16, 17, 19, 21, 25, 34}))
+    else if (isOneOf(p, {3, 8, 10, 13, 16, 17, 19, 21, 25, 34}))
         h[7] = 4;
     else if (p == 24)
         h[7] = 0;
@@ -162,28 +162,28 @@ void CAlarmList::WriteCoil(std::uint8_t* h, const CCompileContext& ctx) const
     else
         h[7] = 2;
 
-    if (in(p, {3, 8, 13, 16, 34}))
+    if (isOneOf(p, {3, 8, 13, 16, 34}))
         h[8] = lo(a & 0x1F);
-    else if (in(p, {7, 20, 23}))
+    else if (isOneOf(p, {7, 20, 23}))
         h[8] = lo(a & 0x0F);
-    else if (in(p, {24, 29, 30}))
+    else if (isOneOf(p, {24, 29, 30}))
         h[8] = 0;
     else
         h[8] = subAddress;
 
-    if (in(p, {3, 7, 8, 13, 16, 24, 34}))
+    if (isOneOf(p, {3, 7, 8, 13, 16, 24, 34}))
         h[9] = 0;
     else if (p == 4)
         h[9] = lo(a & 7);
-    else if (in(p, {10, 17}))
+    else if (isOneOf(p, {10, 17}))
         h[9] = lo(a & 0x1F);
-    else if (in(p, {20, 23, 26, 28}))
+    else if (isOneOf(p, {20, 23, 26, 28}))
         h[9] = lo(a & 0x0F);
     else if (pairedWords)
         h[9] = lo(subAddress + 16 * (a1 % 2));
-    else if (in(p, {19, 21, 25}))
+    else if (isOneOf(p, {19, 21, 25}))
         h[9] = lo(a1 & 0x1F);
-    else if (in(p, {29, 30}))
+    else if (isOneOf(p, {29, 30}))
         h[9] = lo(subAddress + 8 * (a % 2));
     else if (bitNumbered(p))
         h[9] = offset;
