@@ -154,8 +154,7 @@ void CZL110Doc::ImportOldProject()
     }
     const auto converted = ConvertOldProject(*old);
     if (!converted) {
-        m_prompter.message(converted.error().describe(), converted.error().caption.empty() ? kImportCaption
-                                                                                          : converted.error().caption);
+        m_prompter.message(converted.error().text, kImportCaption);
         return;
     }
     if (!RunImportDialog(m_dialogParent))

@@ -3,12 +3,15 @@
 #include <QFile>
 #include <QToolBar>
 
+#include "../import/OldFileBuilder.h"
 #include "EditorTesting.h"
 #include "editor/CCommands.h"
 #include "editor/CEditorCanvas.h"
 #include "editor/CWindowList.h"
 #include "editor/CZL110Doc.h"
 #include "model/CProjectFile.h"
+
+#include <QPushButton>
 
 using namespace zl;
 using namespace zl::test;
@@ -211,6 +214,31 @@ private slots:
         other.trigger(kCmdOpen);
         QCOMPARE(other.prompter.last(), ": protocol number error!!!");
         QCOMPARE(other.project().windowCount(), 2u);
+    }
+
+    void importOldProject()
+    {
+        test::OldProject old;
+        test::put8(old.header, 13, 3); // an old protocol code
+        old.windows.push_back({7, "Old", 6, 8, {}});
+        const QByteArray bytes = [&] {
+            const Bytes b = old.bytes();
+            return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
+        }();
+        writeFile(path("legacy.olz"), bytes);
+        writeFile(path("broken.olz"), QByteArray("XOLZ"));
+        Editor e;
+        e.files.paths = {path("broken.olz"), path("legacy.olz")};
+        e.trigger(kCmdImportOld);
+        QCOMPARE(e.prompter.last(), "Import .OLZ Project: the file type error!");
+        onNextDialog<QDialog>([](QDialog& d) { d.findChild<QPushButton*>(QStringLiteral("convert"))->click(); });
+        e.trigger(kCmdImportOld);
+        QCOMPARE(e.prompter.last(), "Import .OLZ Project: conversion accomplished!");
+        QVERIFY(QFile::exists(path("legacy.pjz")));
+        QCOMPARE(e.frame->document().pathName(), path("legacy.pjz"));
+        QCOMPARE(e.project().windowCount(), 1u);
+        QCOMPARE(int(e.project().CurrentWindow()->number), 7);
+        QCOMPARE(e.view().windowList().item(0, 1)->text(), QStringLiteral("Old"));
     }
 
     void missingCatalogue()
