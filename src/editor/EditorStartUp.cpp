@@ -50,8 +50,6 @@ int RunEditor(const QStringList& arguments)
 
     CMainFrame frame;
     frame.StartUp(dataFolder(), configFolder());
-    if (!parser.isSet(noSplash))
-        (new CSplashWindow)->show();
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty() && frame.document().OpenDocumentFile(files.front()) == CZL110Doc::OpenResult::LoadFailed)
         return 1;
@@ -60,6 +58,11 @@ int RunEditor(const QStringList& arguments)
     if (ok)
         new CQuitAfterPaint(frame, quitAfter);
     frame.show();
+    if (!parser.isSet(noSplash)) {
+        auto* splash = new CSplashWindow;
+        splash->show();
+        splash->raise(); // over the main window
+    }
     return QApplication::exec();
 }
 
