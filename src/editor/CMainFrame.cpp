@@ -224,6 +224,8 @@ void CMainFrame::createStatusBar()
     }
     for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
         auto* pane = new QLabel(QString::fromLatin1(indicator));
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setFixedWidth(pane->fontMetrics().horizontalAdvance(pane->text()) + 6);
         pane->setEnabled(QLatin1String(indicator) == QLatin1String("NUM"));
         statusBar()->addPermanentWidget(pane);
     }

@@ -160,6 +160,20 @@ private slots:
         QCOMPARE(current(), 2);
     }
 
+    void rightClickOnTheListOpensTheWindowMenu()
+    {
+        QStringList items;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                for (QAction* a : popup->actions())
+                    items << a->text();
+                popup->close();
+            }
+        });
+        QTest::mousePress(list().viewport(), Qt::RightButton, {}, {20, 10});
+        QCOMPARE(items, (QStringList{QStringLiteral("Delete window(&D)"), QStringLiteral("Copy window(&C)")}));
+    }
+
     void descriptionTypingFollowsInTheList()
     {
         CBoundTextEdit* description = editor->view().windowPage().descriptionEdit();
