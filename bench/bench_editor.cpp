@@ -19,11 +19,16 @@
 #include "model/CProject.h"
 #include "model/CProjectFile.h"
 
-namespace {
+namespace
+{
 
-class CQuietPrompter : public zl::CPrompter {
+class CQuietPrompter : public zl::CPrompter
+{
 public:
-    void message(const std::string& text, const std::string&) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
+    void message(const std::string& text, const std::string&) override
+    {
+        std::fprintf(stderr, "message: %s\n", text.c_str());
+    }
     bool askOkCancel(const std::string&, const std::string&) override { return true; }
     Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::No; }
 };
@@ -31,8 +36,8 @@ public:
 // Fills `window` with `count` components of every kind but pictures, spread over the canvas.
 void fill(zl::CMainView& window, unsigned protocol, int count)
 {
-    const std::uint8_t kinds[] = {zl::kStaticText, zl::kRegister, zl::kLed, zl::kFunctionKey,
-                                  zl::kBarGraph, zl::kTrendLine, zl::kDynamicText};
+    const std::uint8_t kinds[] = {zl::kStaticText, zl::kRegister,  zl::kLed,        zl::kFunctionKey,
+                                  zl::kBarGraph,   zl::kTrendLine, zl::kDynamicText};
     for (int i = 0; i < count; ++i) {
         const zl::CPoint at{(i * 37) % 400, (i * 23) % 120};
         window.AddComponent(zl::CreateComponent(kinds[i % std::size(kinds)], protocol, at), at);
@@ -73,7 +78,8 @@ void startUp(const QString& dataDir)
         total += ms;
     }
     std::printf("start-up to first painted window (whole run, exit included): best %.1f ms, mean %.1f ms "
-                "(target < 500 ms)\n", best, total / runs);
+                "(target < 500 ms)\n",
+                best, total / runs);
 }
 
 void canvasRepaint(const std::string& dataDir)
@@ -99,8 +105,9 @@ void canvasRepaint(const std::string& dataDir)
     for (int i = 0; i < runs; ++i)
         canvas.repaint();
     const double repaint = t.nsecsElapsed() / 1e6 / runs;
-    std::printf("canvas of a window with 50 components: compose %.3f ms, widget repaint %.3f ms (target < 2 ms)\n",
-                compose, repaint);
+    std::printf(
+        "canvas of a window with 50 components: compose %.3f ms, widget repaint %.3f ms (target < 2 ms)\n",
+        compose, repaint);
 }
 
 void memoryWithManyWindows(const std::string& dataDir)

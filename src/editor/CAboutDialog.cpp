@@ -6,7 +6,8 @@
 
 #include "editor/CToolIcons.h"
 
-namespace zl {
+namespace zl
+{
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent)
 {

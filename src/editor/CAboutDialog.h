@@ -1,10 +1,12 @@
 #pragma once
 #include <QDialog>
 
-namespace zl {
+namespace zl
+{
 
 // "About ZL410": the program's image and version.
-class CAboutDialog : public QDialog {
+class CAboutDialog : public QDialog
+{
     Q_OBJECT
 public:
     explicit CAboutDialog(QWidget* parent = nullptr);

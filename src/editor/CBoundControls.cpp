@@ -6,8 +6,10 @@
 
 #include "model/Gbk.h"
 
-namespace zl {
-namespace {
+namespace zl
+{
+namespace
+{
 
 // The longest leading part of `gbk` of at most `limit` bytes that does not split a character.
 std::string cutToLimit(const std::string& gbk, std::size_t limit)

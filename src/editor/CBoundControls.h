@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
-namespace zl {
+namespace zl
+{
 
-class CBoundCheckBox : public QCheckBox {
+class CBoundCheckBox : public QCheckBox
+{
     Q_OBJECT
 public:
     explicit CBoundCheckBox(const QString& text, QWidget* parent = nullptr);
@@ -25,7 +27,8 @@ private:
     bool m_changed = false;
 };
 
-class CBoundComboBox : public QComboBox {
+class CBoundComboBox : public QComboBox
+{
     Q_OBJECT
 public:
     explicit CBoundComboBox(QWidget* parent = nullptr);
@@ -44,7 +47,8 @@ private:
 
 // A text edit whose field holds GBK bytes: a character without a GBK code, or one that would take the text
 // past its limit in GBK bytes, is refused as it is typed; a longer pasted text is cut to the limit.
-class CBoundTextEdit : public QLineEdit {
+class CBoundTextEdit : public QLineEdit
+{
     Q_OBJECT
 public:
     explicit CBoundTextEdit(QWidget* parent = nullptr);

@@ -1,7 +1,8 @@
 #pragma once
 // The editor's command ids: menu items and toolbar buttons with the same id do the same thing and show
 // the same image.
-namespace zl {
+namespace zl
+{
 
 enum CCommand : int {
     kCmdNewProject = 32771,

@@ -8,7 +8,8 @@
 #include "model/CProject.h"
 #include "qt/CQtPainter.h"
 
-namespace zl {
+namespace zl
+{
 
 CRect ghostRect(int typeCode)
 {
@@ -46,7 +47,10 @@ CEditorCanvas::CEditorCanvas(CProject& project, QWidget* parent)
     m_image.fill(QColor(0x40, 0x40, 0x40));
 }
 
-CMainView* CEditorCanvas::window() const { return m_project.CurrentWindow(); }
+CMainView* CEditorCanvas::window() const
+{
+    return m_project.CurrentWindow();
+}
 
 CBase* CEditorCanvas::selected() const
 {
@@ -135,7 +139,8 @@ void CEditorCanvas::paintEvent(QPaintEvent*)
 void CEditorCanvas::place(CMainView& w)
 {
     const CPoint at{m_frame.left, m_frame.top};
-    std::unique_ptr<CBase> component = CreateComponent(static_cast<std::uint8_t>(m_pendingType), m_project.protocol(), at);
+    std::unique_ptr<CBase> component =
+        CreateComponent(static_cast<std::uint8_t>(m_pendingType), m_project.protocol(), at);
     if (component && m_picture)
         static_cast<CUpLoadPic&>(*component).TakeImage(*m_picture);
     m_pendingType = kNothingPending;

@@ -9,14 +9,16 @@
 #include "components/CUpLoadPic.h"
 #include "model/Geometry.h"
 
-namespace zl {
+namespace zl
+{
 
 class CBase;
 class CFontFiles;
 class CMainView;
 class CProject;
 
-class CEditorCanvas : public QWidget {
+class CEditorCanvas : public QWidget
+{
     Q_OBJECT
 public:
     static constexpr int kNothingPending = -1;

@@ -2,13 +2,17 @@
 
 #include "qt/CSerialSettings.h"
 
-namespace zl {
+namespace zl
+{
 
 std::unique_ptr<QSettings> editorSettings()
 {
     return std::make_unique<QSettings>(QString::fromStdString(settingsFilePath()), QSettings::IniFormat);
 }
 
-QString comDevicePath(unsigned portIndex) { return QString::fromStdString(serialDevicePath(portIndex)); }
+QString comDevicePath(unsigned portIndex)
+{
+    return QString::fromStdString(serialDevicePath(portIndex));
+}
 
 } // namespace zl

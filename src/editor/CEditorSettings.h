@@ -6,7 +6,8 @@
 
 #include <memory>
 
-namespace zl {
+namespace zl
+{
 
 std::unique_ptr<QSettings> editorSettings();
 // The device behind COM<index + 1>: "serial/COM1" … "serial/COM6", default /dev/ttyS0 … /dev/ttyS5.

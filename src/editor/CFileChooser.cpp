@@ -2,12 +2,12 @@
 
 #include <QFileDialog>
 
-namespace zl {
+namespace zl
+{
 
 QString CDialogFileChooser::openFile(QWidget* parent, const QString& caption, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(parent, caption, QString(), filter, nullptr,
-                                        QFileDialog::ReadOnly);
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter, nullptr, QFileDialog::ReadOnly);
 }
 
 QString CDialogFileChooser::saveFile(QWidget* parent, const QString& caption, const QString& filter,

@@ -4,9 +4,11 @@
 
 class QWidget;
 
-namespace zl {
+namespace zl
+{
 
-class CFileChooser {
+class CFileChooser
+{
 public:
     virtual ~CFileChooser() = default;
     // An empty path when the user cancels. `filter` is in Qt's form ("Name (*.ext);;…").
@@ -16,7 +18,8 @@ public:
 };
 
 // The standard file dialogs.
-class CDialogFileChooser : public CFileChooser {
+class CDialogFileChooser : public CFileChooser
+{
 public:
     QString openFile(QWidget* parent, const QString& caption, const QString& filter) override;
     QString saveFile(QWidget* parent, const QString& caption, const QString& filter,

@@ -9,7 +9,8 @@
 
 #include "import/OldProjectConverter.h"
 
-namespace zl {
+namespace zl
+{
 
 bool RunImportDialog(QWidget* parent)
 {

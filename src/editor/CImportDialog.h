@@ -2,7 +2,8 @@
 // The go-ahead for converting an old project: "Convert" or "Cancel".
 class QWidget;
 
-namespace zl {
+namespace zl
+{
 
 // True when the user chose "Convert".
 bool RunImportDialog(QWidget* parent);

@@ -20,17 +20,24 @@
 #include "editor/CZL110View.h"
 #include "model/CBase.h"
 
-namespace zl {
-namespace {
+namespace zl
+{
+namespace
+{
 
 constexpr const char* kAppTitle = "ZL410 software";
 constexpr int kPaneWidth = 150;
 
 // The component commands and the type code each one places.
 constexpr std::pair<int, int> kPlacements[] = {
-    {kCmdLed, kLed},           {kCmdFunctionKey, kFunctionKey}, {kCmdText, kStaticText},
-    {kCmdDynamicText, kDynamicText}, {kCmdRegister, kRegister}, {kCmdBarGraph, kBarGraph},
-    {kCmdTrendLine, kTrendLine}, {kCmdPicture, kPicture},
+    {kCmdLed, kLed},
+    {kCmdFunctionKey, kFunctionKey},
+    {kCmdText, kStaticText},
+    {kCmdDynamicText, kDynamicText},
+    {kCmdRegister, kRegister},
+    {kCmdBarGraph, kBarGraph},
+    {kCmdTrendLine, kTrendLine},
+    {kCmdPicture, kPicture},
 };
 
 const QString kLater = QStringLiteral("Not available in this version");
@@ -48,8 +55,8 @@ CMainFrame::CMainFrame(CPrompter* prompter, CFileChooser* files)
     m_view = new CZL110View(*m_prompter, *m_files, this);
     m_doc = new CZL110Doc(*m_view, *m_prompter, *m_files, this);
 
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(applicationIcon());
     setCentralWidget(m_view);
     createMenus();
@@ -100,14 +107,17 @@ QAction* CMainFrame::action(int command) const
 void CMainFrame::createMenus()
 {
     QMenu* file = m_fileMenu = menuBar()->addMenu(QStringLiteral("File(&F)"));
-    file->addAction(addCommand(kCmdNewProject, QStringLiteral("New Project(&N)"), QStringLiteral("New Project")));
+    file->addAction(
+        addCommand(kCmdNewProject, QStringLiteral("New Project(&N)"), QStringLiteral("New Project")));
     file->addAction(addCommand(kCmdOpen, QStringLiteral("Open Project(&O)"), QStringLiteral("Open Project")));
     file->addAction(addCommand(kCmdSave, QStringLiteral("Save Project(&S)"), QStringLiteral("Save Project")));
     file->addAction(addCommand(kCmdSaveAs, QStringLiteral("Save Project as(&A)..."),
                                QStringLiteral("Save Project as"), false));
     file->addSeparator();
-    file->addAction(addCommand(kCmdPlcSelection, QStringLiteral("PLC Selection(P)..."), QStringLiteral("PLC Selection"), false));
-    file->addAction(addCommand(kCmdComSelection, QStringLiteral("COM Selection(C)..."), QStringLiteral("COM Selection"), false));
+    file->addAction(addCommand(kCmdPlcSelection, QStringLiteral("PLC Selection(P)..."),
+                               QStringLiteral("PLC Selection"), false));
+    file->addAction(addCommand(kCmdComSelection, QStringLiteral("COM Selection(C)..."),
+                               QStringLiteral("COM Selection"), false));
     file->addAction(addCommand(kCmdDownload, QStringLiteral("Download(D)"), QStringLiteral("Download")));
     file->addSeparator();
     file->addAction(addCommand(kCmdImportOld, QStringLiteral("Import .OLZ Project(&L)"),
@@ -122,26 +132,33 @@ void CMainFrame::createMenus()
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("View(&V)"));
     view->addAction(addCommand(kCmdToolbar, QStringLiteral("Toolbar(&T)"), QStringLiteral("Toolbar"), false));
-    view->addAction(addCommand(kCmdStatusbar, QStringLiteral("Statusbar(&S)"), QStringLiteral("Statusbar"), false));
+    view->addAction(
+        addCommand(kCmdStatusbar, QStringLiteral("Statusbar(&S)"), QStringLiteral("Statusbar"), false));
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools(&T)"));
-    tools->addAction(addCommand(kCmdNewWindow, QStringLiteral("New window(&N)"), QStringLiteral("New window")));
-    tools->addAction(addCommand(kCmdCopyWindow, QStringLiteral("Copy window(&C)"), QStringLiteral("Copy window")));
-    tools->addAction(addCommand(kCmdDeleteWindow, QStringLiteral("Delete window(&D)"), QStringLiteral("Delete window")));
+    tools->addAction(
+        addCommand(kCmdNewWindow, QStringLiteral("New window(&N)"), QStringLiteral("New window")));
+    tools->addAction(
+        addCommand(kCmdCopyWindow, QStringLiteral("Copy window(&C)"), QStringLiteral("Copy window")));
+    tools->addAction(
+        addCommand(kCmdDeleteWindow, QStringLiteral("Delete window(&D)"), QStringLiteral("Delete window")));
     m_deleteComponent = new QAction(toolIcon(kCmdCut), QStringLiteral("Delete component(&P)"), this);
     m_deleteComponent->setData(kCmdCut);
     tools->addAction(m_deleteComponent);
     tools->addSeparator();
-    tools->addAction(addCommand(kCmdPanelConfig, QStringLiteral("VT306 Config(&S)"), QStringLiteral("VT306 Config")));
-    tools->addAction(addCommand(kCmdAlarmList, QStringLiteral("Alarm list(&L)"), QStringLiteral("Alarm list")));
+    tools->addAction(
+        addCommand(kCmdPanelConfig, QStringLiteral("VT306 Config(&S)"), QStringLiteral("VT306 Config")));
+    tools->addAction(
+        addCommand(kCmdAlarmList, QStringLiteral("Alarm list(&L)"), QStringLiteral("Alarm list")));
 
     QMenu* components = menuBar()->addMenu(QStringLiteral("Components(&P)"));
-    const QString names[] = {QStringLiteral("Led(&L)"),      QStringLiteral("Function Key(&F)"),
-                             QStringLiteral("Text(&T)"),     QStringLiteral("Dynamic Text(&D)"),
-                             QStringLiteral("Register(&R)"), QStringLiteral("Bar Graph(&B)"),
+    const QString names[] = {QStringLiteral("Led(&L)"),        QStringLiteral("Function Key(&F)"),
+                             QStringLiteral("Text(&T)"),       QStringLiteral("Dynamic Text(&D)"),
+                             QStringLiteral("Register(&R)"),   QStringLiteral("Bar Graph(&B)"),
                              QStringLiteral("Trend Line(&Q)"), QStringLiteral("Picture(&P)")};
-    const QString tips[] = {QStringLiteral("Led"), QStringLiteral("Function Key"), QStringLiteral("Text"),
-                            QStringLiteral("Dynamic Text"), QStringLiteral("Register"), QStringLiteral("Bar Graph"),
+    const QString tips[] = {QStringLiteral("Led"),        QStringLiteral("Function Key"),
+                            QStringLiteral("Text"),       QStringLiteral("Dynamic Text"),
+                            QStringLiteral("Register"),   QStringLiteral("Bar Graph"),
                             QStringLiteral("Trend Line"), QStringLiteral("Picture")};
     for (std::size_t i = 0; i < std::size(kPlacements); ++i) {
         QAction* a = addCommand(kPlacements[i].first, names[i], tips[i]);
@@ -200,10 +217,35 @@ void CMainFrame::createToolBar()
     m_toolBar->setObjectName(QStringLiteral("toolbar"));
     m_toolBar->setIconSize(QSize(18, 17));
     m_toolBar->setMovable(false);
-    const int layout[] = {kCmdNewProject, kCmdOpen, kCmdSave, 0, kCmdCut, kCmdCopy, kCmdPaste, 0, kCmdAbout, 0,
-                          kCmdLed, kCmdFunctionKey, kCmdText, kCmdDynamicText, kCmdRegister, 0, kCmdBarGraph,
-                          kCmdTrendLine, kCmdPicture, 0, kCmdNewWindow, kCmdCopyWindow, kCmdDeleteWindow, 0,
-                          kCmdPanelConfig, kCmdAlarmList, kCmdDownload, 0, kCmdWindowAttribute};
+    const int layout[] = {kCmdNewProject,
+                          kCmdOpen,
+                          kCmdSave,
+                          0,
+                          kCmdCut,
+                          kCmdCopy,
+                          kCmdPaste,
+                          0,
+                          kCmdAbout,
+                          0,
+                          kCmdLed,
+                          kCmdFunctionKey,
+                          kCmdText,
+                          kCmdDynamicText,
+                          kCmdRegister,
+                          0,
+                          kCmdBarGraph,
+                          kCmdTrendLine,
+                          kCmdPicture,
+                          0,
+                          kCmdNewWindow,
+                          kCmdCopyWindow,
+                          kCmdDeleteWindow,
+                          0,
+                          kCmdPanelConfig,
+                          kCmdAlarmList,
+                          kCmdDownload,
+                          0,
+                          kCmdWindowAttribute};
     for (int command : layout) {
         if (command)
             m_toolBar->addAction(action(command));
@@ -234,8 +276,14 @@ void CMainFrame::createStatusBar()
     action(kCmdStatusbar)->setChecked(true);
 }
 
-QString CMainFrame::modelText() const { return m_model->text(); }
-QString CMainFrame::protocolText() const { return m_protocol->text(); }
+QString CMainFrame::modelText() const
+{
+    return m_model->text();
+}
+QString CMainFrame::protocolText() const
+{
+    return m_protocol->text();
+}
 
 void CMainFrame::ShowModel(int modelCode)
 {
@@ -254,7 +302,8 @@ void CMainFrame::SetProtocolText(const QString& text)
 void CMainFrame::UpdateCommands()
 {
     const bool active = m_view->projectActive();
-    for (int command : {kCmdSave, kCmdSaveAs, kCmdPlcSelection, kCmdNewWindow, kCmdCopyWindow, kCmdDeleteWindow})
+    for (int command :
+         {kCmdSave, kCmdSaveAs, kCmdPlcSelection, kCmdNewWindow, kCmdCopyWindow, kCmdDeleteWindow})
         action(command)->setEnabled(active);
     const bool selected = active && m_view->hasSelection();
     action(kCmdCut)->setEnabled(selected);
@@ -275,7 +324,8 @@ void CMainFrame::fillRecentFiles()
     m_recentActions.clear();
     const QStringList files = m_doc->recentFiles();
     for (int i = 0; i < files.size(); ++i) {
-        auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])), this);
+        auto* a =
+            new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])), this);
         connect(a, &QAction::triggered, m_doc, [this, path = files[i]] { m_doc->OpenDocumentFile(path); });
         m_fileMenu->insertAction(m_recentSeparator, a);
         m_recentActions << a;

@@ -9,14 +9,16 @@
 class QLabel;
 class QMenu;
 
-namespace zl {
+namespace zl
+{
 
 class CFileChooser;
 class CPrompter;
 class CZL110Doc;
 class CZL110View;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow
+{
     Q_OBJECT
 public:
     static constexpr QSize kSize{750, 560};

@@ -2,8 +2,10 @@
 
 #include <QMessageBox>
 
-namespace zl {
-namespace {
+namespace zl
+{
+namespace
+{
 
 // Messages without a caption of their own carry the program's name.
 QString captionOf(const std::string& caption)

@@ -6,9 +6,11 @@
 
 #include "model/CPrompter.h"
 
-namespace zl {
+namespace zl
+{
 
-class CMessagePrompter : public CPrompter {
+class CMessagePrompter : public CPrompter
+{
 public:
     explicit CMessagePrompter(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }

@@ -7,8 +7,10 @@
 
 #include "editor/CNumSpinCtrl.h"
 
-namespace zl {
-namespace {
+namespace zl
+{
+namespace
+{
 
 bool isCharacter(const QString& text)
 {
@@ -35,7 +37,10 @@ void CNumEdit::BindOctal(std::uint16_t* field, double minimum, double maximum, b
     SetValue(*field);
 }
 
-void CNumEdit::ChangeBy(int count) { SetValue(m_value.ChangeBy(GetValue(), count)); }
+void CNumEdit::ChangeBy(int count)
+{
+    SetValue(m_value.ChangeBy(GetValue(), count));
+}
 
 void CNumEdit::SetRange(double minimum, double maximum)
 {
@@ -53,7 +58,10 @@ void CNumEdit::SetRange(double minimum, double maximum)
         SetValue(v);
 }
 
-CNumValue::Status CNumEdit::Validate() const { return m_value.Validate(text().toStdString()); }
+CNumValue::Status CNumEdit::Validate() const
+{
+    return m_value.Validate(text().toStdString());
+}
 
 void CNumEdit::SetValue(std::int64_t value)
 {
@@ -61,7 +69,10 @@ void CNumEdit::SetValue(std::int64_t value)
     store(GetValue());
 }
 
-std::int64_t CNumEdit::GetValue() const { return m_value.Parse(text().toStdString()); }
+std::int64_t CNumEdit::GetValue() const
+{
+    return m_value.Parse(text().toStdString());
+}
 
 void CNumEdit::store(std::int64_t value)
 {

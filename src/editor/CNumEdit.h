@@ -8,11 +8,13 @@
 
 #include "editor/CNumValue.h"
 
-namespace zl {
+namespace zl
+{
 
 class CNumSpinCtrl;
 
-class CNumEdit : public QLineEdit {
+class CNumEdit : public QLineEdit
+{
     Q_OBJECT
 public:
     explicit CNumEdit(QWidget* parent = nullptr);

@@ -6,7 +6,8 @@
 
 #include "editor/CNumEdit.h"
 
-namespace zl {
+namespace zl
+{
 
 CNumSpinCtrl::CNumSpinCtrl(QWidget* parent) : QWidget(parent)
 {
@@ -55,7 +56,10 @@ void CNumSpinCtrl::SetRange(double minimum, double maximum)
         m_buddy->SetRange(minimum, maximum);
 }
 
-std::int64_t CNumSpinCtrl::GetPos() const { return m_buddy ? m_buddy->GetValue() : 0; }
+std::int64_t CNumSpinCtrl::GetPos() const
+{
+    return m_buddy ? m_buddy->GetValue() : 0;
+}
 
 void CNumSpinCtrl::SetPos(std::int64_t value)
 {

@@ -4,11 +4,13 @@
 
 #include <cstdint>
 
-namespace zl {
+namespace zl
+{
 
 class CNumEdit;
 
-class CNumSpinCtrl : public QWidget {
+class CNumSpinCtrl : public QWidget
+{
     Q_OBJECT
 public:
     explicit CNumSpinCtrl(QWidget* parent = nullptr);

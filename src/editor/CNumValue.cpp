@@ -4,8 +4,10 @@
 #include <cstdio>
 #include <limits>
 
-namespace zl {
-namespace {
+namespace zl
+{
+namespace
+{
 
 constexpr std::int64_t kSaturated = std::int64_t(1) << 40; // far beyond any 32-bit range
 
@@ -59,7 +61,9 @@ CNumValue::Status CNumValue::Validate(std::string_view text) const
     if (text == "-")
         return isSigned ? kLoneMinus : kNotANumber;
     std::int64_t value = 0;
-    const bool read = hex ? readDigits(text, 16, value) : octal ? readDigits(text, 8, value) : readDecimal(text, value);
+    const bool read = hex     ? readDigits(text, 16, value)
+                      : octal ? readDigits(text, 8, value)
+                              : readDecimal(text, value);
     if (!read)
         return kNotANumber;
     // A hexadecimal text of a signed edit is the 32-bit pattern of the number.

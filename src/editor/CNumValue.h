@@ -5,9 +5,11 @@
 #include <string>
 #include <string_view>
 
-namespace zl {
+namespace zl
+{
 
-class CNumValue {
+class CNumValue
+{
 public:
     // Result of Validate.
     enum Status : int { kValid = 0, kOutOfRange = 1, kEmpty = 2, kNotANumber = 3, kLoneMinus = 4 };

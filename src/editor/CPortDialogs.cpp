@@ -16,11 +16,19 @@
 #include "model/CProject.h"
 #include "model/CPrompter.h"
 
-namespace zl {
-namespace {
+namespace zl
+{
+namespace
+{
 
-bool usesStation(unsigned protocol) { return protocol == 14 || protocol == 21 || protocol == 31; }
-bool usesDelay(unsigned protocol) { return protocol == 2 || protocol == 3 || protocol == 34; }
+bool usesStation(unsigned protocol)
+{
+    return protocol == 14 || protocol == 21 || protocol == 31;
+}
+bool usesDelay(unsigned protocol)
+{
+    return protocol == 2 || protocol == 3 || protocol == 34;
+}
 
 QDialogButtonBox* okCancel(QDialog* dialog)
 {
@@ -32,8 +40,8 @@ QDialogButtonBox* okCancel(QDialog* dialog)
 
 } // namespace
 
-CPlcSelectionDialog::CPlcSelectionDialog(CProject& project, std::string cataloguePath, std::string toolSettingsPath,
-                                         CPrompter& prompter, QWidget* parent)
+CPlcSelectionDialog::CPlcSelectionDialog(CProject& project, std::string cataloguePath,
+                                         std::string toolSettingsPath, CPrompter& prompter, QWidget* parent)
     : QDialog(parent), m_project(project), m_cataloguePath(std::move(cataloguePath)),
       m_toolSettingsPath(std::move(toolSettingsPath)), m_prompter(prompter), m_comm(project.comm),
       m_stationValue(project.comm.plcStation), m_delayValue(project.comm.delay)
@@ -66,7 +74,8 @@ CPlcSelectionDialog::CPlcSelectionDialog(CProject& project, std::string catalogu
     m_plcType->Fill(names);
     m_plcType->setVisible(true);
     m_plcType->Bind(&m_comm.listPosition);
-    m_protocol = project.entryTypes().empty() ? project.protocol() : project.entryTypes()[m_comm.listPosition];
+    m_protocol =
+        project.entryTypes().empty() ? project.protocol() : project.entryTypes()[m_comm.listPosition];
     m_interface->Fill(interfaceList());
     fillLineLists();
     m_station->Bind(&m_stationValue, 0, 65535);
@@ -114,8 +123,14 @@ void CPlcSelectionDialog::showFields()
     }
 }
 
-bool CPlcSelectionDialog::stationShown() const { return !m_stationRow->isHidden(); }
-bool CPlcSelectionDialog::delayShown() const { return !m_delayRow->isHidden(); }
+bool CPlcSelectionDialog::stationShown() const
+{
+    return !m_stationRow->isHidden();
+}
+bool CPlcSelectionDialog::delayShown() const
+{
+    return !m_delayRow->isHidden();
+}
 
 void CPlcSelectionDialog::limitStation()
 {

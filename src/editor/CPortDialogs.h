@@ -10,14 +10,16 @@
 
 class QLabel;
 
-namespace zl {
+namespace zl
+{
 
 class CBoundComboBox;
 class CNumEdit;
 class CProject;
 class CPrompter;
 
-class CPlcSelectionDialog : public QDialog {
+class CPlcSelectionDialog : public QDialog
+{
     Q_OBJECT
 public:
     CPlcSelectionDialog(CProject& project, std::string cataloguePath, std::string toolSettingsPath,
@@ -66,7 +68,8 @@ private:
     QWidget* m_delayRow;
 };
 
-class CComSelectionDialog : public QDialog {
+class CComSelectionDialog : public QDialog
+{
     Q_OBJECT
 public:
     CComSelectionDialog(std::uint8_t portIndex, QWidget* parent = nullptr);

@@ -7,7 +7,8 @@
 
 #include "editor/CToolIcons.h"
 
-namespace zl {
+namespace zl
+{
 
 CSplashWindow::CSplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {

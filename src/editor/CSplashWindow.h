@@ -3,9 +3,11 @@
 // or mouse click in the application, whichever comes first.
 #include <QWidget>
 
-namespace zl {
+namespace zl
+{
 
-class CSplashWindow : public QWidget {
+class CSplashWindow : public QWidget
+{
     Q_OBJECT
 public:
     static constexpr int kShowMs = 1500;

@@ -6,8 +6,10 @@
 
 #include "editor/CCommands.h"
 
-namespace zl {
-namespace {
+namespace zl
+{
+namespace
+{
 
 const QColor kInk(40, 40, 48);
 const QColor kPaper(250, 250, 244);

@@ -3,7 +3,8 @@
 // style: 18 × 17 pixels, dark outlines, a few flat colours.
 #include <QIcon>
 
-namespace zl {
+namespace zl
+{
 
 // The image of a toolbar command; `variant` tells apart buttons that share a command id.
 QIcon toolIcon(int command, int variant = 0);

@@ -13,8 +13,10 @@
 #include "model/CProject.h"
 #include "model/CPrompter.h"
 
-namespace zl {
-namespace {
+namespace zl
+{
+namespace
+{
 
 QDialogButtonBox* buttons(QDialog* dialog, const QString& okText)
 {
@@ -59,12 +61,14 @@ void CNewWindowDialog::accept()
 }
 
 CCopyWindowDialog::CCopyWindowDialog(std::uint16_t source, CPrompter& prompter, QWidget* parent)
-    : QDialog(parent), m_source(source), m_prompter(prompter), m_target(static_cast<std::uint16_t>(source + 1))
+    : QDialog(parent), m_source(source), m_prompter(prompter),
+      m_target(static_cast<std::uint16_t>(source + 1))
 {
     setWindowTitle(QStringLiteral("Copy window"));
     auto* form = new QFormLayout(this);
     m_targetEdit = new CNumEdit;
-    form->addRow(QString::fromStdString(format("Copy window %d to window:", source)), numberField(m_targetEdit, this));
+    form->addRow(QString::fromStdString(format("Copy window %d to window:", source)),
+                 numberField(m_targetEdit, this));
     m_targetEdit->Bind(&m_target, 1, 65535);
     form->addRow(buttons(this, QStringLiteral("OK")));
 }

@@ -5,14 +5,16 @@
 #include <cstdint>
 #include <string>
 
-namespace zl {
+namespace zl
+{
 
 class CBoundTextEdit;
 class CNumEdit;
 class CProject;
 class CPrompter;
 
-class CNewWindowDialog : public QDialog {
+class CNewWindowDialog : public QDialog
+{
     Q_OBJECT
 public:
     // Proposes the current window's number + 1.
@@ -36,7 +38,8 @@ private:
     CBoundTextEdit* m_descriptionEdit;
 };
 
-class CCopyWindowDialog : public QDialog {
+class CCopyWindowDialog : public QDialog
+{
     Q_OBJECT
 public:
     // Proposes the source's number + 1.

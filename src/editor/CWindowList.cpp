@@ -6,8 +6,10 @@
 #include "model/CProject.h"
 #include "model/Gbk.h"
 
-namespace zl {
-namespace {
+namespace zl
+{
+namespace
+{
 
 QTableWidgetItem* cell(const QString& text)
 {
@@ -21,8 +23,8 @@ QTableWidgetItem* cell(const QString& text)
 CWindowList::CWindowList(QWidget* parent) : QTableWidget(0, 4, parent)
 {
     // Two further columns stand behind the English ones; nothing is written into them.
-    setHorizontalHeaderLabels({QStringLiteral("Window"), QStringLiteral("Description"), QStringLiteral("画面"),
-                               QStringLiteral("描述")});
+    setHorizontalHeaderLabels({QStringLiteral("Window"), QStringLiteral("Description"),
+                               QStringLiteral("画面"), QStringLiteral("描述")});
     const int widths[] = {60, 200, 40, 200};
     for (int i = 0; i < 4; ++i)
         setColumnWidth(i, widths[i]);

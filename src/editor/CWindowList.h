@@ -3,11 +3,13 @@
 // description). Only a click switches the current window; moving the selection with the keyboard does not.
 #include <QTableWidget>
 
-namespace zl {
+namespace zl
+{
 
 class CProject;
 
-class CWindowList : public QTableWidget {
+class CWindowList : public QTableWidget
+{
     Q_OBJECT
 public:
     explicit CWindowList(QWidget* parent = nullptr);

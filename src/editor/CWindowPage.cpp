@@ -10,8 +10,10 @@
 #include "editor/CNumSpinCtrl.h"
 #include "model/CMainView.h"
 
-namespace zl {
-namespace {
+namespace zl
+{
+namespace
+{
 
 constexpr double kLastWindow = 65535;
 
@@ -71,6 +73,9 @@ void CWindowPage::Load(CMainView* window)
     m_loading = false;
 }
 
-QString CWindowPage::title() const { return m_title->text(); }
+QString CWindowPage::title() const
+{
+    return m_title->text();
+}
 
 } // namespace zl

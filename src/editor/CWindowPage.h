@@ -5,13 +5,15 @@
 
 class QLabel;
 
-namespace zl {
+namespace zl
+{
 
 class CBoundTextEdit;
 class CMainView;
 class CNumEdit;
 
-class CWindowPage : public QWidget {
+class CWindowPage : public QWidget
+{
     Q_OBJECT
 public:
     explicit CWindowPage(QWidget* parent = nullptr);

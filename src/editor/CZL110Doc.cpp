@@ -12,22 +12,31 @@
 #include "model/CPrompter.h"
 #include "model/FileIo.h"
 
-namespace zl {
-namespace {
+namespace zl
+{
+namespace
+{
 
 constexpr const char* kRecentGroup = "Recent File List";
 
-std::string text(const QString& s) { return s.toStdString(); }
+std::string text(const QString& s)
+{
+    return s.toStdString();
+}
 
 } // namespace
 
 CZL110Doc::CZL110Doc(CZL110View& view, CPrompter& prompter, CFileChooser& files, QWidget* dialogParent)
-    : QObject(dialogParent), m_view(view), m_prompter(prompter), m_files(files), m_dialogParent(dialogParent), m_title(QStringLiteral("ZL210"))
+    : QObject(dialogParent), m_view(view), m_prompter(prompter), m_files(files), m_dialogParent(dialogParent),
+      m_title(QStringLiteral("ZL210"))
 {
     connect(&view, &CZL110View::modified, this, [this] { SetModifiedFlag(); });
 }
 
-void CZL110Doc::SetModifiedFlag(bool modified) { m_modified = modified; }
+void CZL110Doc::SetModifiedFlag(bool modified)
+{
+    m_modified = modified;
+}
 
 void CZL110Doc::SetPathName(const QString& path)
 {
@@ -47,7 +56,8 @@ bool CZL110Doc::SaveModified()
     if (!m_modified)
         return true;
     const QString name = !m_path.isEmpty() ? m_path : !m_title.isEmpty() ? m_title : QStringLiteral("无标题");
-    switch (m_prompter.askYesNoCancel(text(QStringLiteral("将改动保存到 %1？").arg(name)), "ZL410 software")) {
+    switch (
+        m_prompter.askYesNoCancel(text(QStringLiteral("将改动保存到 %1？").arg(name)), "ZL410 software")) {
     case CPrompter::Answer::Yes:
         return Save();
     case CPrompter::Answer::No:
@@ -60,8 +70,8 @@ bool CZL110Doc::SaveModified()
 bool CZL110Doc::DoSave(QString path)
 {
     if (path.isEmpty()) {
-        path = m_files.saveFile(m_dialogParent, QStringLiteral("Save Project as"), QString::fromLatin1(kFilter),
-                                m_title + QStringLiteral(".pjz"));
+        path = m_files.saveFile(m_dialogParent, QStringLiteral("Save Project as"),
+                                QString::fromLatin1(kFilter), m_title + QStringLiteral(".pjz"));
         if (path.isEmpty())
             return false;
         if (QFileInfo(path).suffix().isEmpty())
@@ -77,9 +87,15 @@ bool CZL110Doc::DoSave(QString path)
     return true;
 }
 
-bool CZL110Doc::Save() { return DoSave(m_path); }
+bool CZL110Doc::Save()
+{
+    return DoSave(m_path);
+}
 
-bool CZL110Doc::SaveAs() { return DoSave(QString()); }
+bool CZL110Doc::SaveAs()
+{
+    return DoSave(QString());
+}
 
 void CZL110Doc::Opened(const QString& path)
 {
@@ -127,7 +143,8 @@ CZL110Doc::OpenResult CZL110Doc::OpenDocumentFile(const QString& path)
 
 void CZL110Doc::Open()
 {
-    const QString path = m_files.openFile(m_dialogParent, QStringLiteral("Open Project"), QString::fromLatin1(kFilter));
+    const QString path =
+        m_files.openFile(m_dialogParent, QStringLiteral("Open Project"), QString::fromLatin1(kFilter));
     if (!path.isEmpty())
         OpenDocumentFile(path);
 }

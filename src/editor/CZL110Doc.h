@@ -7,13 +7,15 @@
 
 class QWidget;
 
-namespace zl {
+namespace zl
+{
 
 class CFileChooser;
 class CPrompter;
 class CZL110View;
 
-class CZL110Doc : public QObject {
+class CZL110Doc : public QObject
+{
     Q_OBJECT
 public:
     static constexpr int kRecentFiles = 4;

@@ -18,7 +18,8 @@
 #include "model/CPrompter.h"
 #include "qt/CBitmapLoader.h"
 
-namespace zl {
+namespace zl
+{
 
 CZL110View::CZL110View(CPrompter& prompter, CFileChooser& files, QWidget* parent)
     : QWidget(parent), m_prompter(prompter), m_files(files), m_list(new CWindowList(this)),
@@ -69,9 +70,15 @@ void CZL110View::StartUp(const std::string& dataDir, const std::string& configDi
     m_canvas->setFonts(m_fonts ? &*m_fonts : nullptr);
 }
 
-bool CZL110View::hasSelection() const { return m_canvas->hasSelection(); }
+bool CZL110View::hasSelection() const
+{
+    return m_canvas->hasSelection();
+}
 
-int CZL110View::pendingType() const { return m_canvas->pendingType(); }
+int CZL110View::pendingType() const
+{
+    return m_canvas->pendingType();
+}
 
 bool CZL110View::takeControlKey()
 {
@@ -126,7 +133,8 @@ void CZL110View::ProjectLoaded()
         // The loaded protocol is not in the catalogue: nothing to select in PLC Selection.
         m_prompter.message("protocol number error!!!", "");
     } else {
-        auto driver = CProtocolCatalogue::LoadDriver(m_cataloguePath, static_cast<std::uint8_t>(m_project.protocol()));
+        auto driver =
+            CProtocolCatalogue::LoadDriver(m_cataloguePath, static_cast<std::uint8_t>(m_project.protocol()));
         if (driver) {
             m_project.comm.listPosition = static_cast<std::uint8_t>(driver->position);
             (void)CToolSettings::WriteListPosition(m_toolSettingsPath, m_project.comm.listPosition);
@@ -178,7 +186,8 @@ void CZL110View::RunComSelection()
     CComSelectionDialog dialog(m_project.comm.portIndex, this);
     if (dialog.exec() == QDialog::Accepted)
         m_project.comm.portIndex = dialog.portIndex();
-    const Status written = CToolSettings{m_project.comm.listPosition, m_project.comm.portIndex}.Write(m_toolSettingsPath);
+    const Status written =
+        CToolSettings{m_project.comm.listPosition, m_project.comm.portIndex}.Write(m_toolSettingsPath);
     if (!written)
         m_prompter.message(written.error().text, written.error().caption);
 }
@@ -198,7 +207,8 @@ void CZL110View::ArmPicture()
         m_canvas->CancelPlacement();
         return;
     }
-    const QString path = m_files.openFile(this, QStringLiteral("Open picture"), QStringLiteral("bmp (*.bmp)"));
+    const QString path =
+        m_files.openFile(this, QStringLiteral("Open picture"), QStringLiteral("bmp (*.bmp)"));
     if (path.isEmpty()) {
         m_canvas->CancelPlacement();
         return;
@@ -212,7 +222,10 @@ void CZL110View::ArmPicture()
     m_canvas->ArmPicture(std::move(*image));
 }
 
-void CZL110View::DeleteComponent() { m_canvas->DeleteSelected(); }
+void CZL110View::DeleteComponent()
+{
+    m_canvas->DeleteSelected();
+}
 
 bool CZL110View::filterKey(QEvent* event)
 {

@@ -13,7 +13,8 @@
 
 class QGroupBox;
 
-namespace zl {
+namespace zl
+{
 
 class CBase;
 class CEditorCanvas;
@@ -22,7 +23,8 @@ class CPrompter;
 class CWindowList;
 class CWindowPage;
 
-class CZL110View : public QWidget {
+class CZL110View : public QWidget
+{
     Q_OBJECT
 public:
     // The form's regions, in form pixels.

@@ -9,11 +9,14 @@
 #include "editor/CZL110Doc.h"
 #include "qt/CDataPaths.h"
 
-namespace zl {
-namespace {
+namespace zl
+{
+namespace
+{
 
 // Closes the window a while after its first paint, for smoke tests and start-up measurements.
-class CQuitAfterPaint : public QObject {
+class CQuitAfterPaint : public QObject
+{
 public:
     CQuitAfterPaint(QWidget& window, int ms) : QObject(&window), m_window(window), m_ms(ms)
     {
@@ -43,7 +46,8 @@ int RunEditor(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("ZL410 operator panel editor"));
     parser.addHelpOption();
-    const QCommandLineOption noSplash(QStringLiteral("no-splash"), QStringLiteral("Start without the splash window."));
+    const QCommandLineOption noSplash(QStringLiteral("no-splash"),
+                                      QStringLiteral("Start without the splash window."));
     parser.addOption(noSplash);
     parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("A project file (.pjz) to open."));
     parser.process(arguments);
@@ -51,7 +55,8 @@ int RunEditor(const QStringList& arguments)
     CMainFrame frame;
     frame.StartUp(dataFolder(), configFolder());
     const QStringList files = parser.positionalArguments();
-    if (!files.isEmpty() && frame.document().OpenDocumentFile(files.front()) == CZL110Doc::OpenResult::LoadFailed)
+    if (!files.isEmpty() &&
+        frame.document().OpenDocumentFile(files.front()) == CZL110Doc::OpenResult::LoadFailed)
         return 1;
     bool ok = false;
     const int quitAfter = qEnvironmentVariableIntValue("ZL410_QUIT_AFTER_MS", &ok);

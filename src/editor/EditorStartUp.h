@@ -3,7 +3,8 @@
 // command line.
 #include <QStringList>
 
-namespace zl {
+namespace zl
+{
 
 // Runs the editor until its main window closes; returns the exit code. `arguments` are the program's
 // (the first is the program itself): an optional project path and "--no-splash". A named project that

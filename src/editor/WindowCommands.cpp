@@ -10,7 +10,8 @@
 #include "editor/CZL110View.h"
 #include "model/CPrompter.h"
 
-namespace zl {
+namespace zl
+{
 
 void CZL110View::SwitchToRow(int row)
 {

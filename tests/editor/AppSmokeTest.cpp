@@ -7,7 +7,8 @@
 #include "model/CProject.h"
 #include "model/CProjectFile.h"
 
-class AppSmokeTest : public QObject {
+class AppSmokeTest : public QObject
+{
     Q_OBJECT
 
 private slots:

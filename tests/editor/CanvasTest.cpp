@@ -11,7 +11,8 @@
 using namespace zl;
 using namespace zl::test;
 
-namespace {
+namespace
+{
 
 void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::NoButton,
           Qt::MouseButtons buttons = Qt::NoButton)
@@ -19,9 +20,18 @@ void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt:
     QMouseEvent e(type, at, w->mapToGlobal(at), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }
-void press(QWidget* w, QPoint at, Qt::MouseButton b = Qt::LeftButton) { send(w, QEvent::MouseButtonPress, at, b, b); }
-void release(QWidget* w, QPoint at) { send(w, QEvent::MouseButtonRelease, at, Qt::LeftButton); }
-void move(QWidget* w, QPoint at, Qt::MouseButtons held = Qt::NoButton) { send(w, QEvent::MouseMove, at, Qt::NoButton, held); }
+void press(QWidget* w, QPoint at, Qt::MouseButton b = Qt::LeftButton)
+{
+    send(w, QEvent::MouseButtonPress, at, b, b);
+}
+void release(QWidget* w, QPoint at)
+{
+    send(w, QEvent::MouseButtonRelease, at, Qt::LeftButton);
+}
+void move(QWidget* w, QPoint at, Qt::MouseButtons held = Qt::NoButton)
+{
+    send(w, QEvent::MouseMove, at, Qt::NoButton, held);
+}
 
 std::string rectText(const CRect& r)
 {
@@ -41,7 +51,8 @@ QString writeBitmap(const QTemporaryDir& dir, int width, int height)
 
 } // namespace
 
-class CanvasTest : public QObject {
+class CanvasTest : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<Editor> editor;
@@ -124,15 +135,19 @@ private slots:
         const QImage& image = canvas->image();
         bool drawn = false;
         for (int x = 19; x < 120 && !drawn; ++x)
-            drawn = image.pixelColor(x, 30) != QColor(0x40, 0x40, 0x40) && image.pixelColor(x, 30) != Qt::white;
+            drawn =
+                image.pixelColor(x, 30) != QColor(0x40, 0x40, 0x40) && image.pixelColor(x, 30) != Qt::white;
         QVERIFY(drawn || image.pixelColor(18, 18) != QColor(0x40, 0x40, 0x40));
     }
 
     void everyComponentCommandPlaces()
     {
-        const std::pair<int, int> commands[] = {{kCmdLed, kLed},       {kCmdFunctionKey, kFunctionKey},
-                                                {kCmdText, kStaticText}, {kCmdDynamicText, kDynamicText},
-                                                {kCmdRegister, kRegister}, {kCmdBarGraph, kBarGraph},
+        const std::pair<int, int> commands[] = {{kCmdLed, kLed},
+                                                {kCmdFunctionKey, kFunctionKey},
+                                                {kCmdText, kStaticText},
+                                                {kCmdDynamicText, kDynamicText},
+                                                {kCmdRegister, kRegister},
+                                                {kCmdBarGraph, kBarGraph},
                                                 {kCmdTrendLine, kTrendLine}};
         for (const auto& [command, type] : commands)
             QCOMPARE(int(place(command, {100, 30}).typeCode), type);
@@ -141,7 +156,7 @@ private slots:
 
     void clickSelectsTheTopmostAndRaisesIt()
     {
-        CBase& lower = place(kCmdText, {0, 0});   // 0 … 108
+        CBase& lower = place(kCmdText, {0, 0});      // 0 … 108
         CBase& upper = place(kCmdRegister, {54, 0}); // 54 … 144, on top
         press(canvas, {60, 10});
         release(canvas, {60, 10});
@@ -225,7 +240,8 @@ private slots:
         QVERIFY(garbage.open(QIODevice::WriteOnly));
         garbage.write("BM not really");
         garbage.close();
-        editor->files.paths = {writeBitmap(dir, 193, 10), garbage.fileName(), QString(), writeBitmap(dir, 192, 64)};
+        editor->files.paths = {writeBitmap(dir, 193, 10), garbage.fileName(), QString(),
+                               writeBitmap(dir, 192, 64)};
 
         editor->trigger(kCmdPicture);
         QCOMPARE(editor->prompter.last(), "Open picture: picture size error!!!(Max Pixel Sope:192 X 64)");

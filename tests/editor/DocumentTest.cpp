@@ -16,13 +16,14 @@
 using namespace zl;
 using namespace zl::test;
 
-namespace {
+namespace
+{
 
 void placeText(Editor& e)
 {
     e.trigger(kCmdText);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&e.view().canvas(), &press);
 }
 
@@ -41,7 +42,8 @@ QByteArray readFile(const QString& path)
 
 } // namespace
 
-class DocumentTest : public QObject {
+class DocumentTest : public QObject
+{
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -70,7 +72,8 @@ private slots:
         QCOMPARE(e.frame->modelText(), QStringLiteral(" "));
         QCOMPARE(e.frame->protocolText(), QStringLiteral("No protocol"));
         QCOMPARE(e.frame->windowTitle(), QStringLiteral("ZL210 - ZL410 software"));
-        const std::pair<int, const char*> models[] = {{2, "VT306 V4.5"}, {4, "VT316 V1"}, {3, "VT306 V4"}, {0, "VT306 V4"}};
+        const std::pair<int, const char*> models[] = {
+            {2, "VT306 V4.5"}, {4, "VT316 V1"}, {3, "VT306 V4"}, {0, "VT306 V4"}};
         for (const auto& [code, text] : models) {
             e.frame->ShowModel(code);
             QCOMPARE(e.frame->modelText(), QString::fromLatin1(text));
@@ -85,10 +88,17 @@ private slots:
         for (QAction* a : bar->actions())
             if (!a->isSeparator())
                 ids << a->data().toInt();
-        const QList<int> expected{kCmdNewProject, kCmdOpen, kCmdSave, kCmdCut, kCmdCopy, kCmdPaste, kCmdAbout,
-                                  kCmdLed, kCmdFunctionKey, kCmdText, kCmdDynamicText, kCmdRegister, kCmdBarGraph,
-                                  kCmdTrendLine, kCmdPicture, kCmdNewWindow, kCmdCopyWindow, kCmdDeleteWindow,
-                                  kCmdPanelConfig, kCmdAlarmList, kCmdDownload, kCmdWindowAttribute,
+        const QList<int> expected{kCmdNewProject,     kCmdOpen,
+                                  kCmdSave,           kCmdCut,
+                                  kCmdCopy,           kCmdPaste,
+                                  kCmdAbout,          kCmdLed,
+                                  kCmdFunctionKey,    kCmdText,
+                                  kCmdDynamicText,    kCmdRegister,
+                                  kCmdBarGraph,       kCmdTrendLine,
+                                  kCmdPicture,        kCmdNewWindow,
+                                  kCmdCopyWindow,     kCmdDeleteWindow,
+                                  kCmdPanelConfig,    kCmdAlarmList,
+                                  kCmdDownload,       kCmdWindowAttribute,
                                   kCmdWindowAttribute};
         QCOMPARE(ids, expected);
         // Menu items show the image of the toolbar button with their command, and only those do.
@@ -170,8 +180,10 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not a project") << QByteArray("hello world") << "File type error!: Is it a correct file?";
-        QTest::newRow("wrong marker") << QByteArray("\x08Zentu\x0c\x02", 8) << "File type error!: version does not match!";
+        QTest::newRow("not a project")
+            << QByteArray("hello world") << "File type error!: Is it a correct file?";
+        QTest::newRow("wrong marker")
+            << QByteArray("\x08Zentu\x0c\x02", 8) << "File type error!: version does not match!";
     }
 
     void filesThatFailTheCheck()
@@ -231,7 +243,8 @@ private slots:
         e.files.paths = {path("broken.olz"), path("legacy.olz")};
         e.trigger(kCmdImportOld);
         QCOMPARE(e.prompter.last(), "Import .OLZ Project: the file type error!");
-        onNextDialog<QDialog>([](QDialog& d) { d.findChild<QPushButton*>(QStringLiteral("convert"))->click(); });
+        onNextDialog<QDialog>(
+            [](QDialog& d) { d.findChild<QPushButton*>(QStringLiteral("convert"))->click(); });
         e.trigger(kCmdImportOld);
         QCOMPARE(e.prompter.last(), "Import .OLZ Project: conversion accomplished!");
         QVERIFY(QFile::exists(path("legacy.pjz")));

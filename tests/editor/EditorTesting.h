@@ -20,15 +20,20 @@
 #include "editor/CZL110View.h"
 #include "model/CPrompter.h"
 
-namespace zl::test {
+namespace zl::test
+{
 
-class ScriptedPrompter : public CPrompter {
+class ScriptedPrompter : public CPrompter
+{
 public:
-    std::vector<std::string> messages;  // "caption: text" of every message and question, in order
-    std::deque<bool> okAnswers;         // for OK/Cancel questions; OK when the script runs out
-    std::deque<Answer> yesNoAnswers;    // for Yes/No/Cancel questions; Cancel when it runs out
+    std::vector<std::string> messages; // "caption: text" of every message and question, in order
+    std::deque<bool> okAnswers;        // for OK/Cancel questions; OK when the script runs out
+    std::deque<Answer> yesNoAnswers;   // for Yes/No/Cancel questions; Cancel when it runs out
 
-    void message(const std::string& text, const std::string& caption) override { messages.push_back(caption + ": " + text); }
+    void message(const std::string& text, const std::string& caption) override
+    {
+        messages.push_back(caption + ": " + text);
+    }
     bool askOkCancel(const std::string& text, const std::string& caption) override
     {
         messages.push_back(caption + ": " + text);
@@ -50,7 +55,8 @@ public:
     std::string last() const { return messages.empty() ? std::string() : messages.back(); }
 };
 
-class ScriptedFiles : public CFileChooser {
+class ScriptedFiles : public CFileChooser
+{
 public:
     std::deque<QString> paths; // answers in order; an empty path (or none left) is a Cancel
     QString openFile(QWidget*, const QString&, const QString&) override { return next(); }
@@ -68,8 +74,7 @@ private:
 };
 
 // Runs `act` on the next modal dialog of type T as soon as it is open.
-template <class T>
-void onNextDialog(std::function<void(T&)> act, int delayMs = 0)
+template <class T> void onNextDialog(std::function<void(T&)> act, int delayMs = 0)
 {
     QTimer::singleShot(delayMs, [act] {
         if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))

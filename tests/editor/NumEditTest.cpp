@@ -18,7 +18,8 @@ struct NumConfig {
 };
 Q_DECLARE_METATYPE(NumConfig)
 
-class NumEditTest : public QObject {
+class NumEditTest : public QObject
+{
     Q_OBJECT
 
     QWidget window;
@@ -69,18 +70,28 @@ private slots:
         const NumConfig narrow{5, 100};
         const NumConfig signedRange{-50, 50, false, true};
         const NumConfig hex{0, 0xFFFF, true};
-        QTest::newRow("in range") << percent << 10 << false << "0" << "100" << 100 << false;
-        QTest::newRow("past the maximum is undone") << percent << 10 << false << "7" << "10" << 10 << true;
-        QTest::newRow("letters are undone") << percent << 10 << false << "a" << "10" << 10 << true;
-        QTest::newRow("a space does nothing") << percent << 10 << false << " " << "10" << 10 << false;
-        QTest::newRow("lone minus, signed") << signedRange << 7 << true << "-" << "-" << 0 << false;
-        QTest::newRow("negative, signed") << signedRange << 7 << true << "-42" << "-42" << -42 << false;
-        QTest::newRow("below the minimum, signed") << signedRange << 7 << true << "-51" << "-5" << -5 << true;
-        QTest::newRow("lone minus, unsigned") << percent << 7 << true << "-" << "0" << 0 << true;
-        QTest::newRow("hexadecimal") << hex << 0 << true << "fF" << "fF" << 255 << false;
-        QTest::newRow("not a hex digit") << hex << 0 << true << "1g" << "1" << 1 << true;
-        QTest::newRow("below the minimum while typing")
-            << narrow << 50 << true << "1" << "5" << 5 << true; // "1" < 5 refused, 5 restored
+        QTest::newRow("in range") << percent << 10 << false << "0"
+                                  << "100" << 100 << false;
+        QTest::newRow("past the maximum is undone") << percent << 10 << false << "7"
+                                                    << "10" << 10 << true;
+        QTest::newRow("letters are undone") << percent << 10 << false << "a"
+                                            << "10" << 10 << true;
+        QTest::newRow("a space does nothing") << percent << 10 << false << " "
+                                              << "10" << 10 << false;
+        QTest::newRow("lone minus, signed") << signedRange << 7 << true << "-"
+                                            << "-" << 0 << false;
+        QTest::newRow("negative, signed") << signedRange << 7 << true << "-42"
+                                          << "-42" << -42 << false;
+        QTest::newRow("below the minimum, signed") << signedRange << 7 << true << "-51"
+                                                   << "-5" << -5 << true;
+        QTest::newRow("lone minus, unsigned") << percent << 7 << true << "-"
+                                              << "0" << 0 << true;
+        QTest::newRow("hexadecimal") << hex << 0 << true << "fF"
+                                     << "fF" << 255 << false;
+        QTest::newRow("not a hex digit") << hex << 0 << true << "1g"
+                                         << "1" << 1 << true;
+        QTest::newRow("below the minimum while typing") << narrow << 50 << true << "1"
+                                                        << "5" << 5 << true; // "1" < 5 refused, 5 restored
     }
 
     void typing()
@@ -135,7 +146,8 @@ private slots:
         QTest::newRow("unsigned at 0 going down") << NumConfig{0, 100} << 0 << 1 << -1 << 0;
         QTest::newRow("up by the step") << NumConfig{0, 100} << 10 << 5 << 1 << 15;
         QTest::newRow("up stops at the maximum") << NumConfig{0, 100} << 98 << 5 << 1 << 100;
-        QTest::newRow("signed down stops at the minimum") << NumConfig{-10, 10, false, true} << -8 << 5 << -1 << -10;
+        QTest::newRow("signed down stops at the minimum")
+            << NumConfig{-10, 10, false, true} << -8 << 5 << -1 << -10;
         QTest::newRow("full unsigned range does not wrap up")
             << NumConfig{0, 4294967295.0} << -1 << 1 << 1 << -1; // 0xFFFFFFFF stays
     }

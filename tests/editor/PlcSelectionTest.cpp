@@ -14,10 +14,14 @@
 using namespace zl;
 using namespace zl::test;
 
-namespace {
+namespace
+{
 
 // The generated catalogue lists protocols 1 … 34 in order.
-int positionOf(unsigned protocol) { return int(protocol) - 1; }
+int positionOf(unsigned protocol)
+{
+    return int(protocol) - 1;
+}
 
 void choose(CPlcSelectionDialog& d, unsigned protocol)
 {
@@ -41,7 +45,8 @@ QByteArray readFile(const QString& path)
 
 } // namespace
 
-class PlcSelectionTest : public QObject {
+class PlcSelectionTest : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<Editor> editor;
@@ -70,11 +75,16 @@ private slots:
         QTest::addColumn<int>("protocol");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("21: 0 becomes 1") << 21 << "0" << "1";
-        QTest::newRow("21: 300 becomes 247") << 21 << "300" << "247";
-        QTest::newRow("21: 200 stays") << 21 << "200" << "200";
-        QTest::newRow("14: 300 becomes 255") << 14 << "300" << "255";
-        QTest::newRow("14: 0 stays") << 14 << "0" << "0";
+        QTest::newRow("21: 0 becomes 1") << 21 << "0"
+                                         << "1";
+        QTest::newRow("21: 300 becomes 247") << 21 << "300"
+                                             << "247";
+        QTest::newRow("21: 200 stays") << 21 << "200"
+                                       << "200";
+        QTest::newRow("14: 300 becomes 255") << 14 << "300"
+                                             << "255";
+        QTest::newRow("14: 0 stays") << 14 << "0"
+                                     << "0";
     }
 
     void stationIsLimitedWhileTyped()
@@ -100,12 +110,18 @@ private slots:
         QTest::addColumn<bool>("delay");
         QTest::addColumn<QString>("bauds");
         QTest::addColumn<QString>("line"); // baud, data bits, stop bits, parity, interface as shown
-        QTest::newRow("2") << 2 << false << true << "9600,19200" << "9600 8 1 EVEN 485";
-        QTest::newRow("4") << 4 << false << false << "1200,2400,4800,9600,19200,38400,115200" << "9600 7 1 EVEN 232";
-        QTest::newRow("5") << 5 << false << false << "1200,2400,4800,9600,19200" << "9600 7 2 EVEN 232";
-        QTest::newRow("14") << 14 << true << false << "1200,2400,4800,9600,19200,38400,115200" << "19200 8 1 NONE 232";
-        QTest::newRow("31") << 31 << true << false << "1200,2400,4800,9600,19200,38400,115200" << "9600 8 1 NONE 232";
-        QTest::newRow("34") << 34 << false << true << "1200,2400,4800,9600,19200,38400,115200" << "19200 8 1 EVEN 232";
+        QTest::newRow("2") << 2 << false << true << "9600,19200"
+                           << "9600 8 1 EVEN 485";
+        QTest::newRow("4") << 4 << false << false << "1200,2400,4800,9600,19200,38400,115200"
+                           << "9600 7 1 EVEN 232";
+        QTest::newRow("5") << 5 << false << false << "1200,2400,4800,9600,19200"
+                           << "9600 7 2 EVEN 232";
+        QTest::newRow("14") << 14 << true << false << "1200,2400,4800,9600,19200,38400,115200"
+                            << "19200 8 1 NONE 232";
+        QTest::newRow("31") << 31 << true << false << "1200,2400,4800,9600,19200,38400,115200"
+                            << "9600 8 1 NONE 232";
+        QTest::newRow("34") << 34 << false << true << "1200,2400,4800,9600,19200,38400,115200"
+                            << "19200 8 1 EVEN 232";
     }
 
     void fieldsFollowTheProtocol()
@@ -148,7 +164,8 @@ private slots:
     {
         plcSelection([](CPlcSelectionDialog& d) { choose(d, 20); }, true);
         QCOMPARE(editor->project().protocol(), 20u);
-        QCOMPARE(editor->project().tables().bitList, (std::vector<std::string>{"M", "SM", "Y", "X", "S", "T", "C"}));
+        QCOMPARE(editor->project().tables().bitList,
+                 (std::vector<std::string>{"M", "SM", "Y", "X", "S", "T", "C"}));
         QCOMPARE(editor->project().tables().alarmBitList, (std::vector<std::string>{"M", "SM"}));
         QCOMPARE(int(editor->project().comm.dataBits), 1); // the dialog's 8 data bits for protocol 20
         QVERIFY(editor->frame->protocolText().startsWith(QStringLiteral("Emerson EC20.")));

@@ -14,7 +14,8 @@
 using namespace zl;
 using namespace zl::test;
 
-class WindowCommandsTest : public QObject {
+class WindowCommandsTest : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<Editor> editor;
@@ -120,7 +121,8 @@ private slots:
         QCOMPARE(int(editor->project().CurrentWindow()->downJump), 2);
 
         copyWindow(1);
-        QCOMPARE(editor->prompter.last(), "Window number exist!: The number is same with the current number!!!");
+        QCOMPARE(editor->prompter.last(),
+                 "Window number exist!: The number is same with the current number!!!");
         QCOMPARE(numbers(), QStringLiteral("1,2,5"));
     }
 
@@ -171,7 +173,8 @@ private slots:
             }
         });
         QTest::mousePress(list().viewport(), Qt::RightButton, {}, {20, 10});
-        QCOMPARE(items, (QStringList{QStringLiteral("Delete window(&D)"), QStringLiteral("Copy window(&C)")}));
+        QCOMPARE(items,
+                 (QStringList{QStringLiteral("Delete window(&D)"), QStringLiteral("Copy window(&C)")}));
     }
 
     void descriptionTypingFollowsInTheList()
