@@ -11,6 +11,7 @@
 #include "editor/CZL110Doc.h"
 #include "model/CProjectFile.h"
 
+#include <QMimeData>
 #include <QPushButton>
 
 using namespace zl;
@@ -150,6 +151,32 @@ private slots:
         const QByteArray saved = readFile(file);
         other.trigger(kCmdSave);
         QCOMPARE(readFile(file), saved);
+    }
+
+    void droppedFilesAndRecentFilesOpen()
+    {
+        const QString file = path("dropped.pjz");
+        editorWithSavedProject(file);
+        Editor e;
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(e.frame.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(e.frame.get(), &drop);
+        QCOMPARE(e.frame->document().pathName(), file);
+        QCOMPARE(e.project().windowCount(), 2u);
+
+        e.trigger(kCmdDeleteWindow);
+        e.prompter.yesNoAnswers = {CPrompter::Answer::No};
+        QAction* recent = nullptr;
+        for (QAction* a : e.frame->findChildren<QAction*>())
+            if (a->text().startsWith(QStringLiteral("&1 ")))
+                recent = a;
+        QVERIFY(recent);
+        recent->trigger();
+        QCOMPARE(e.project().windowCount(), 2u);
     }
 
     void unsavedWorkIsNeverDroppedSilently()
