@@ -41,7 +41,7 @@ private:
 
 } // namespace
 
-int RunEditor(const QStringList& arguments)
+int RunEditor(const QStringList& arguments, CPrompter* prompter)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("ZL410 operator panel editor"));
@@ -52,7 +52,7 @@ int RunEditor(const QStringList& arguments)
     parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("A project file (.pjz) to open."));
     parser.process(arguments);
 
-    CMainFrame frame;
+    CMainFrame frame(prompter);
     frame.StartUp(dataFolder(), configFolder());
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty() &&
