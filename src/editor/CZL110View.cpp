@@ -249,15 +249,18 @@ bool CZL110View::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         return filterKey(event);
-    case QEvent::MouseButtonPress:
-        // A right click anywhere but on the list (which opens its menu) cancels a pending placement.
-        if (watched != m_list && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton &&
-            m_canvas->pendingType() != CEditorCanvas::kNothingPending)
-            m_canvas->CancelPlacement();
-        return false;
     default:
         return QWidget::eventFilter(watched, event);
     }
+}
+
+void CZL110View::mousePressEvent(QMouseEvent* event)
+{
+    // A right click on the form around the canvas cancels a pending placement, as one on the canvas
+    // does; the list keeps its right clicks for its menu.
+    if (event->button() == Qt::RightButton && m_canvas->pendingType() != CEditorCanvas::kNothingPending)
+        m_canvas->CancelPlacement();
+    QWidget::mousePressEvent(event);
 }
 
 } // namespace zl

@@ -87,6 +87,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     // Shows the window page for the current window (component pages take its place when they exist).

@@ -105,6 +105,14 @@ private slots:
         press(canvas, {50, 50}, Qt::RightButton);
         QCOMPARE(canvas->pendingType(), CEditorCanvas::kNothingPending);
         QVERIFY(!editor->frame->action(kCmdRegister)->isChecked());
+
+        // A right click on the form around the canvas cancels too.
+        editor->trigger(kCmdRegister);
+        QWidget* canvasFrame = editor->view().childAt(230, 30);
+        QVERIFY(canvasFrame && canvasFrame != canvas);
+        QTest::mousePress(canvasFrame, Qt::RightButton, {},
+                          canvasFrame->mapFrom(&editor->view(), QPoint(230, 30)));
+        QCOMPARE(canvas->pendingType(), CEditorCanvas::kNothingPending);
     }
 
     void ghostSnapsToTheGridAndStaysOnTheCanvas()
