@@ -44,6 +44,8 @@ void CNumEdit::ChangeBy(int count)
 
 void CNumEdit::SetRange(double minimum, double maximum)
 {
+    // Read under the old range: under the new one a text outside it reads as 0.
+    const std::int64_t current = GetValue();
     m_value.minimum = minimum;
     m_value.maximum = maximum;
     setEnabled(m_value.Choosable());
@@ -53,9 +55,8 @@ void CNumEdit::SetRange(double minimum, double maximum)
         SetValue(static_cast<std::int64_t>(maximum));
         return;
     }
-    const std::int64_t v = GetValue();
-    if (double(v) > maximum || double(v) < minimum)
-        SetValue(v);
+    if (double(current) > maximum || double(current) < minimum)
+        SetValue(current);
 }
 
 CNumValue::Status CNumEdit::Validate() const

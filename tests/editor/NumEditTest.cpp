@@ -134,6 +134,14 @@ private slots:
         QVERIFY(!spin->isEnabled());
         bind({0, 100}, 3);
         QVERIFY(edit->isEnabled());
+
+        // A narrower range brings the shown value and the field into it.
+        bind({0, 100}, 50);
+        edit->SetRange(0, 10);
+        QCOMPARE(field, 10);
+        QCOMPARE(edit->text(), QStringLiteral("10"));
+        edit->SetRange(60, 100);
+        QCOMPARE(field, 60);
     }
 
     void spinSteps_data()
