@@ -41,12 +41,13 @@ std::string CFontFiles::chinesePath(const std::string& dataDir)
 
 Result<CFontFiles> CFontFiles::Load(const std::string& dataDir)
 {
-    auto english = readLeading(englishPath(dataDir), kEnglishSize);
-    if (!english)
-        return english.error();
+    // The double-byte glyphs are rendered first, so their font is the one named when both are missing.
     auto chinese = readLeading(chinesePath(dataDir), kChineseSize);
     if (!chinese)
         return chinese.error();
+    auto english = readLeading(englishPath(dataDir), kEnglishSize);
+    if (!english)
+        return english.error();
     return CFontFiles(std::move(*english), std::move(*chinese));
 }
 

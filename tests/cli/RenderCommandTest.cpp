@@ -81,7 +81,7 @@ TEST(RenderCommand, RefusesWrongArgumentsAndMissingWindows)
         {{"render", dir.file("p.pjz"), "--window", "3", "-o", out}, 1, "no window 3"},
         {{"render", dir.file("none.pjz"), "--window", "1", "-o", out}, 1, "none.pjz"},
         {{"render", dir.file("p.pjz"), "--window", "1", "-o", dir.file("no/such/dir/w.png")}, 1, "cannot write"},
-        {{"--data-dir", dir.path(), "render", dir.file("p.pjz"), "--window", "1", "-o", out}, 1, "Zentu_EN.dat"},
+        {{"--data-dir", dir.path(), "render", dir.file("p.pjz"), "--window", "1", "-o", out}, 1, "Zentu_CH.dat"},
     };
     for (const auto& c : cases) {
         const CliResult r = runCli(c.args);

@@ -108,6 +108,7 @@ TEST_F(FontFilesTest, MissingOrShortFileIsNamed)
     const Case cases[] = {
         {"no English font", -1, CFontFiles::kChineseSize, "does the file" + english + " exist?"},
         {"no Chinese font", CFontFiles::kEnglishSize, -1, "does the file" + chinese + " exist?"},
+        {"neither font: the double-byte one is looked for first", -1, -1, "does the file" + chinese + " exist?"},
         {"English font one byte short", CFontFiles::kEnglishSize - 1, CFontFiles::kChineseSize,
          "The file " + english + " is too short: 4095 bytes, 4096 needed."},
         {"empty Chinese font", CFontFiles::kEnglishSize, 0,

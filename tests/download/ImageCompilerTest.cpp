@@ -369,7 +369,7 @@ TEST_F(ImageCompilerTest, RefusalsAndTheirMessages)
     };
     const Case cases[] = {
         {"fonts missing", [](CProject&) {}, empty.path(),
-         "does the file" + CFontFiles::englishPath(empty.path()) + " exist?"},
+         "does the file" + CFontFiles::chinesePath(empty.path()) + " exist?"},
         {"protocol without a driver", [](CProject& p) { p.SetProtocol(35); }, ZL410_BUILD_DATA_DIR,
          "The protocol does not exist!"},
         {"window beyond 255 components",
