@@ -2,6 +2,8 @@
 // it loads compiles into records that hold what is written into them (the sanitizers watch).
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include <array>
 #include <random>
 
@@ -43,10 +45,10 @@ void loadMutations(CBase& valid, std::uint32_t seed)
         f.compile(c);
         ASSERT_EQ(c.record.size(), c.downloadSize);
         c.WriteTextCodes(static_cast<std::uint16_t>(random()));
-        if (auto* d = dynamic_cast<CDynamic*>(&c)) {
+        if constexpr (std::is_same_v<T, CDynamic>) {
             std::uint16_t address = 0x9000;
-            d->PlaceTextTable(address);
-            ASSERT_EQ(d->textTable.size(), d->textTableSize);
+            c.PlaceTextTable(address);
+            ASSERT_EQ(c.textTable.size(), c.textTableSize);
         }
         storeBody(c);
         c.FreeDownloadData();
