@@ -92,7 +92,10 @@ void CDynamic::Serialize(CArchive& ar)
         ar.writeByte(subType);
         ar.writeByte(protocol31TypeValue);
         ar.writeWord(protocol31Address);
-        ar.writeReserved(kReserved);
+        // The signed flag has no field of its own in this body; it takes the first reserved byte, which
+        // older files leave 0 (unsigned) and older readers skip.
+        ar.writeByte(isSigned ? 1 : 0);
+        ar.writeReserved(kReserved - 1);
         return;
     }
     doubleSize = ar.readByte();
@@ -113,7 +116,8 @@ void CDynamic::Serialize(CArchive& ar)
         protocol31TypeValue = ar.readByte();
         protocol31Address = ar.readWord();
     }
-    ar.readReserved(kReserved);
+    isSigned = ar.readByte() != 0 ? 1 : 0;
+    ar.readReserved(kReserved - 1);
     // A file may carry lists of different lengths; entry i must exist in all three.
     EqualizeEntries();
     MoveToPanelPosition();

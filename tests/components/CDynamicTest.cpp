@@ -186,6 +186,22 @@ TEST(CDynamic, FileBodyByVersion)
     }
 }
 
+TEST(CDynamic, SignedFlagSurvivesTheFile)
+{
+    CDynamic d = withEntries({{-1, "-1", "Low"}});
+    d.isSigned = 1;
+    const Bytes body = storeBody(d);
+    const std::size_t reservedStart = body.size() - 99;
+    EXPECT_EQ(body[reservedStart], 1);
+    EXPECT_EQ(Bytes(body.begin() + static_cast<std::ptrdiff_t>(reservedStart) + 1, body.end()), zeros(98));
+    EXPECT_EQ(loadBody<CDynamic>(body).isSigned, 1);
+
+    // Files that never stored it read as unsigned.
+    Bytes unsignedBody = body;
+    unsignedBody[reservedStart] = 0;
+    EXPECT_EQ(loadBody<CDynamic>(unsignedBody).isSigned, 0);
+}
+
 TEST(CDynamic, ListsOfDifferentLengthsInAFile)
 {
     // Three contents, one value, no value texts: every entry exists in all three lists after loading.
