@@ -34,6 +34,15 @@ std::string format(const char* pattern, unsigned number)
     return text;
 }
 
+// An emptied edit holds 0, which is no window number: the dialog stays open for one.
+bool holdsNumber(CNumEdit* edit)
+{
+    if (edit->Validate() == CNumValue::kValid)
+        return true;
+    edit->setFocus();
+    return false;
+}
+
 } // namespace
 
 CNewWindowDialog::CNewWindowDialog(const CProject& project, CPrompter& prompter, QWidget* parent)
@@ -53,6 +62,8 @@ CNewWindowDialog::CNewWindowDialog(const CProject& project, CPrompter& prompter,
 
 void CNewWindowDialog::accept()
 {
+    if (!holdsNumber(m_numberEdit))
+        return;
     if (m_project.FindWindowPosition(m_number) >= 0) {
         m_prompter.message(format("No.%d window exist", m_number), "window exist");
         return;
@@ -75,6 +86,8 @@ CCopyWindowDialog::CCopyWindowDialog(std::uint16_t source, CPrompter& prompter, 
 
 void CCopyWindowDialog::accept()
 {
+    if (!holdsNumber(m_targetEdit))
+        return;
     if (m_target == m_source)
         m_prompter.message("The number is same with the current number!!!", "Window number exist!");
     QDialog::accept();

@@ -98,6 +98,40 @@ private slots:
         QCOMPARE(numbers(), QStringLiteral("1,2"));
     }
 
+    void anEmptiedNumberMakesNoWindowZero()
+    {
+        // An emptied number edit holds 0, outside its range: Ok keeps the dialog open.
+        const auto empty = [](QDialog& d, CNumEdit* edit) {
+            QApplication::setActiveWindow(&d);
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        };
+        int typed = -1;
+        bool stayedOpen = false;
+        onNextDialog<CNewWindowDialog>([&](CNewWindowDialog& d) {
+            empty(d, d.numberEdit());
+            typed = d.number();
+            d.accept();
+            stayedOpen = d.isVisible();
+            d.reject();
+        });
+        editor->trigger(kCmdNewWindow);
+        QCOMPARE(typed, 0);
+        QVERIFY(stayedOpen);
+        onNextDialog<CCopyWindowDialog>([&](CCopyWindowDialog& d) {
+            empty(d, d.targetEdit());
+            typed = d.target();
+            d.accept();
+            stayedOpen = d.isVisible();
+            d.reject();
+        });
+        editor->trigger(kCmdCopyWindow);
+        QCOMPARE(typed, 0);
+        QVERIFY(stayedOpen);
+        QCOMPARE(numbers(), QStringLiteral("1"));
+    }
+
     void copyWindow()
     {
         newWindow(5, QStringLiteral("Five"));
