@@ -49,6 +49,26 @@ class WindowCommandsTest : public QObject
         });
         editor->trigger(kCmdCopyWindow);
     }
+    // Runs `command`, empties the dialog's number edit and presses Ok: the number the dialog then held,
+    // and whether it stayed open.
+    template <class D>
+    std::pair<int, bool> okWithEmptiedNumber(CNumEdit* (D::*edit)() const, std::uint16_t (D::*number)() const,
+                                             int command)
+    {
+        std::pair<int, bool> seen{-1, false};
+        onNextDialog<D>([&](D& d) {
+            QApplication::setActiveWindow(&d);
+            (d.*edit)()->setFocus();
+            (d.*edit)()->selectAll();
+            QTest::keyClick((d.*edit)(), Qt::Key_Backspace);
+            seen.first = (d.*number)();
+            d.accept();
+            seen.second = d.isVisible();
+            d.reject();
+        });
+        editor->trigger(command);
+        return seen;
+    }
     void clickRow(int row)
     {
         const QRect cell = row < list().rowCount() ? list().visualItemRect(list().item(row, 0))
@@ -101,34 +121,11 @@ private slots:
     void anEmptiedNumberMakesNoWindowZero()
     {
         // An emptied number edit holds 0, outside its range: Ok keeps the dialog open.
-        const auto empty = [](QDialog& d, CNumEdit* edit) {
-            QApplication::setActiveWindow(&d);
-            edit->setFocus();
-            edit->selectAll();
-            QTest::keyClick(edit, Qt::Key_Backspace);
-        };
-        int typed = -1;
-        bool stayedOpen = false;
-        onNextDialog<CNewWindowDialog>([&](CNewWindowDialog& d) {
-            empty(d, d.numberEdit());
-            typed = d.number();
-            d.accept();
-            stayedOpen = d.isVisible();
-            d.reject();
-        });
-        editor->trigger(kCmdNewWindow);
-        QCOMPARE(typed, 0);
-        QVERIFY(stayedOpen);
-        onNextDialog<CCopyWindowDialog>([&](CCopyWindowDialog& d) {
-            empty(d, d.targetEdit());
-            typed = d.target();
-            d.accept();
-            stayedOpen = d.isVisible();
-            d.reject();
-        });
-        editor->trigger(kCmdCopyWindow);
-        QCOMPARE(typed, 0);
-        QVERIFY(stayedOpen);
+        QCOMPARE(okWithEmptiedNumber(&CNewWindowDialog::numberEdit, &CNewWindowDialog::number, kCmdNewWindow),
+                 std::make_pair(0, true));
+        QCOMPARE(
+            okWithEmptiedNumber(&CCopyWindowDialog::targetEdit, &CCopyWindowDialog::target, kCmdCopyWindow),
+            std::make_pair(0, true));
         QCOMPARE(numbers(), QStringLiteral("1"));
     }
 
