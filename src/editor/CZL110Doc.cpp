@@ -144,7 +144,7 @@ CZL110Doc::OpenResult CZL110Doc::OpenDocumentFile(const QString& path)
 void CZL110Doc::Open()
 {
     const QString path =
-        m_files.openFile(m_dialogParent, QStringLiteral("Open Project"), QString::fromLatin1(kFilter));
+        m_files.openFile(m_dialogParent, QStringLiteral("Open Project"), QString::fromLatin1(kOpenFilter));
     if (!path.isEmpty())
         OpenDocumentFile(path);
 }

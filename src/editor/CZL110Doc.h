@@ -20,6 +20,7 @@ class CZL110Doc : public QObject
 public:
     static constexpr int kRecentFiles = 4;
     static constexpr const char* kFilter = "ZL410 file (*.pjz);;all files (*.*)";
+    static constexpr const char* kOpenFilter = "ZL410 file(*.pjz);;all files(*.*)";
 
     CZL110Doc(CZL110View& view, CPrompter& prompter, CFileChooser& files, QWidget* dialogParent);
 

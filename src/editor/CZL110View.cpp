@@ -207,8 +207,7 @@ void CZL110View::ArmPicture()
         m_canvas->CancelPlacement();
         return;
     }
-    const QString path =
-        m_files.openFile(this, QStringLiteral("Open picture"), QStringLiteral("bmp (*.bmp)"));
+    const QString path = m_files.openFile(this, QStringLiteral("Open picture"), QStringLiteral("bmp(*.bmp)"));
     if (path.isEmpty()) {
         m_canvas->CancelPlacement();
         return;

@@ -252,6 +252,7 @@ private slots:
                                writeBitmap(dir, 192, 64)};
 
         editor->trigger(kCmdPicture);
+        QCOMPARE(editor->files.lastFilter, QStringLiteral("bmp(*.bmp)"));
         QCOMPARE(editor->prompter.last(), "Open picture: picture size error!!!(Max Pixel Sope:192 X 64)");
         QCOMPARE(canvas->pendingType(), CEditorCanvas::kNothingPending);
         editor->trigger(kCmdPicture);

@@ -140,6 +140,7 @@ private slots:
         Editor other;
         other.files.paths = {file};
         other.trigger(kCmdOpen);
+        QCOMPARE(other.files.lastFilter, QStringLiteral("ZL410 file(*.pjz);;all files(*.*)"));
         QCOMPARE(other.project().windowCount(), 2u);
         QCOMPARE(other.project().WindowAt(0)->componentCount(), 1u);
         QCOMPARE(other.view().windowList().rowCount(), 2);
@@ -251,6 +252,7 @@ private slots:
         Editor other;
         other.files.paths = {file};
         other.trigger(kCmdOpen);
+        QCOMPARE(other.files.lastFilter, QStringLiteral("ZL410 file(*.pjz);;all files(*.*)"));
         QCOMPARE(other.prompter.last(), ": protocol number error!!!");
         QCOMPARE(other.project().windowCount(), 2u);
     }

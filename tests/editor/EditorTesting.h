@@ -59,7 +59,12 @@ class ScriptedFiles : public CFileChooser
 {
 public:
     std::deque<QString> paths; // answers in order; an empty path (or none left) is a Cancel
-    QString openFile(QWidget*, const QString&, const QString&) override { return next(); }
+    QString lastFilter;        // of the last open-file dialog
+    QString openFile(QWidget*, const QString&, const QString& filter) override
+    {
+        lastFilter = filter;
+        return next();
+    }
     QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return next(); }
 
 private:
