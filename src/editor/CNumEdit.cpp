@@ -103,7 +103,8 @@ void CNumEdit::keyPressEvent(QKeyEvent* event)
         ChangeBy(event->key() == Qt::Key_Up ? 1 : -1);
         return;
     }
-    if (!isCharacter(event->text())) {
+    // Backspace arrives as a typed character too, so a deletion that leaves the range is undone.
+    if (!isCharacter(event->text()) && event->key() != Qt::Key_Backspace) {
         QLineEdit::keyPressEvent(event);
         return;
     }

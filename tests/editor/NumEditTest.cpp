@@ -114,6 +114,17 @@ private slots:
         QTEST(edit->selectedText() == edit->text() && !edit->text().isEmpty(), "allSelected");
     }
 
+    void backspaceLeavingTheRangeIsUndone()
+    {
+        bind({10, 100}, 15);
+        edit->end(false);
+        QTest::keyClick(edit, Qt::Key_Backspace); // "1" is below 10
+        settle();
+        QCOMPARE(edit->text(), QString("15"));
+        QCOMPARE(field, 15);
+        QCOMPARE(edit->selectedText(), QString("15"));
+    }
+
     void emptyingStoresZeroEvenBelowTheRange()
     {
         bind({5, 100}, 50);
