@@ -32,7 +32,8 @@ std::chrono::milliseconds downloadTick()
 {
     bool ok = false;
     const int ms = userSettings().value(QStringLiteral("download/tickMs")).toInt(&ok);
-    return ok && ms > 0 ? std::chrono::milliseconds(ms) : CSerialExchange::kDefaultTick;
+    // The command line takes 1 … 1000 ms; a settings file edited by hand gets the same bounds.
+    return ok && ms > 0 && ms <= 1000 ? std::chrono::milliseconds(ms) : CSerialExchange::kDefaultTick;
 }
 
 } // namespace zl

@@ -220,6 +220,11 @@ TEST(SerialSettings, PortsAndTickComeFromTheUsersSettings)
     EXPECT_EQ(serialDevicePath(1), "/dev/ttyUSB0");
     EXPECT_EQ(serialDevicePath(2), "/dev/ttyS2");
     EXPECT_EQ(downloadTick(), std::chrono::milliseconds(4));
+    // Values a hand-edited file may hold that no tick can be: the default instead.
+    for (const char* bad : {"0", "-3", "100000", "fast"}) {
+        std::ofstream(settingsFilePath()) << "[download]\ntickMs=" << bad << "\n";
+        EXPECT_EQ(downloadTick(), std::chrono::milliseconds(16)) << bad;
+    }
     unsetenv("ZL410_CONFIG_DIR");
     std::filesystem::remove_all(folder);
 }
