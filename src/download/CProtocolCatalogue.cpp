@@ -25,6 +25,17 @@ bool readAt(std::ifstream& in, std::size_t offset, void* to, std::size_t n)
     return in && static_cast<std::size_t>(in.gcount()) == n;
 }
 
+// The entry count of an opened catalogue; the missing-file message when it did not open.
+Result<std::size_t> openCount(std::ifstream& in, const std::string& path)
+{
+    if (!in)
+        return missingFile(path);
+    std::uint8_t count = 0;
+    if (!readAt(in, 0, &count, 1))
+        return corrupt(path, "the file is empty", 0);
+    return std::size_t(count);
+}
+
 } // namespace
 
 std::string CProtocolCatalogue::cataloguePath(const std::string& dataDir) { return dataDir + "/Zentu_Ptc.dat"; }
@@ -37,16 +48,14 @@ std::string CProtocolCatalogue::modelCataloguePath(const std::string& dataDir, u
 Result<std::vector<std::uint8_t>> CProtocolCatalogue::ReadEntryTypes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return missingFile(path);
-    std::uint8_t count = 0;
-    if (!readAt(in, 0, &count, 1))
-        return corrupt(path, "the file is empty", 0);
+    const auto count = openCount(in, path);
+    if (!count)
+        return count.error();
     std::vector<std::uint8_t> types;
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < *count; ++i) {
         std::uint8_t protocol = 0;
         if (!readAt(in, entryOffset(i), &protocol, 1))
-            return corrupt(path, "it announces " + std::to_string(count) + " entries but holds " + std::to_string(i),
+            return corrupt(path, "it announces " + std::to_string(*count) + " entries but holds " + std::to_string(i),
                            entryOffset(i));
         types.push_back(protocol);
     }
@@ -56,12 +65,10 @@ Result<std::vector<std::uint8_t>> CProtocolCatalogue::ReadEntryTypes(const std::
 Result<CDriver> CProtocolCatalogue::LoadDriver(const std::string& path, std::uint8_t protocol)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return missingFile(path);
-    std::uint8_t count = 0;
-    if (!readAt(in, 0, &count, 1))
-        return corrupt(path, "the file is empty", 0);
-    for (std::size_t i = 0; i < count; ++i) {
+    const auto count = openCount(in, path);
+    if (!count)
+        return count.error();
+    for (std::size_t i = 0; i < *count; ++i) {
         std::uint8_t head[4];
         if (!readAt(in, entryOffset(i), head, sizeof head))
             return corrupt(path, "entry " + std::to_string(i + 1) + " is cut short", entryOffset(i));
