@@ -13,8 +13,8 @@
 #include "components/CDynamic.h"
 #include "components/CRegister.h"
 #include "components/CUpLoadPic.h"
-#include "download/CFontFiles.h"
-#include "download/CImageCompiler.h"
+#include "render/CFontFiles.h"
+#include "compile/CImageCompiler.h"
 #include "model/CProject.h"
 
 using namespace zl;

@@ -10,7 +10,7 @@
 
 #include "download/CDownloadTransfer.h"
 #include "download/CPanelSimulator.h"
-#include "qt/CSerialPort.h"
+#include "platform/CSerialPort.h"
 
 using namespace zl;
 

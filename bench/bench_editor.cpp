@@ -14,10 +14,10 @@
 #include "editor/CMainFrame.h"
 #include "editor/CZL110Doc.h"
 #include "editor/CZL110View.h"
-#include "model/CComponentFactory.h"
-#include "model/CPrompter.h"
+#include "components/CComponentFactory.h"
+#include "base/CPrompter.h"
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 
 namespace
 {

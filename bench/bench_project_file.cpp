@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "components/CUpLoadPic.h"
-#include "model/CComponentFactory.h"
+#include "components/CComponentFactory.h"
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 
 using namespace zl;
 

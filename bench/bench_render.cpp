@@ -16,7 +16,7 @@
 #include "components/CLight.h"
 #include "components/CRegister.h"
 #include "components/CUpLoadPic.h"
-#include "download/CFontFiles.h"
+#include "render/CFontFiles.h"
 #include "model/CMainView.h"
 #include "qt/CQtPainter.h"
 

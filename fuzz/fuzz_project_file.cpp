@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,8 +1,8 @@
-#include "model/CJson.h"
+#include "base/CJson.h"
 
 #include <cstdio>
 
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 
 namespace zl {
 namespace {

@@ -1,4 +1,4 @@
-#include "model/FileIo.h"
+#include "base/FileIo.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

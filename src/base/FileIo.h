@@ -2,8 +2,8 @@
 // Whole-file reading and safe whole-file writing.
 #include <string>
 
-#include "model/Bytes.h"
-#include "model/Result.h"
+#include "base/Bytes.h"
+#include "base/Result.h"
 
 namespace zl {
 

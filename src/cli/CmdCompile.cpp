@@ -5,8 +5,8 @@
 
 #include "cli/Cli.h"
 #include "cli/CompileProject.h"
-#include "model/CJson.h"
-#include "model/FileIo.h"
+#include "base/CJson.h"
+#include "base/FileIo.h"
 
 namespace zl::cli {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "cli/Cli.h"
 #include "import/OldProjectConverter.h"
-#include "model/FileIo.h"
+#include "base/FileIo.h"
 
 namespace zl::cli {
 namespace {

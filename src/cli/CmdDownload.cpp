@@ -10,9 +10,9 @@
 #include "cli/CompileProject.h"
 #include "cli/Interrupt.h"
 #include "download/CDownloadTransfer.h"
-#include "download/CToolSettings.h"
+#include "plc/CToolSettings.h"
 #include "qt/CDataPaths.h"
-#include "qt/CSerialPort.h"
+#include "platform/CSerialPort.h"
 #include "qt/CSerialSettings.h"
 
 namespace zl::cli

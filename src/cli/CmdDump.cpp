@@ -4,10 +4,10 @@
 
 #include "cli/Cli.h"
 #include "cli/ProjectErrors.h"
-#include "download/CProtocolTables.h"
-#include "model/CJson.h"
+#include "plc/CProtocolTables.h"
+#include "base/CJson.h"
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 
 namespace zl::cli {
 namespace {

@@ -3,10 +3,10 @@
 
 #include "cli/Cli.h"
 #include "cli/ProjectErrors.h"
-#include "download/CCommSettings.h"
-#include "download/CProtocolTables.h"
+#include "plc/CCommSettings.h"
+#include "plc/CProtocolTables.h"
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 
 namespace zl::cli {
 namespace {

@@ -7,7 +7,7 @@
 #include "cli/Cli.h"
 #include "cli/Interrupt.h"
 #include "download/CPanelSimulator.h"
-#include "qt/CSerialPort.h"
+#include "platform/CSerialPort.h"
 
 namespace zl::cli
 {

@@ -2,8 +2,8 @@
 #include <cstdio>
 
 #include "cli/Cli.h"
-#include "download/CProtocolCatalogue.h"
-#include "download/CProtocolTables.h"
+#include "plc/CProtocolCatalogue.h"
+#include "plc/CProtocolTables.h"
 
 namespace zl::cli {
 namespace {

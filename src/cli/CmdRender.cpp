@@ -7,9 +7,9 @@
 
 #include "cli/Cli.h"
 #include "cli/ProjectErrors.h"
-#include "download/CFontFiles.h"
+#include "render/CFontFiles.h"
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 #include "qt/CQtPainter.h"
 
 namespace zl::cli {

@@ -2,7 +2,7 @@
 #include "cli/Cli.h"
 #include "cli/ProjectErrors.h"
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 
 namespace zl::cli {
 namespace {

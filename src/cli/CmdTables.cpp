@@ -3,11 +3,11 @@
 #include <string>
 
 #include "cli/Cli.h"
-#include "download/CCommSettings.h"
-#include "download/CProtocolTables.h"
-#include "model/CJson.h"
-#include "model/CPanelSettings.h"
-#include "model/CVariableDictionary.h"
+#include "plc/CCommSettings.h"
+#include "plc/CProtocolTables.h"
+#include "base/CJson.h"
+#include "plc/CPanelSettings.h"
+#include "plc/CVariableDictionary.h"
 
 namespace zl::cli {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "download/CProtocolCatalogue.h"
-#include "download/CToolSettings.h"
+#include "plc/CProtocolCatalogue.h"
+#include "plc/CToolSettings.h"
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 #include "qt/CDataPaths.h"
 
 namespace zl::cli {

@@ -3,8 +3,8 @@
 // produce or send a download image.
 #include <string>
 
-#include "download/CImageCompiler.h"
-#include "model/Result.h"
+#include "compile/CImageCompiler.h"
+#include "base/Result.h"
 
 namespace zl::cli {
 

@@ -2,7 +2,7 @@
 // How the project commands report a project file that cannot be opened, read or written.
 #include <string>
 
-#include "model/Result.h"
+#include "base/Result.h"
 
 namespace zl::cli {
 

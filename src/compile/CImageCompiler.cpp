@@ -1,4 +1,4 @@
-#include "download/CImageCompiler.h"
+#include "compile/CImageCompiler.h"
 
 #include <algorithm>
 #include <fstream>
@@ -6,10 +6,10 @@
 
 #include "components/CBarTide.h"
 #include "components/CDynamic.h"
-#include "download/CFontFiles.h"
-#include "download/CImageGlyphs.h"
-#include "download/CImageHeader.h"
-#include "download/CToolSettings.h"
+#include "render/CFontFiles.h"
+#include "render/CImageGlyphs.h"
+#include "compile/CImageHeader.h"
+#include "plc/CToolSettings.h"
 #include "model/CCompileContext.h"
 #include "model/CProject.h"
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "download/CImageMap.h"
-#include "download/CProtocolCatalogue.h"
-#include "model/Bytes.h"
-#include "model/Result.h"
+#include "compile/CImageMap.h"
+#include "plc/CProtocolCatalogue.h"
+#include "base/Bytes.h"
+#include "base/Result.h"
 
 namespace zl {
 

@@ -1,8 +1,8 @@
-#include "download/CImageHeader.h"
+#include "compile/CImageHeader.h"
 
 #include <iterator>
 
-#include "model/Bytes.h"
+#include "base/Bytes.h"
 #include "model/CProject.h"
 
 namespace zl {

@@ -1,8 +1,8 @@
-#include "download/CImageMap.h"
+#include "compile/CImageMap.h"
 
 #include <cstdio>
 
-#include "model/CJson.h"
+#include "base/CJson.h"
 
 namespace zl {
 namespace {

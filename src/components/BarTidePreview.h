@@ -3,7 +3,7 @@
 // ticks) and a trend line (axes with ticks and a sample curve), drawn in a component's rectangle.
 #include <cstdint>
 
-#include "model/CPainter.h"
+#include "render/CPainter.h"
 
 namespace zl {
 

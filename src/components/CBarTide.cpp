@@ -3,10 +3,10 @@
 #include <utility>
 
 #include "components/BarTidePreview.h"
-#include "download/CProtocolTables.h"
+#include "plc/CProtocolTables.h"
 #include "model/CArchive.h"
 #include "model/CCompileContext.h"
-#include "model/CJson.h"
+#include "base/CJson.h"
 
 namespace zl {
 namespace {

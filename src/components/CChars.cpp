@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "components/TextCodes.h"
+#include "model/TextCodes.h"
 #include "model/CArchive.h"
-#include "model/CJson.h"
-#include "model/CPainter.h"
+#include "base/CJson.h"
+#include "render/CPainter.h"
 
 namespace zl {
 namespace {

@@ -1,4 +1,4 @@
-#include "model/CComponentFactory.h"
+#include "components/CComponentFactory.h"
 
 #include <algorithm>
 #include <iterator>

@@ -4,13 +4,13 @@
 #include <cinttypes>
 #include <cstdio>
 
-#include "components/TextCodes.h"
-#include "download/CProtocolTables.h"
+#include "model/TextCodes.h"
+#include "plc/CProtocolTables.h"
 #include "model/CArchive.h"
 #include "model/CCompileContext.h"
-#include "model/CJson.h"
-#include "model/CPainter.h"
-#include "model/CVariableDictionary.h"
+#include "base/CJson.h"
+#include "render/CPainter.h"
+#include "plc/CVariableDictionary.h"
 
 namespace zl {
 namespace {

@@ -4,11 +4,11 @@
 #include <array>
 
 #include "components/CPreviewPictures.h"
-#include "download/CProtocolTables.h"
+#include "plc/CProtocolTables.h"
 #include "model/CArchive.h"
 #include "model/CCompileContext.h"
-#include "model/CJson.h"
-#include "model/CVariableDictionary.h"
+#include "base/CJson.h"
+#include "plc/CVariableDictionary.h"
 
 namespace zl {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "download/CImageGlyphs.h"
+#include "render/CImageGlyphs.h"
 
 namespace zl {
 namespace {

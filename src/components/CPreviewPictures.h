@@ -7,7 +7,7 @@
 //   5 + 3k   key k, reverse: dark symbol on light
 //   6 + 3k   key k, invisible: the symbol dotted, light on dark
 //   64, 65   the hand, normal and reverse
-#include "model/CPainter.h"
+#include "render/CPainter.h"
 
 namespace zl {
 

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "download/CProtocolTables.h"
+#include "plc/CProtocolTables.h"
 #include "model/CArchive.h"
 #include "model/CCompileContext.h"
-#include "model/CJson.h"
-#include "model/CPainter.h"
+#include "base/CJson.h"
+#include "render/CPainter.h"
 
 namespace zl {
 namespace {

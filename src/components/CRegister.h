@@ -6,7 +6,7 @@
 
 #include "components/RegisterOperand.h"
 #include "model/CBase.h"
-#include "model/Result.h"
+#include "base/Result.h"
 
 namespace zl {
 

@@ -4,8 +4,8 @@
 
 #include "model/CArchive.h"
 #include "model/CCompileContext.h"
-#include "model/CJson.h"
-#include "model/CPainter.h"
+#include "base/CJson.h"
+#include "render/CPainter.h"
 
 namespace zl {
 namespace {

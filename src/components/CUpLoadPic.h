@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/CBase.h"
-#include "model/Result.h"
+#include "base/Result.h"
 
 namespace zl {
 

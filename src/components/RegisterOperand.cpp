@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string>
 
-#include "download/CProtocolTables.h"
+#include "plc/CProtocolTables.h"
 #include "model/CBase.h"
 #include "model/CCompileContext.h"
-#include "model/CVariableDictionary.h"
+#include "plc/CVariableDictionary.h"
 
 namespace zl {
 

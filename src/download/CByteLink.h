@@ -3,8 +3,8 @@
 // its own clock in the tests. Timeouts are measured on the link's clock.
 #include <chrono>
 
-#include "model/Bytes.h"
-#include "model/Result.h"
+#include "base/Bytes.h"
+#include "base/Result.h"
 
 namespace zl
 {

@@ -9,9 +9,9 @@
 #include <functional>
 #include <mutex>
 
-#include "download/CProtocolCatalogue.h"
+#include "plc/CProtocolCatalogue.h"
 #include "download/CSerialExchange.h"
-#include "model/CPrompter.h"
+#include "base/CPrompter.h"
 
 namespace zl
 {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "model/Bytes.h"
+#include "base/Bytes.h"
 
 namespace zl
 {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "model/Bytes.h"
+#include "base/Bytes.h"
 
 namespace zl
 {

@@ -4,7 +4,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 
 namespace zl
 {

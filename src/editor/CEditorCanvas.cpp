@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "model/CCanvasPainter.h"
-#include "model/CComponentFactory.h"
+#include "components/CComponentFactory.h"
 #include "model/CProject.h"
 #include "qt/CQtPainter.h"
 

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "components/CUpLoadPic.h"
-#include "model/Geometry.h"
+#include "base/Geometry.h"
 
 namespace zl
 {

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "model/CPrompter.h"
+#include "base/CPrompter.h"
 
 namespace zl
 {

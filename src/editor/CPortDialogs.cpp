@@ -6,15 +6,15 @@
 
 #include <algorithm>
 
-#include "download/CProtocolCatalogue.h"
-#include "download/CProtocolTables.h"
-#include "download/CToolSettings.h"
+#include "plc/CProtocolCatalogue.h"
+#include "plc/CProtocolTables.h"
+#include "plc/CToolSettings.h"
 #include "editor/CBoundControls.h"
 #include "editor/CEditorSettings.h"
 #include "editor/CNumEdit.h"
 #include "editor/CNumSpinCtrl.h"
 #include "model/CProject.h"
-#include "model/CPrompter.h"
+#include "base/CPrompter.h"
 
 namespace zl
 {

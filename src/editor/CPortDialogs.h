@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "download/CCommSettings.h"
+#include "plc/CCommSettings.h"
 
 class QLabel;
 

@@ -11,7 +11,7 @@
 #include "editor/CNumEdit.h"
 #include "editor/CNumSpinCtrl.h"
 #include "model/CProject.h"
-#include "model/CPrompter.h"
+#include "base/CPrompter.h"
 
 namespace zl
 {

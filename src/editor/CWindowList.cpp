@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 
 #include "model/CProject.h"
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 
 namespace zl
 {

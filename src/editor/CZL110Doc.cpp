@@ -8,9 +8,9 @@
 #include "editor/CImportDialog.h"
 #include "editor/CZL110View.h"
 #include "import/OldProjectConverter.h"
-#include "model/CProjectFile.h"
-#include "model/CPrompter.h"
-#include "model/FileIo.h"
+#include "file/CProjectFile.h"
+#include "base/CPrompter.h"
+#include "base/FileIo.h"
 
 namespace zl
 {

@@ -6,16 +6,16 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-#include "download/CProtocolCatalogue.h"
-#include "download/CProtocolTables.h"
-#include "download/CToolSettings.h"
+#include "plc/CProtocolCatalogue.h"
+#include "plc/CProtocolTables.h"
+#include "plc/CToolSettings.h"
 #include "editor/CBoundControls.h"
 #include "editor/CEditorCanvas.h"
 #include "editor/CFileChooser.h"
 #include "editor/CPortDialogs.h"
 #include "editor/CWindowList.h"
 #include "editor/CWindowPage.h"
-#include "model/CPrompter.h"
+#include "base/CPrompter.h"
 #include "qt/CBitmapLoader.h"
 
 namespace zl

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "download/CFontFiles.h"
+#include "render/CFontFiles.h"
 #include "model/CProject.h"
 
 class QGroupBox;

@@ -8,7 +8,7 @@
 #include "editor/CWindowDialogs.h"
 #include "editor/CWindowList.h"
 #include "editor/CZL110View.h"
-#include "model/CPrompter.h"
+#include "base/CPrompter.h"
 
 namespace zl
 {

@@ -1,11 +1,11 @@
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 
 #include <cstring>
 
 #include "model/CArchive.h"
-#include "model/CComponentFactory.h"
+#include "components/CComponentFactory.h"
 #include "model/CProject.h"
-#include "model/FileIo.h"
+#include "base/FileIo.h"
 
 namespace zl {
 namespace {

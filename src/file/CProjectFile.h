@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "model/Bytes.h"
-#include "model/Result.h"
+#include "base/Bytes.h"
+#include "base/Result.h"
 
 namespace zl {
 

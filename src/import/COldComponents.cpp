@@ -6,7 +6,7 @@
 #include "import/COldProtocolRules.h"
 #include "model/CArchive.h"
 #include "model/CBase.h"
-#include "model/Geometry.h"
+#include "base/Geometry.h"
 
 namespace zl {
 namespace {

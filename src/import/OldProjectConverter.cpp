@@ -8,7 +8,7 @@
 #include "import/COldProtocolRules.h"
 #include "model/CArchive.h"
 #include "model/CMainView.h"
-#include "model/Geometry.h"
+#include "base/Geometry.h"
 
 namespace zl {
 namespace {

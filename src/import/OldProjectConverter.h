@@ -1,8 +1,8 @@
 #pragma once
 // Converts a project of the older panel generation (.olz) into a project file that the normal reader
 // loads as format version 1. No project objects are built: the old records are rewritten byte by byte.
-#include "model/Bytes.h"
-#include "model/Result.h"
+#include "base/Bytes.h"
+#include "base/Result.h"
 
 namespace zl {
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "components/TextCodes.h"
-#include "download/CProtocolTables.h"
+#include "model/TextCodes.h"
+#include "plc/CProtocolTables.h"
 #include "model/CArchive.h"
 #include "model/CBase.h"
 #include "model/CCompileContext.h"
-#include "model/CJson.h"
+#include "base/CJson.h"
 
 namespace zl {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 
 namespace zl {
 namespace {

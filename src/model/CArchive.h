@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/Bytes.h"
+#include "base/Bytes.h"
 
 namespace zl {
 

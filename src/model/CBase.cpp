@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "model/CArchive.h"
-#include "model/CJson.h"
+#include "base/CJson.h"
 
 namespace zl {
 

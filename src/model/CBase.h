@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "model/Bytes.h"
-#include "model/Geometry.h"
+#include "base/Bytes.h"
+#include "base/Geometry.h"
 
 namespace zl {
 

@@ -4,7 +4,7 @@
 // dotted outline of the selection or of a component waiting to be placed.
 #include <optional>
 
-#include "model/CPainter.h"
+#include "render/CPainter.h"
 
 namespace zl {
 

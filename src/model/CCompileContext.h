@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "download/CProtocolTables.h"
-#include "model/Bytes.h"
+#include "plc/CProtocolTables.h"
+#include "base/Bytes.h"
 
 namespace zl {
 

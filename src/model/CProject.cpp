@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "download/CProtocolCatalogue.h"
-#include "download/CToolSettings.h"
-#include "model/CPrompter.h"
+#include "plc/CProtocolCatalogue.h"
+#include "plc/CToolSettings.h"
+#include "base/CPrompter.h"
 
 namespace zl {
 

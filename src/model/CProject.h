@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "download/CCommSettings.h"
-#include "download/CProtocolTables.h"
+#include "plc/CCommSettings.h"
+#include "plc/CProtocolTables.h"
 #include "model/CAlarmList.h"
 #include "model/CMainView.h"
-#include "model/CPanelSettings.h"
-#include "model/Result.h"
+#include "plc/CPanelSettings.h"
+#include "base/Result.h"
 
 namespace zl {
 

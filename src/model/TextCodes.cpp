@@ -1,4 +1,4 @@
-#include "components/TextCodes.h"
+#include "model/TextCodes.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "qt/CSerialPort.h"
+#include "platform/CSerialPort.h"
 
 #include <cerrno>
 #include <cstring>

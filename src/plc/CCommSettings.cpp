@@ -1,12 +1,12 @@
-#include "download/CCommSettings.h"
+#include "plc/CCommSettings.h"
 
 #include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "download/CProtocolTables.h"
-#include "model/CPanelSettings.h"
+#include "plc/CProtocolTables.h"
+#include "plc/CPanelSettings.h"
 
 namespace zl {
 namespace {

@@ -1,4 +1,4 @@
-#include "download/CProtocolCatalogue.h"
+#include "plc/CProtocolCatalogue.h"
 
 #include <fstream>
 

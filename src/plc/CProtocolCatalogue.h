@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "model/Bytes.h"
-#include "model/Result.h"
+#include "base/Bytes.h"
+#include "base/Result.h"
 
 namespace zl {
 

@@ -1,4 +1,4 @@
-#include "download/CProtocolTables.h"
+#include "plc/CProtocolTables.h"
 
 #include <algorithm>
 #include <initializer_list>

@@ -1,4 +1,4 @@
-#include "download/CToolSettings.h"
+#include "plc/CToolSettings.h"
 
 #include <fstream>
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/Result.h"
+#include "base/Result.h"
 
 namespace zl {
 

@@ -1,4 +1,4 @@
-#include "model/CVariableDictionary.h"
+#include "plc/CVariableDictionary.h"
 
 #include <array>
 #include <map>

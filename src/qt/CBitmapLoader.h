@@ -4,7 +4,7 @@
 #include <string>
 
 #include "components/CUpLoadPic.h"
-#include "model/Result.h"
+#include "base/Result.h"
 
 namespace zl {
 

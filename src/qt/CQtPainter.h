@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "model/CPainter.h"
+#include "render/CPainter.h"
 
 namespace zl {
 

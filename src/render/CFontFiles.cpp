@@ -1,4 +1,4 @@
-#include "download/CFontFiles.h"
+#include "render/CFontFiles.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -11,8 +11,8 @@
 #include <string>
 #include <utility>
 
-#include "model/Bytes.h"
-#include "model/Result.h"
+#include "base/Bytes.h"
+#include "base/Result.h"
 
 namespace zl {
 

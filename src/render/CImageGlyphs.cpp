@@ -1,4 +1,4 @@
-#include "download/CImageGlyphs.h"
+#include "render/CImageGlyphs.h"
 
 namespace zl {
 namespace {

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "download/CFontFiles.h"
+#include "render/CFontFiles.h"
 
 namespace zl {
 

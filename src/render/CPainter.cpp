@@ -1,10 +1,10 @@
-#include "model/CPainter.h"
+#include "render/CPainter.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
-#include "download/CFontFiles.h"
+#include "render/CFontFiles.h"
 
 namespace zl {
 namespace {

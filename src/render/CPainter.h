@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/Geometry.h"
+#include "base/Geometry.h"
 
 namespace zl {
 

@@ -6,10 +6,10 @@
 #include "RunCli.h"
 #include "components/CChars.h"
 #include "components/CRegister.h"
-#include "download/CImageCompiler.h"
-#include "download/CProtocolCatalogue.h"
+#include "compile/CImageCompiler.h"
+#include "plc/CProtocolCatalogue.h"
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 #include "model/TempDir.h"
 
 namespace zl::test {

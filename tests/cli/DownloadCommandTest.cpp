@@ -14,10 +14,10 @@
 #include "RunCli.h"
 #include "components/CChars.h"
 #include "components/CRegister.h"
-#include "download/CProtocolCatalogue.h"
+#include "plc/CProtocolCatalogue.h"
 #include "download/TestImages.h"
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 
 namespace zl::test
 {

@@ -2,7 +2,7 @@
 
 #include "RunCli.h"
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 #include "model/TempDir.h"
 
 namespace zl::test {

@@ -7,9 +7,9 @@
 #include "components/CChars.h"
 #include "components/CFunction.h"
 #include "components/CLight.h"
-#include "download/CFontFiles.h"
+#include "render/CFontFiles.h"
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 #include "model/TempDir.h"
 #include "qt/CQtPainter.h"
 

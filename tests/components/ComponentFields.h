@@ -4,7 +4,7 @@
 #include <string>
 
 #include "ComponentTesting.h"
-#include "model/CJson.h"
+#include "base/CJson.h"
 
 namespace zl::test {
 

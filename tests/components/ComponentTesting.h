@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "download/CProtocolTables.h"
-#include "model/Bytes.h"
+#include "plc/CProtocolTables.h"
+#include "base/Bytes.h"
 #include "model/CArchive.h"
 #include "model/CBase.h"
 #include "model/CCompileContext.h"

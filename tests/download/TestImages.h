@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "model/Bytes.h"
+#include "base/Bytes.h"
 
 namespace zl::test
 {

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 
 class AppSmokeTest : public QObject
 {

@@ -9,7 +9,7 @@
 #include "editor/CEditorCanvas.h"
 #include "editor/CWindowList.h"
 #include "editor/CZL110Doc.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 
 #include <QMimeData>
 #include <QPushButton>

@@ -18,7 +18,7 @@
 #include "editor/CFileChooser.h"
 #include "editor/CMainFrame.h"
 #include "editor/CZL110View.h"
-#include "model/CPrompter.h"
+#include "base/CPrompter.h"
 
 namespace zl::test
 {

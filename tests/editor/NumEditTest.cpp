@@ -5,7 +5,7 @@
 #include "editor/CBoundControls.h"
 #include "editor/CNumEdit.h"
 #include "editor/CNumSpinCtrl.h"
-#include "model/Gbk.h"
+#include "base/Gbk.h"
 
 using namespace zl;
 

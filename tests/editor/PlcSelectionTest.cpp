@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "EditorTesting.h"
-#include "download/CProtocolTables.h"
+#include "plc/CProtocolTables.h"
 #include "editor/CBoundControls.h"
 #include "editor/CCommands.h"
 #include "editor/CEditorSettings.h"

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/Bytes.h"
+#include "base/Bytes.h"
 
 namespace zl::test {
 

@@ -11,7 +11,7 @@
 #include "import/OldComponentCases.h"
 #include "import/OldProjectConverter.h"
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 
 namespace zl::test {
 namespace {

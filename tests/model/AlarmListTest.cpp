@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "download/CProtocolTables.h"
+#include "plc/CProtocolTables.h"
 #include "model/CAlarmList.h"
 #include "model/CArchive.h"
 #include "model/CCompileContext.h"

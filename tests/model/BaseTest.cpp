@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestComponent.h"
-#include "download/CProtocolTables.h"
+#include "plc/CProtocolTables.h"
 #include "model/CArchive.h"
 #include "model/CCompileContext.h"
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "download/CFontFiles.h"
-#include "model/CPainter.h"
+#include "render/CFontFiles.h"
+#include "render/CPainter.h"
 
 namespace zl::test {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestComponent.h"
-#include "model/CPrompter.h"
+#include "base/CPrompter.h"
 #include "model/CProject.h"
 
 using namespace zl;

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "model/Bytes.h"
+#include "base/Bytes.h"
 
 namespace zl::test {
 

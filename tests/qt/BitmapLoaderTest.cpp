@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "model/Bytes.h"
+#include "base/Bytes.h"
 #include "qt/CBitmapLoader.h"
 
 namespace zl {

@@ -10,7 +10,7 @@
 #include "download/CDownloadTransfer.h"
 #include "download/TestImages.h"
 #include "download/CPanelSimulator.h"
-#include "qt/CSerialPort.h"
+#include "platform/CSerialPort.h"
 #include "qt/CSerialSettings.h"
 
 using namespace zl;

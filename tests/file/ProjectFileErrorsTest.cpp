@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "TempDir.h"
+#include "model/TempDir.h"
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 
 using namespace zl;
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <set>
 
-#include "download/CFontFiles.h"
+#include "render/CFontFiles.h"
 
 namespace zl {
 namespace {

@@ -12,9 +12,9 @@
 #include "components/CLight.h"
 #include "components/CRegister.h"
 #include "components/CUpLoadPic.h"
-#include "download/CFontFiles.h"
-#include "download/CImageCompiler.h"
-#include "download/CImageGlyphs.h"
+#include "render/CFontFiles.h"
+#include "compile/CImageCompiler.h"
+#include "render/CImageGlyphs.h"
 #include "model/CProject.h"
 #include "model/TempDir.h"
 

@@ -4,10 +4,10 @@
 
 #include "components/CUpLoadPic.h"
 #include "model/CArchive.h"
-#include "model/CComponentFactory.h"
-#include "model/CJson.h"
+#include "components/CComponentFactory.h"
+#include "base/CJson.h"
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 
 using namespace zl;
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "download/CCommSettings.h"
-#include "download/CProtocolTables.h"
-#include "model/CPanelSettings.h"
+#include "plc/CCommSettings.h"
+#include "plc/CProtocolTables.h"
+#include "plc/CPanelSettings.h"
 
 using namespace zl;
 

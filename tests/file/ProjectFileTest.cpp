@@ -3,10 +3,10 @@
 #include <cstring>
 #include <fstream>
 
-#include "TempDir.h"
+#include "model/TempDir.h"
 #include "model/CArchive.h"
 #include "model/CProject.h"
-#include "model/CProjectFile.h"
+#include "file/CProjectFile.h"
 
 using namespace zl;
 

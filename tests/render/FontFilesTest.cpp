@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "download/CFontFiles.h"
+#include "render/CFontFiles.h"
 
 namespace zl {
 namespace {

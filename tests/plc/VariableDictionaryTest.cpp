@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/CVariableDictionary.h"
+#include "plc/CVariableDictionary.h"
 
 using namespace zl;
 namespace dict = zl::CVariableDictionary;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "TempDir.h"
-#include "download/CProtocolCatalogue.h"
-#include "download/CToolSettings.h"
+#include "model/TempDir.h"
+#include "plc/CProtocolCatalogue.h"
+#include "plc/CToolSettings.h"
 #include "model/CProject.h"
 
 using namespace zl;
