@@ -1,10 +1,12 @@
 // The zl410 editor.
 #include <QApplication>
 
+#include "base/FileIo.h"
 #include "editor/EditorStartUp.h"
 
 int main(int argc, char* argv[])
 {
+    zl::ReportFileSizeLimitAsError();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zl410"));
     QApplication::setOrganizationName(QStringLiteral("zl410"));

@@ -1,19 +1,56 @@
 #pragma once
-// Whole-file reading and safe whole-file writing.
+// Bounded whole-file reading and safe whole-file writing, of one file or of several files as one.
+#include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 
 #include "base/Bytes.h"
 #include "base/Result.h"
 
-namespace zl {
+namespace zl
+{
 
-// The bytes of the file; the error names the path and the system's reason.
-Result<Bytes> ReadWholeFile(const std::string& path);
+// The largest input file read. A project the panel can take compiles into an image of 32,768 bytes in
+// which every window costs at least 9 bytes and every component at least 3 bytes and its record, so its
+// file holds fewer than 3,700 windows and a few thousand components: a few megabytes at most (1,000
+// windows of 10 components each make 1.7 MB). 16 MiB leaves a wide margin above that, and refusing
+// anything larger before reading it keeps memory bounded whatever file is named.
+constexpr std::size_t kMaxInputFileSize = std::size_t{16} << 20;
 
-// Writes `data` to a temporary file beside `path`, flushes it to the disk and only then renames it over
-// `path`, so that a failed write (no space, no permission) leaves the previous file as it was and no
-// temporary behind. A target that exists but is not a regular file (a device, a pipe) is written
-// directly. The error names the path and the system's reason.
-Status WriteFileSafely(const std::string& path, const Bytes& data);
+// How a file that cannot be opened, read or written is reported: "Open file<path> error!" followed by
+// the reason in parentheses ("No such file or directory", "not a regular file", ...).
+CError FileError(const std::string& path, const std::string& reason);
+
+// The bytes of the regular file at `path`. A directory, a device or a pipe is refused without reading
+// from it, and so is a file larger than `limit`. Errors as FileError.
+Result<Bytes> ReadWholeFile(const std::string& path, std::size_t limit = kMaxInputFileSize);
+
+// One file of a safe write.
+struct CFileWrite {
+    std::string path;
+    std::span<const std::uint8_t> data;
+};
+
+// Writes every file to a temporary file in its target's folder, flushes it to the disk, and only when
+// all of them are complete renames them over their targets; a failure (no space, no permission, a file
+// size limit) leaves every target as it was and no temporary behind. A target that is a symbolic link
+// writes the file the link points to (a dangling link: the path it names). A target that exists and is
+// a device or a pipe is written directly, after the temporaries are complete; a pipe that no process
+// reads is refused rather than waited on. Errors as FileError.
+Status WriteFilesSafely(std::span<const CFileWrite> files);
+Status WriteFileSafely(const std::string& path, std::span<const std::uint8_t> data);
+
+// Makes a write past the process's file size limit (ulimit -f) fail with "File too large" instead of
+// ending the program, so that the save reports it and removes its temporary. Called once by main().
+void ReportFileSizeLimitAsError();
+
+// The file a write to `path` replaces: symbolic links in its last part followed, relative to their
+// folders, as far as they lead (a dangling link gives the path it names).
+std::string WriteTarget(const std::string& path);
+
+// Whether `a` and `b` name the same file: the same existing file reached by whatever path or link, or
+// the same not yet existing path once links are followed and "." and ".." resolved.
+bool SameFile(const std::string& a, const std::string& b);
 
 } // namespace zl

@@ -38,7 +38,7 @@ int run(Args& args)
 
     const Result<Bytes> old = ReadWholeFile(oldPath);
     if (!old)
-        return fail(std::string(kOpenOldFileError) + " (" + old.error().text + ")");
+        return fail(std::string(kOpenOldFileError) + " " + old.error().text);
     const Result<Bytes> converted = ConvertOldProject(*old);
     if (!converted)
         return fail(oldPath + ": " + converted.error().describe());

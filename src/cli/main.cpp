@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/FileIo.h"
 #include "cli/Cli.h"
 #include "qt/CDataPaths.h"
 
@@ -33,6 +34,7 @@ void printHelp(FILE* out)
 
 int main(int argc, char** argv)
 {
+    zl::ReportFileSizeLimitAsError();
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string dataDir;
     std::size_t i = 0;

@@ -166,7 +166,7 @@ void CZL110Doc::ImportOldProject()
         return;
     const auto old = ReadWholeFile(text(oldPath));
     if (!old) {
-        m_prompter.message(kOpenOldFileError, kImportCaption);
+        m_prompter.message(std::string(kOpenOldFileError) + "\n" + old.error().text, kImportCaption);
         return;
     }
     const auto converted = ConvertOldProject(*old);

@@ -149,15 +149,6 @@ void readWindows(CArchive& ar, CProject& p, CPlace& place)
     }
 }
 
-// The file's bytes, or the message for a file that cannot be opened.
-Result<Bytes> readForOpening(const std::string& path)
-{
-    auto data = ReadWholeFile(path);
-    if (!data)
-        return makeError("Open file" + path + " error!");
-    return data;
-}
-
 void writeWindow(CArchive& ar, const CMainView& w)
 {
     ar.writeObjectTag(CMainView::kClassName);
@@ -186,7 +177,7 @@ Status CheckProjectHeader(const Bytes& data)
 
 Status CheckProjectFile(const std::string& path)
 {
-    const auto data = readForOpening(path);
+    const auto data = ReadWholeFile(path);
     if (!data)
         return data.error();
     return CheckProjectHeader(*data);
@@ -227,7 +218,7 @@ Status ReadProject(const Bytes& data, CProject& project)
 
 Status LoadProjectFile(const std::string& path, CProject& project)
 {
-    const auto data = readForOpening(path);
+    const auto data = ReadWholeFile(path);
     if (!data)
         return data.error();
     return ReadProject(*data, project);
@@ -235,7 +226,7 @@ Status LoadProjectFile(const std::string& path, CProject& project)
 
 Status OpenProjectFile(const std::string& path, CProject& project)
 {
-    const auto data = readForOpening(path);
+    const auto data = ReadWholeFile(path);
     if (!data)
         return data.error();
     if (Status checked = CheckProjectHeader(*data); !checked)

@@ -14,8 +14,9 @@ class CProject;
 constexpr std::uint8_t kProjectFileVersion = 12;
 
 // The check every way of opening a project runs first: the file must open, start with 0x08 "Zentu" and
-// carry format marker 1. Messages: "Open file<path> error!"; "Is it a correct file?" and "version does
-// not match!", both with the caption "File type error!". The version byte is not checked here.
+// carry format marker 1. Messages: "Open file<path> error!" with the reason (see FileError); "Is it a
+// correct file?" and "version does not match!", both with the caption "File type error!". The version
+// byte is not checked here.
 Status CheckProjectFile(const std::string& path);
 // The same check of a file's first bytes.
 Status CheckProjectHeader(const Bytes& data);

@@ -96,8 +96,9 @@ TEST_F(ConvertCommand, FailuresLeaveThePreviousProjectAlone)
     } cases[] = {
         {"damaged.olz", previous, "the file ends inside alarm record 1"},
         {"foreign.olz", previous, "the file type error!"},
-        {"missing.olz", previous, "Open the file error!"},
-        {"plant.olz", (dir / "no-such-folder" / "new.pjz").string(), "Cannot write"},
+        {"missing.olz", previous,
+         "Open the file error! Open file" + (dir / "missing.olz").string() + " error! (No such file or directory)"},
+        {"plant.olz", (dir / "no-such-folder" / "new.pjz").string(), "Open file" + (dir / "no-such-folder" / "new.pjz").string() + " error! (No such file or directory)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.old);

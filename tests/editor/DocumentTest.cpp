@@ -224,7 +224,7 @@ private slots:
         e.trigger(kCmdOpen);
         QTEST(QString::fromStdString(e.prompter.last()), "message");
         e.trigger(kCmdOpen);
-        QCOMPARE(e.prompter.last(), ": Open file" + path("missing.pjz").toStdString() + " error!");
+        QCOMPARE(e.prompter.last(), ": Open file" + path("missing.pjz").toStdString() + " error! (No such file or directory)");
         QVERIFY(!e.view().projectActive());
     }
 

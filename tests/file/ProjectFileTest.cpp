@@ -250,7 +250,7 @@ TEST(ProjectFile, PreOpenCheck)
         }
     }
     const std::string missing = dir.file("missing.pjz");
-    EXPECT_EQ(CheckProjectFile(missing).error().text, "Open file" + missing + " error!");
+    EXPECT_EQ(CheckProjectFile(missing).error().text, "Open file" + missing + " error! (No such file or directory)");
 }
 
 TEST(ProjectFile, SaveAndLoadThroughTheFileSystem)
