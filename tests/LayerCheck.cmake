@@ -4,7 +4,7 @@
 # Every folder below lists the folders it may include from besides itself. The core (everything up to
 # platform) is standard C++ only; qt adapts it to Qt; cli and editor are two front ends that do not know
 # each other; app is the editor's executable.
-set(core_layers base plc render model components file import compile download platform)
+set(core_layers base plc render model components file import compile image panel download platform)
 set(allowed_base "")
 set(allowed_plc base)
 set(allowed_render base)
@@ -13,6 +13,8 @@ set(allowed_components base plc render model)
 set(allowed_file base plc render model components)
 set(allowed_import base plc render model)
 set(allowed_compile base plc render model components)
+set(allowed_image base)
+set(allowed_panel base plc render image)
 set(allowed_download base plc)
 set(allowed_platform base download)
 set(allowed_qt ${core_layers})
