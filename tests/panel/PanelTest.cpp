@@ -8,6 +8,7 @@
 #include "components/CFunction.h"
 #include "components/CLight.h"
 #include "components/CRegister.h"
+#include "components/CUpLoadPic.h"
 #include "image/CImageReader.h"
 #include "image/ImageProjects.h"
 #include "panel/CPanel.h"
@@ -219,6 +220,29 @@ TEST_F(PanelTest, DynamicTextShowsTheMatchingEntryOrNothing)
     EXPECT_EQ(screen(0, 0, 32, 16), beside(expectedText("Run", true), expectedText(" ")));
     panel->plc().Write(operand(0), 2);
     EXPECT_EQ(screen(0, 0, 32, 16), expectedText("Stop", true));
+}
+
+TEST_F(PanelTest, PicturesAndDoubleReversedTexts)
+{
+    const std::uint32_t L = 0xFFFFFF, D = 0x000000; // light source pixels are lit on the panel
+    add<CUpLoadPic>(100, 40, CRgbImage{4, 3, {L, D, D, L, D, L, L, D, L, D, D, L}});
+    auto& text = add<CChars>(0, 0, "A");
+    text.doubleSize = 1;
+    text.reverse = 1;
+    start();
+    EXPECT_EQ(screen(99, 39, 6, 5), "......\n"
+                                    ".#..#.\n"
+                                    "..##..\n"
+                                    ".#..#.\n"
+                                    "......\n");
+    std::string doubled;
+    for (const std::string& row : characterRows('A')) {
+        std::string wide;
+        for (char p : row)
+            wide += std::string(2, p == '#' ? '.' : '#');
+        doubled += wide + "\n" + wide + "\n";
+    }
+    EXPECT_EQ(screen(0, 0, 16, 32), doubled);
 }
 
 TEST_F(PanelTest, FunctionKeyAndArrowsJump)
