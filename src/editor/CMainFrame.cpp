@@ -15,6 +15,7 @@
 #include "editor/CCommands.h"
 #include "editor/CFileChooser.h"
 #include "editor/CMessagePrompter.h"
+#include "editor/CPanelSimWindow.h"
 #include "editor/CToolIcons.h"
 #include "editor/CZL110Doc.h"
 #include "editor/CZL110View.h"
@@ -82,6 +83,7 @@ CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::StartUp(const std::string& dataDir, const std::string& configDir)
 {
+    m_dataDir = dataDir;
     m_view->StartUp(dataDir, configDir);
     UpdateCommands();
 }
@@ -150,6 +152,10 @@ void CMainFrame::createMenus()
         addCommand(kCmdPanelConfig, QStringLiteral("VT306 Config(&S)"), QStringLiteral("VT306 Config")));
     tools->addAction(
         addCommand(kCmdAlarmList, QStringLiteral("Alarm list(&L)"), QStringLiteral("Alarm list")));
+    tools->addSeparator();
+    m_simulate = tools->addAction(QStringLiteral("Simulate panel"));
+    m_simulate->setStatusTip(QStringLiteral("Run the project on a virtual panel with a simulated PLC"));
+    connect(m_simulate, &QAction::triggered, this, &CMainFrame::SimulatePanel);
 
     QMenu* components = menuBar()->addMenu(QStringLiteral("Components(&P)"));
     const QString names[] = {QStringLiteral("Led(&L)"),        QStringLiteral("Function Key(&F)"),
@@ -308,6 +314,7 @@ void CMainFrame::UpdateCommands()
     const bool selected = active && m_view->hasSelection();
     action(kCmdCut)->setEnabled(selected);
     m_deleteComponent->setEnabled(selected);
+    m_simulate->setEnabled(active);
     for (int never : {kCmdCopy, kCmdPaste, kCmdWindowAttribute, kCmdPanelConfig, kCmdAlarmList, kCmdDownload})
         action(never)->setEnabled(false);
     m_secondAttribute->setEnabled(false);
@@ -315,6 +322,15 @@ void CMainFrame::UpdateCommands()
         action(command)->setEnabled(active);
         action(command)->setChecked(m_view->pendingType() == type);
     }
+}
+
+void CMainFrame::SimulatePanel()
+{
+    if (!m_simulator)
+        m_simulator = CPanelSimWindow::ForView(*m_view, m_dataDir, this);
+    m_simulator->show();
+    m_simulator->raise();
+    m_simulator->activateWindow();
 }
 
 void CMainFrame::fillRecentFiles()

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: menu, toolbar and status bar around the form, a fixed 750 × 560 pixels.
 #include <QMainWindow>
+#include <QPointer>
 
 #include <map>
 #include <memory>
@@ -13,6 +14,7 @@ namespace zl
 {
 
 class CFileChooser;
+class CPanelSimWindow;
 class CPrompter;
 class CZL110Doc;
 class CZL110View;
@@ -46,6 +48,8 @@ public slots:
     void SetProtocolText(const QString& text);
     // Enables, disables and checks the commands for the current state.
     void UpdateCommands();
+    // Tools → "Simulate panel": opens (or brings up) the virtual panel running the project.
+    void SimulatePanel();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,6 +72,9 @@ private:
     CZL110Doc* m_doc;
     std::map<int, QAction*> m_actions;
     QAction* m_deleteComponent = nullptr;
+    QAction* m_simulate = nullptr;
+    QPointer<CPanelSimWindow> m_simulator;
+    std::string m_dataDir;
     QAction* m_secondAttribute = nullptr;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;

@@ -1,0 +1,87 @@
+#pragma once
+// Tools → "Simulate panel": the project's download image running on a virtual panel. The screen is shown
+// in the LCD's colours at a whole-number zoom; the keypad is a set of buttons and the computer keyboard
+// (arrows, digits, Enter, Escape, Backspace for CLR, S for SET, A for ALM, - or + for +/-); a table lists
+// every PLC operand the image uses with its current value, editable, and marks the ones the keys wrote.
+// The window compiles again and restarts when told the project changed, or on "Restart".
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "base/Result.h"
+#include "panel/CPanel.h"
+#include "panel/CPanelOperands.h"
+#include "render/CFontFiles.h"
+
+class QLabel;
+class QSpinBox;
+class QTableWidget;
+class QTableWidgetItem;
+
+namespace zl
+{
+
+class CPanelScreenView;
+class CProject;
+class CZL110View;
+
+class CPanelSimWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    // `compile` gives the image of the project as it stands (or why there is none); it is called on start
+    // and on every restart.
+    using Compiler = std::function<Result<Bytes>()>;
+    CPanelSimWindow(Compiler compile, const std::string& dataDir, QWidget* parent = nullptr);
+    ~CPanelSimWindow() override;
+
+    // A window running `view`'s project, restarted whenever the view reports a change. It compiles a
+    // copy, so that the compile's repairs and corrections never touch the project being edited.
+    static CPanelSimWindow* ForView(CZL110View& view, const std::string& dataDir, QWidget* parent);
+    static Result<Bytes> CompileCopy(CProject& project, const std::string& dataDir);
+
+    const CPanel* panel() const { return m_panel ? &*m_panel : nullptr; }
+    QTableWidget* operandTable() const { return m_table; }
+    QLabel* statusLabel() const { return m_status; }
+    const CFrameBuffer& screen() const { return m_screen; }
+
+public slots:
+    // Compiles and starts again from the initial window with a fresh PLC.
+    void restart();
+    // The project may have changed: shortly after the changes stop, compile and restart when the image
+    // differs.
+    void projectChanged();
+    void press(int key);
+    // One step of the clock by the real time elapsed, then the screen and the table.
+    void tick();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void start(bool always);
+    void fillTable();
+    void refreshTable();
+    void operandEdited(QTableWidgetItem* item);
+
+    Compiler m_compile;
+    std::optional<CFontFiles> m_fonts;
+    std::optional<CPanel> m_panel;
+    std::vector<CPanelOperand> m_operands;
+    std::vector<std::uint64_t> m_writtenAt; // per operand: when a key last wrote it, +1 (0: never)
+    CFrameBuffer m_screen;
+    CPanelScreenView* m_view = nullptr;
+    QSpinBox* m_zoom = nullptr;
+    QTableWidget* m_table = nullptr;
+    QLabel* m_status = nullptr;
+    QTimer m_timer;
+    QTimer m_restartDelay;
+    QElapsedTimer m_clock;
+    bool m_filling = false;
+};
+
+} // namespace zl
