@@ -9,16 +9,16 @@
 //   zl410-gen-fonts <unifont.hex> <output folder>
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdint>
 #include <fstream>
-#include <iconv.h>
 #include <string>
 #include <vector>
 
 #include "GenOutput.h"
+#include "base/GbkTable.h"
 
-namespace {
+namespace
+{
 
 using zl::gen::fail;
 
@@ -87,46 +87,23 @@ std::vector<std::uint8_t> englishFont(const std::vector<Glyph>& glyphs)
     return font;
 }
 
-// The Unicode code point of a GBK double-byte code; 0 when it has none.
-char32_t gbkToUnicode(iconv_t cd, std::uint8_t lead, std::uint8_t trail)
-{
-    char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-    unsigned char out[8];
-    char* src = in;
-    char* dst = reinterpret_cast<char*>(out);
-    std::size_t srcLeft = sizeof in, dstLeft = sizeof out;
-    const std::size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-    iconv(cd, nullptr, nullptr, nullptr, nullptr); // back to the initial state after a failure
-    if (rc == static_cast<std::size_t>(-1) || srcLeft != 0 || sizeof out - dstLeft != 4)
-        return 0;
-    return char32_t(out[0]) | char32_t(out[1]) << 8 | char32_t(out[2]) << 16 | char32_t(out[3]) << 24;
-}
-
+// The cells follow the GBK table's order of double-byte codes.
 std::vector<std::uint8_t> chineseFont(const std::vector<Glyph>& glyphs)
 {
-    constexpr unsigned kLeads = 0xFE - 0x81 + 1, kTrails = 0xFE - 0x40 + 1;
-    std::vector<std::uint8_t> font(kLeads * kTrails * 32, 0);
-    iconv_t cd = iconv_open("UTF-32LE", "GBK");
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        fail("iconv has no GBK table");
-    for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
-        for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
-            if (trail == 0x7F)
-                continue;
-            const char32_t codepoint = gbkToUnicode(cd, std::uint8_t(lead), std::uint8_t(trail));
-            if (codepoint == 0 || codepoint > 0xFFFF)
-                continue;
-            const Glyph& glyph = glyphs[codepoint];
-            std::uint8_t* cell = font.data() + ((lead - 0x81) * kTrails + (trail - 0x40)) * 32;
-            if (glyph.width == 16) {
-                std::copy_n(glyph.rows.begin(), 32, cell);
-            } else if (glyph.width == 8) {
-                for (unsigned row = 0; row < 16; ++row)
-                    cell[2 * row] = glyph.rows[row];
-            }
+    std::vector<std::uint8_t> font(zl::gbk::kDoubleCodes * 32, 0);
+    for (std::size_t code = 0; code < zl::gbk::kDoubleCodes; ++code) {
+        const char16_t codepoint = zl::gbk::kDoubleToUnicode[code];
+        if (codepoint == 0)
+            continue; // a code without a character
+        const Glyph& glyph = glyphs[codepoint];
+        std::uint8_t* cell = font.data() + code * 32;
+        if (glyph.width == 16) {
+            std::copy_n(glyph.rows.begin(), 32, cell);
+        } else if (glyph.width == 8) {
+            for (unsigned row = 0; row < 16; ++row)
+                cell[2 * row] = glyph.rows[row];
         }
     }
-    iconv_close(cd);
     return font;
 }
 

@@ -1,70 +1,136 @@
 #include "base/Gbk.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <iconv.h>
+#include "base/GbkTable.h"
 
-namespace zl {
-namespace {
-
-// One conversion with iconv; `replace` is appended for every input sequence that has no mapping.
-// Returns nullopt on such a sequence when `replace` is empty.
-std::optional<std::string> convert(const char* to, const char* from, std::string_view in,
-                                   std::string_view replace, std::size_t unit)
+namespace zl
 {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return std::nullopt;
-    std::string out;
-    char buffer[256];
-    char* src = const_cast<char*>(in.data());
-    std::size_t srcLeft = in.size();
-    std::optional<std::string> result;
-    for (;;) {
-        char* dst = buffer;
-        std::size_t dstLeft = sizeof buffer;
-        const std::size_t rc = iconv(cd, srcLeft ? &src : nullptr, &srcLeft, &dst, &dstLeft);
-        out.append(buffer, dst);
-        if (rc != static_cast<std::size_t>(-1)) {
-            if (srcLeft == 0) {
-                result = std::move(out);
-                break;
-            }
-            continue;
-        }
-        if (errno == E2BIG)
-            continue;
-        // EILSEQ or EINVAL: a sequence without a mapping, or cut short at the end.
-        if (replace.empty())
-            break;
-        out.append(replace);
-        const std::size_t skip = std::min(unit, srcLeft);
-        src += skip;
-        srcLeft -= skip;
-        if (srcLeft == 0) {
-            result = std::move(out);
-            break;
-        }
+namespace
+{
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+void appendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
     }
-    iconv_close(cd);
-    return result;
+}
+
+// Appends the GBK code of `c`; false when it has none.
+bool appendGbk(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+        return true;
+    }
+    const unsigned code = c <= 0xFFFF ? gbk::kUnicodeToGbk[c] : 0;
+    if (code == 0)
+        return false;
+    if (code > 0xFF)
+        out += static_cast<char>(code >> 8);
+    out += static_cast<char>(code & 0xFF);
+    return true;
+}
+
+// The character that starts at text[i] in well-formed UTF-8, advancing i past it; nullopt when the text
+// is malformed there (overlong forms, surrogates, past U+10FFFF, cut short).
+std::optional<char32_t> nextUtf8(std::string_view text, std::size_t& i)
+{
+    const auto byte = [&](std::size_t at) { return static_cast<std::uint8_t>(text[at]); };
+    const std::uint8_t lead = byte(i);
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    std::size_t length;
+    char32_t c;
+    std::uint8_t low = 0x80, high = 0xBF; // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, c = lead & 0x0F;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, c = lead & 0x07;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return std::nullopt;
+    }
+    if (text.size() - i < length || byte(i + 1) < low || byte(i + 1) > high)
+        return std::nullopt;
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80)
+            return std::nullopt;
+        c = c << 6 | (byte(i + k) & 0x3F);
+    }
+    i += length;
+    return c;
 }
 
 } // namespace
 
 std::string gbkToUtf8(std::string_view gbk)
 {
-    return convert("UTF-8", "GBK", gbk, "\xEF\xBF\xBD", 1).value_or(std::string());
+    std::string out;
+    out.reserve(gbk.size() + gbk.size() / 2);
+    for (std::size_t i = 0; i < gbk.size();) {
+        const auto b = static_cast<std::uint8_t>(gbk[i]);
+        if (b < 0x80) {
+            out += static_cast<char>(b);
+            ++i;
+            continue;
+        }
+        const char16_t pair =
+            i + 1 < gbk.size() ? gbk::unicodeOf(b, static_cast<std::uint8_t>(gbk[i + 1])) : 0;
+        if (pair) {
+            appendUtf8(out, pair);
+            i += 2;
+        } else {
+            const char16_t single = gbk::kHighByteToUnicode[b - 0x80];
+            appendUtf8(out, single ? single : kReplacement);
+            ++i;
+        }
+    }
+    return out;
 }
 
 std::optional<std::string> utf8ToGbk(std::string_view utf8)
 {
-    return convert("GBK", "UTF-8", utf8, {}, 1);
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto c = nextUtf8(utf8, i);
+        if (!c || !appendGbk(out, *c))
+            return std::nullopt;
+    }
+    return out;
 }
 
 std::string utf16leToGbk(std::string_view utf16le)
 {
-    return convert("GBK", "UTF-16LE", utf16le, "?", 2).value_or(std::string());
+    std::string out;
+    out.reserve(utf16le.size() / 2 + 1);
+    for (std::size_t i = 0; i < utf16le.size(); i += 2) {
+        if (i + 1 == utf16le.size()) {
+            out += '?';
+            break;
+        }
+        const char32_t unit =
+            static_cast<std::uint8_t>(utf16le[i]) | static_cast<std::uint8_t>(utf16le[i + 1]) << 8;
+        // A surrogate stands for a character beyond the 16-bit plane, which has no code.
+        if ((unit >= 0xD800 && unit <= 0xDFFF) || !appendGbk(out, unit))
+            out += '?';
+    }
+    return out;
 }
 
 } // namespace zl

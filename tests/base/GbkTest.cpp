@@ -73,6 +73,7 @@ TEST(Gbk, EncodesOnlyWhatHasACode)
         {"\xC0\x80", std::nullopt},          // overlong
         {"\xED\xA0\x80", std::nullopt},      // a surrogate
         {"\xF4\x90\x80\x80", std::nullopt},  // past U+10FFFF
+        {"A\xF3\xA0\x80\x81", std::nullopt}, // a tag character: refused, not dropped unseen
         {"\xE4\xB8", std::nullopt},          // cut short
         {"A\xE4\xB8\xAD\x80", std::nullopt}, // stray continuation byte
     };
