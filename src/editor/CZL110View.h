@@ -75,6 +75,10 @@ public:
     void DeleteWindow();
     bool RunPlcSelection();
     void RunComSelection();
+    // "VT306 config"; "Ok" with a change stores the settings.
+    void RunPanelSettings();
+    // Stores new panel settings into the project; nothing happens when they equal the project's.
+    void ApplyPanelSettings(const CPanelSettings& settings);
     // The list was clicked on `row` (−1: below the rows).
     void SwitchToRow(int row);
 

@@ -16,6 +16,8 @@ struct CPanelSettings {
     std::uint8_t statusFlags = 0; // bit 0 auto change window, bit 1 report window, bit 2 RTC module
     std::uint8_t registerStep = 1;
 
+    bool operator==(const CPanelSettings&) const = default;
+
     // Control block station for a new project under `protocol`.
     static std::uint8_t defaultControlStation(unsigned protocol)
     {
