@@ -101,6 +101,11 @@ void CAlarmList::Serialize(CArchive& ar)
         texts.push_back(ar.readText());
 }
 
+std::uint8_t CAlarmList::TypeValue(const CProtocolTables& t) const
+{
+    return alarmTypeValue(t, registerType);
+}
+
 void CAlarmList::CalcDownloadSize()
 {
     headerSize = kEntryBytes * texts.size() + kCoilBytes;
@@ -128,7 +133,7 @@ void CAlarmList::WriteCoil(std::uint8_t* h, const CCompileContext& ctx) const
     const unsigned a = address;
     const unsigned a1 = static_cast<std::uint16_t>(address - 1); // the drivers that count from 1
     const bool pairedWords = isOneOf(p, {19, 25}) && registerType == 1;
-    const std::uint8_t type = alarmTypeValue(ctx.tables, registerType);
+    const std::uint8_t type = TypeValue(ctx.tables);
 
     h[0] = lo(texts.size());
     h[1] = 1;

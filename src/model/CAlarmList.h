@@ -4,6 +4,7 @@
 // and the text records of the download image.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ namespace zl {
 class CArchive;
 class CJson;
 struct CCompileContext;
+struct CProtocolTables;
 
 class CAlarmList {
 public:
@@ -37,6 +39,19 @@ public:
     void FreeDownloadData();
 
     void Describe(CJson& out) const;
+
+    // --- the coil as the alarm list editor shows it, under the protocol of `t`
+    // The coil's type value as the panel receives it (low four bits: bytes per register unit).
+    std::uint8_t TypeValue(const CProtocolTables& t) const;
+    // Bits in one register unit of the coil's area; a bit area counts in 16-bit words.
+    unsigned UnitBits(const CProtocolTables& t) const;
+    // How many texts the list may hold: one register unit where the coil is a bit of a register
+    // addressed by its offset, otherwise as many as the image's one-byte count can say.
+    std::size_t TextLimit(const CProtocolTables& t) const;
+    // The PLC bit of alarm k; none when the offset puts it past the first register unit.
+    std::optional<std::string> CoilLabel(std::size_t k, const CProtocolTables& t) const;
+    // Same coil and texts (what the editor changes).
+    bool SameContent(const CAlarmList& other) const;
 
     std::vector<std::string> texts;       // GBK; position i is alarm i
     std::vector<std::string> workingCopy; // the editor's backup of the texts while it is open; not stored
