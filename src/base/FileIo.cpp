@@ -270,9 +270,12 @@ bool SameFile(const std::string& a, const std::string& b)
     std::error_code ec;
     if (fs::exists(a, ec) && fs::exists(b, ec))
         return fs::equivalent(a, b, ec);
+    const auto real = [](const std::string& path, std::error_code& e) {
+        return fs::weakly_canonical(fs::absolute(WriteTarget(path), e), e).lexically_normal();
+    };
     std::error_code ea, eb;
-    const fs::path ra = fs::weakly_canonical(WriteTarget(a), ea);
-    const fs::path rb = fs::weakly_canonical(WriteTarget(b), eb);
+    const fs::path ra = real(a, ea);
+    const fs::path rb = real(b, eb);
     return !ea && !eb && ra == rb;
 }
 

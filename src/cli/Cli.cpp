@@ -1,6 +1,8 @@
 #include "cli/Cli.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace zl::cli {
 
@@ -10,6 +12,17 @@ std::vector<const CliCommand*>& registry()
     static std::vector<const CliCommand*> list;
     return list;
 }
+
+bool isOptionName(const std::string& arg) { return arg.size() > 2 && arg.compare(0, 2, "--") == 0; }
+
+// A whole decimal number of digits only (no sign, space or exponent) that fits.
+std::optional<unsigned long> parseNumber(const std::string& text)
+{
+    if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return std::stoul(text);
+}
+
 } // namespace
 
 CliCommand::CliCommand(const char* n, const char* u, const char* s, int (*r)(Args&))
@@ -30,7 +43,7 @@ std::optional<std::string> Args::option(const std::string& name, const std::stri
     const std::string flagName = "--" + name;
     for (auto it = m_args.begin(); it != m_args.end(); ++it) {
         if (*it == flagName || (!shortName.empty() && *it == "-" + shortName)) {
-            if (it + 1 == m_args.end()) {
+            if (it + 1 == m_args.end() || isOptionName(*(it + 1))) {
                 setUsageError(*it + " needs a value");
                 m_args.erase(it);
                 return std::nullopt;
@@ -47,6 +60,19 @@ std::optional<std::string> Args::option(const std::string& name, const std::stri
         if (*it == "--")
             break;
     }
+    return std::nullopt;
+}
+
+std::optional<unsigned long> Args::number(const std::string& name, unsigned long low, unsigned long high)
+{
+    const auto text = option(name);
+    if (!text)
+        return std::nullopt;
+    const auto value = parseNumber(*text);
+    if (value && *value >= low && *value <= high)
+        return value;
+    setUsageError("--" + name + " takes a number from " + std::to_string(low) + " to " + std::to_string(high) +
+                  ", not \"" + *text + "\"");
     return std::nullopt;
 }
 
@@ -86,6 +112,15 @@ int usage(const CliCommand& command, const std::string& text)
     std::fprintf(stderr, "zl410-cli %s: %s\nusage: zl410-cli %s %s\n", command.name, text.c_str(), command.name,
                  command.usage);
     return kExitUsage;
+}
+
+int finishStandardOutput(int status)
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    const int error = errno;
+    fail(std::string("cannot write the standard output: ") + std::strerror(error));
+    return kExitFailure;
 }
 
 } // namespace zl::cli

@@ -20,8 +20,12 @@ public:
         : m_args(std::move(args)), m_dataDir(std::move(dataDir)) {}
 
     // Removes "--name VALUE" (or "--name=VALUE", or "-s VALUE" when a short name s is given) and returns
-    // VALUE; nullopt when absent. A missing value sets the usage error.
+    // VALUE; nullopt when absent. A missing value (the end, or another "--option" in its place) sets the
+    // usage error.
     std::optional<std::string> option(const std::string& name, const std::string& shortName = {});
+    // Removes "--name N" and returns N, a whole decimal number from `low` to `high` written with digits
+    // only; anything else sets the usage error naming the option and gives nullopt, as does absence.
+    std::optional<unsigned long> number(const std::string& name, unsigned long low, unsigned long high);
     // Removes the flag "--name" and returns whether it was there.
     bool flag(const std::string& name);
     // The remaining positional arguments; an unknown "--option" left over sets the usage error.
@@ -54,5 +58,8 @@ const std::vector<const CliCommand*>& commands();
 int fail(const std::string& text);
 // Prints the usage error with the command's usage line and returns kExitUsage.
 int usage(const CliCommand& command, const std::string& text);
+// Flushes standard output and turns a write error on it (a full disk, a closed pipe) into a failure;
+// `status` otherwise.
+int finishStandardOutput(int status);
 
 } // namespace zl::cli

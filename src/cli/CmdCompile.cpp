@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/CliFiles.h"
 #include "cli/CompileProject.h"
 #include "base/CJson.h"
 #include "base/FileIo.h"
@@ -32,20 +33,24 @@ int run(Args& args)
     if (!output)
         return usage(command, "-o IMAGE.bin is required");
 
+    std::vector<std::string> outputs{*output};
+    for (const auto& extra : {driverPath, mapPath})
+        if (extra)
+            outputs.push_back(*extra);
+    if (Status distinct = distinctFiles(files, outputs); !distinct)
+        return fail(distinct.error().text);
+
     const auto compiled = compileProjectFile(files.front(), args.dataDir(), acceptLimitRepair);
     if (!compiled)
         return fail(compiled.error().describe());
-    if (Status written = WriteFileSafely(*output, compiled->image); !written)
+    const std::string json = compiled->map.Describe().dump() + "\n";
+    std::vector<CFileWrite> writes{{*output, compiled->image}};
+    if (driverPath)
+        writes.push_back({*driverPath, compiled->driver.bytes});
+    if (mapPath)
+        writes.push_back({*mapPath, std::span(reinterpret_cast<const std::uint8_t*>(json.data()), json.size())});
+    if (Status written = WriteFilesSafely(writes); !written)
         return fail(written.error().describe());
-    if (driverPath) {
-        if (Status written = WriteFileSafely(*driverPath, compiled->driver.bytes); !written)
-            return fail(written.error().describe());
-    }
-    if (mapPath) {
-        const std::string json = compiled->map.Describe().dump() + "\n";
-        if (Status written = WriteFileSafely(*mapPath, Bytes(json.begin(), json.end())); !written)
-            return fail(written.error().describe());
-    }
     std::printf("Image %zu bytes from 0x8000; driver %zu bytes, protocol %u version %u\n",
                 compiled->image.size(), compiled->driver.bytes.size(), unsigned(compiled->driver.protocol),
                 unsigned(compiled->driver.version));

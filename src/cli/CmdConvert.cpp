@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "cli/Cli.h"
+#include "cli/CliFiles.h"
 #include "import/OldProjectConverter.h"
 #include "base/FileIo.h"
 
@@ -15,12 +15,6 @@ int run(Args& args);
 const CliCommand command{
     "convert", "OLD.olz [-o|--output NEW.pjz]",
     "convert an old project; NEW defaults to OLD's folder and name with the extension .pjz", run};
-
-bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b)
-{
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec);
-}
 
 int run(Args& args)
 {
@@ -33,8 +27,8 @@ int run(Args& args)
     const std::string& oldPath = files.front();
     const std::string newPath =
         output ? *output : std::filesystem::path(oldPath).replace_extension(".pjz").string();
-    if (sameFile(oldPath, newPath))
-        return usage(command, "the converted project would replace the old one");
+    if (Status distinct = distinctFiles({oldPath}, {newPath}); !distinct)
+        return fail(distinct.error().text);
 
     const Result<Bytes> old = ReadWholeFile(oldPath);
     if (!old)

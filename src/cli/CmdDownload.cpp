@@ -1,15 +1,15 @@
 // zl410-cli download: compiles a project (or takes a compiled image) and writes it, with the protocol's
 // driver when the panel needs it, into the panel over a serial port.
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <unistd.h>
 
+#include "base/FileIo.h"
 #include "cli/Cli.h"
 #include "cli/CompileProject.h"
 #include "cli/Interrupt.h"
 #include "download/CDownloadTransfer.h"
+#include "file/CProjectFile.h"
 #include "plc/CToolSettings.h"
 #include "qt/CDataPaths.h"
 #include "platform/CSerialPort.h"
@@ -24,11 +24,23 @@ int run(Args& args);
 const CliCommand command{
     "download",
     "(FILE.pjz | --image IMAGE.bin [--driver DRIVER.bin] [--protocol N]) [--port DEVICE] [--force-driver] "
-    "[--accept-limit-repair] [--tick-ms N]",
+    "[--accept-limit-repair] [--tick-ms N] [--give-up-after SECONDS]",
     "write a project into the panel; --image sends a compiled image (driver from --driver, else the "
     "catalogue's for --protocol or the image's protocol); the port defaults to COM Selection's; Ctrl+C "
-    "cancels",
+    "cancels; without a terminal on standard input, a silent panel is given up after SECONDS (default 30, "
+    "0 waits for ever)",
     run};
+
+constexpr unsigned long kDefaultGiveUpSeconds = 30;
+// The image's header ends where its glyphs begin.
+constexpr std::size_t kImageHeaderSize = CImageCompiler::kGlyphAddress - CImageCompiler::kImageAddress;
+
+// A message that the panel link gives only in Chinese, followed by what it says.
+std::string withEnglish(const std::string& text)
+{
+    const std::string english = englishMeaning(text);
+    return english.empty() ? text : text + " (" + english + ")";
+}
 
 // What a download sends: the image for address 0x8000 and the driver of the project's protocol.
 struct DownloadInput {
@@ -43,7 +55,7 @@ public:
     void message(const std::string& text, const std::string& caption) override
     {
         std::fprintf(stderr, "zl410-cli: %s%s%s\n", caption.c_str(), caption.empty() ? "" : ": ",
-                     text.c_str());
+                     withEnglish(text).c_str());
     }
     bool askOkCancel(const std::string& text, const std::string& caption) override
     {
@@ -67,42 +79,38 @@ Result<DownloadInput> compileProject(const std::string& path, const std::string&
     return DownloadInput{std::move(compiled->image), std::move(compiled->driver)};
 }
 
-Result<Bytes> readArea(const std::string& path, const char* what)
+// The image of `--image`: checked to be one before anything is sent.
+Result<Bytes> readImage(const std::string& path)
 {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec)
-        return makeError("Cannot read the " + std::string(what) + " " + path + ": " + ec.message());
-    if (size > kPanelAreaSize)
-        return makeError("The " + std::string(what) + " " + path + " is " + std::to_string(size) +
-                         " bytes, more than the 32768 bytes the panel holds!");
-    std::ifstream in(path, std::ios::binary);
-    Bytes bytes(size);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
-    if (!in)
-        return makeError("Cannot read the " + std::string(what) + " " + path);
-    return bytes;
+    auto image = ReadWholeFile(path, kPanelAreaSize);
+    if (!image)
+        return image;
+    if (image->size() < kImageHeaderSize)
+        return makeError("The image " + path + " is " + std::to_string(image->size()) +
+                         " bytes, too short for the 48-byte header of a download image!");
+    if (CheckProjectHeader(*image).ok())
+        return makeError(path + " is a project file, not a download image: name it without --image.");
+    return image;
 }
 
 // A compiled image names its protocol and driver version in header bytes 12 and 13.
 Result<DownloadInput> imageInput(const std::string& imagePath, const std::optional<std::string>& driverPath,
-                                 std::optional<unsigned> protocol, const std::string& dataDir)
+                                 std::optional<unsigned long> protocol, const std::string& dataDir)
 {
-    auto image = readArea(imagePath, "image");
+    auto image = readImage(imagePath);
     if (!image)
         return image.error();
     DownloadInput input{std::move(*image), {}};
-    if (!protocol && input.image.size() <= kHeaderDriverVersion)
-        return makeError("The image " + imagePath + " is too short to name its protocol; give --protocol N.");
     const auto number = static_cast<std::uint8_t>(protocol ? *protocol : input.image[kHeaderProtocol]);
     if (driverPath) {
-        auto bytes = readArea(*driverPath, "driver");
+        auto bytes = ReadWholeFile(*driverPath, kPanelAreaSize);
         if (!bytes)
             return bytes.error();
+        if (bytes->empty())
+            return makeError("The driver " + *driverPath + " is empty!");
         input.driver.bytes = std::move(*bytes);
         input.driver.protocol = number;
-        input.driver.version =
-            input.image.size() > kHeaderDriverVersion ? input.image[kHeaderDriverVersion] : 0;
+        input.driver.version = input.image[kHeaderDriverVersion];
         return input;
     }
     auto driver = CProtocolCatalogue::LoadDriver(CProtocolCatalogue::cataloguePath(dataDir), number);
@@ -116,6 +124,9 @@ Result<DownloadInput> imageInput(const std::string& imagePath, const std::option
 class CliObserver : public CDownloadObserver
 {
 public:
+    // `giveUpAfter`: how long a silent panel is waited for; zero waits until Ctrl+C.
+    explicit CliObserver(std::chrono::seconds giveUpAfter) : m_giveUpAfter(giveUpAfter) {}
+
     void progress(int position) override
     {
         const int percent = position * 100 / kProgressEnd;
@@ -137,12 +148,15 @@ public:
     }
     void noResponse(CPanelWait& panel) override
     {
-        line("No Response!!! (the panel does not answer; still trying, Ctrl+C gives up)");
+        line(m_giveUpAfter.count() > 0
+                 ? "No Response!!! (the panel does not answer; still trying for " +
+                       std::to_string(m_giveUpAfter.count()) + " s, Ctrl+C gives up)"
+                 : "No Response!!! (the panel does not answer; still trying, Ctrl+C gives up)");
         {
             std::lock_guard lock(m_mutex);
             m_waiting = &panel;
         }
-        if (panel.wait())
+        if (m_giveUpAfter.count() > 0 ? panel.waitFor(m_giveUpAfter) : panel.wait())
             line("The panel answered.");
         std::lock_guard lock(m_mutex);
         m_waiting = nullptr;
@@ -170,6 +184,7 @@ private:
         std::fflush(stdout);
     }
 
+    const std::chrono::seconds m_giveUpAfter;
     const bool m_terminal = isatty(STDOUT_FILENO) != 0;
     bool m_barShown = false;
     int m_lastTenth = -1;
@@ -191,20 +206,27 @@ PortChoice choosePort(const std::optional<std::string>& port)
     return {serialDevicePath(index), std::to_string(index + 1)};
 }
 
-int transfer(DownloadInput input, const PortChoice& port, std::chrono::milliseconds tick, bool forceDriver,
+// How the transfer runs: its tick, the driver choice and how long a silent panel is waited for.
+struct TransferOptions {
+    std::chrono::milliseconds tick;
+    bool forceDriver;
+    std::chrono::seconds giveUpAfter;
+};
+
+int transfer(DownloadInput input, const PortChoice& port, const TransferOptions& options,
              const std::string& dataDir, CPrompter& prompter)
 {
     auto opened = CSerialPort::open(port.device, port.label);
     if (!opened)
         return fail(opened.error().describe());
     CSerialPort& link = **opened;
-    CliObserver observer;
-    CDownloadTransfer download(link, observer, prompter, tick);
+    CliObserver observer(options.giveUpAfter);
+    CDownloadTransfer download(link, observer, prompter, options.tick);
     CDownloadJob job;
     const std::uint8_t protocol = input.driver.protocol;
     job.image = std::move(input.image);
     job.driver = std::move(input.driver);
-    job.forceDriver = forceDriver;
+    job.forceDriver = options.forceDriver;
     job.loadModelDriver = [dataDir, protocol](std::uint8_t model) {
         return CProtocolCatalogue::LoadDriver(CProtocolCatalogue::modelCataloguePath(dataDir, model),
                                               protocol);
@@ -224,7 +246,7 @@ int transfer(DownloadInput input, const PortChoice& port, std::chrono::milliseco
     case CDownloadOutcome::End::Cancelled:
         return fail("Download canceled.");
     default:
-        return fail(outcome.message.text.empty() ? "Download failed." : outcome.message.text);
+        return fail(outcome.message.text.empty() ? "Download failed." : withEnglish(outcome.message.text));
     }
 }
 
@@ -232,40 +254,33 @@ int run(Args& args)
 {
     const auto image = args.option("image");
     const auto driver = args.option("driver");
-    const auto protocolText = args.option("protocol");
+    const auto protocol = args.number("protocol", 1, 255);
     const auto port = args.option("port");
-    const auto tickText = args.option("tick-ms");
+    const auto tick = args.number("tick-ms", 1, 1000);
+    const auto giveUpAfter = args.number("give-up-after", 0, 1000000);
     const bool forceDriver = args.flag("force-driver");
     const bool acceptLimitRepair = args.flag("accept-limit-repair");
     const auto files = args.positional();
-    std::optional<unsigned> protocol;
-    std::chrono::milliseconds tick = downloadTick();
-    try {
-        if (protocolText)
-            protocol = static_cast<unsigned>(std::stoul(*protocolText));
-        if (tickText)
-            tick = std::chrono::milliseconds(std::stoul(*tickText));
-    } catch (const std::exception&) {
-        args.setUsageError("--protocol and --tick-ms take numbers");
-    }
     if (!args.usageError()) {
         if (image.has_value() == (files.size() == 1) || files.size() > 1)
             args.setUsageError("give one project file, or --image IMAGE.bin");
         else if (!image && (driver || protocol))
             args.setUsageError("--driver and --protocol go with --image");
-        else if ((protocol && (*protocol < 1 || *protocol > 255)) ||
-                 (tickText && (tick.count() < 1 || tick.count() > 1000)))
-            args.setUsageError("--protocol takes 1 … 255, --tick-ms 1 … 1000");
     }
     if (args.usageError())
         return usage(command, args.usageMessage());
+    // Nobody can press Ctrl+C for a command run from a script, so a silent panel is given up in time.
+    const bool interactive = isatty(STDIN_FILENO) != 0;
+    const TransferOptions options{
+        tick ? std::chrono::milliseconds(*tick) : downloadTick(), forceDriver,
+        std::chrono::seconds(giveUpAfter.value_or(interactive ? 0 : kDefaultGiveUpSeconds))};
 
     CliPrompter prompter;
     auto input = image ? imageInput(*image, driver, protocol, args.dataDir())
                        : compileProject(files.front(), args.dataDir(), acceptLimitRepair);
     if (!input)
         return fail(input.error().describe());
-    return transfer(std::move(*input), choosePort(port), tick, forceDriver, args.dataDir(), prompter);
+    return transfer(std::move(*input), choosePort(port), options, args.dataDir(), prompter);
 }
 
 } // namespace

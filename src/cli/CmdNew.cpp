@@ -1,6 +1,4 @@
 // zl410-cli new: a project as New Project makes it for a protocol.
-#include <cstdlib>
-
 #include "cli/Cli.h"
 #include "cli/ProjectErrors.h"
 #include "plc/CCommSettings.h"
@@ -17,20 +15,16 @@ const CliCommand command{"new", "--protocol N -o|--output OUT.pjz",
 
 int run(Args& args)
 {
-    const auto value = args.option("protocol");
+    const auto protocol = args.number("protocol", 1, kProtocolCount);
     const auto output = args.option("output", "o");
     if (!args.positional().empty() || args.usageError())
         return usage(command, args.usageError() ? args.usageMessage() : "no file arguments expected");
-    if (!value || !output)
+    if (!protocol || !output)
         return usage(command, "--protocol N and -o OUT.pjz are required");
-    char* end = nullptr;
-    const unsigned long protocol = std::strtoul(value->c_str(), &end, 10);
-    if (value->empty() || *end || protocol < 1 || protocol > kProtocolCount)
-        return usage(command, "the protocol is a number from 1 to 34");
 
     // The PLC Selection dialog sets the protocol and its line defaults; New Project does the rest.
     CProject project;
-    const unsigned p = static_cast<unsigned>(protocol);
+    const unsigned p = static_cast<unsigned>(*protocol);
     applyDialogDefaults(p, project.comm);
     project.SetProtocol(p);
     project.ResetForNewProject();

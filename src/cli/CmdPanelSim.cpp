@@ -1,9 +1,9 @@
 // zl410-cli panel-sim: the panel's side of a download on a serial device or a new pseudo-terminal, to
 // rehearse a download without hardware. Runs until Ctrl+C (or SIGTERM), then dumps the panel's memory.
 #include <cstdio>
-#include <fstream>
 #include <tuple>
 
+#include "base/FileIo.h"
 #include "cli/Cli.h"
 #include "cli/Interrupt.h"
 #include "download/CPanelSimulator.h"
@@ -23,35 +23,6 @@ const CliCommand command{
     "every K-th write, drop every K-th answer, or fall silent after N frames",
     run};
 
-// Reads "--name N" into `to`; false (and the usage error set) when N is not a number within `max`.
-bool numberOption(Args& args, const char* name, unsigned max, unsigned& to)
-{
-    const auto text = args.option(name);
-    if (!text)
-        return true;
-    try {
-        std::size_t used = 0;
-        const unsigned long value = std::stoul(*text, &used);
-        if (used == text->size() && value <= max) {
-            to = static_cast<unsigned>(value);
-            return true;
-        }
-    } catch (const std::exception&) {
-    }
-    args.setUsageError(std::string("--") + name + " takes a number from 0 to " + std::to_string(max));
-    return false;
-}
-
-Status dumpMemory(const std::string& path, const Bytes& memory)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(memory.data()), static_cast<std::streamsize>(memory.size()));
-    out.close();
-    if (!out)
-        return makeError("Cannot write " + path);
-    return Ok{};
-}
-
 int run(Args& args)
 {
     CPanelSimConfig config;
@@ -60,17 +31,18 @@ int run(Args& args)
     const bool pty = args.flag("pty");
     const auto dump = args.option("dump");
     config.wireTime = args.flag("wire-time");
-    bool numbersOk = true;
     for (const auto& [name, max, to] : {std::tuple<const char*, unsigned, unsigned*>{"model", 255, &model},
                                         {"protocol", 255, &protocol},
                                         {"driver-version", 255, &version},
                                         {"ignore-handshakes", 1000000000, &config.ignoreHandshakes},
                                         {"refuse-every", 1000000000, &config.refuseEveryWrite},
                                         {"drop-every", 1000000000, &config.dropEveryAnswer},
-                                        {"silent-after", 1000000000, &config.silentAfterFrames}})
-        numbersOk = numberOption(args, name, max, *to) && numbersOk;
+                                        {"silent-after", 1000000000, &config.silentAfterFrames}}) {
+        if (const auto value = args.number(name, 0, max))
+            *to = static_cast<unsigned>(*value);
+    }
     const bool extra = !args.positional().empty();
-    if (numbersOk && !args.usageError() && (extra || port.has_value() == pty))
+    if (!args.usageError() && (extra || port.has_value() == pty))
         args.setUsageError(extra ? "no positional arguments expected" : "give either --port DEVICE or --pty");
     if (args.usageError())
         return usage(command, args.usageMessage());
@@ -105,7 +77,7 @@ int run(Args& args)
     std::fprintf(stderr, "panel-sim: %zu frames, %zu writes, %zu refused; memory at 0x8000: %02X %02X\n",
                  c.frames, c.writes, c.refused, panel.memory()[0x8000], panel.memory()[0x8001]);
     if (dump) {
-        const Status written = dumpMemory(*dump, panel.memory());
+        const Status written = WriteFileSafely(*dump, panel.memory());
         if (!written)
             return fail(written.error().describe());
     }

@@ -9,8 +9,8 @@ namespace zl::cli {
 namespace {
 
 int run(Args& args);
-const CliCommand command{"protocols", "[--data-dir DIR]",
-                         "list the protocol catalogue: position, number, name, driver version and length", run};
+const CliCommand command{"protocols", "",
+                         "list the protocol catalogue of the data folder: position, number, name, driver version and length", run};
 
 int run(Args& args)
 {

@@ -1,11 +1,13 @@
 // zl410-cli render: one window's preview canvas as a PNG picture.
-#include <cstdlib>
 #include <optional>
 #include <string>
 
+#include <QBuffer>
 #include <QImage>
 
+#include "base/FileIo.h"
 #include "cli/Cli.h"
+#include "cli/CliFiles.h"
 #include "cli/ProjectErrors.h"
 #include "render/CFontFiles.h"
 #include "model/CProject.h"
@@ -23,52 +25,48 @@ const CliCommand command{
     "component as when it is selected (left out with --no-selection)",
     run};
 
-constexpr long kMaxScale = 8;
+constexpr unsigned long kMaxScale = 8;
 
-// A whole decimal number within [low, high].
-std::optional<long> number(const std::string& text, long low, long high)
+// The picture as PNG bytes.
+Bytes encodePng(const QImage& image)
 {
-    char* end = nullptr;
-    const long n = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end || n < low || n > high)
-        return std::nullopt;
-    return n;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return Bytes(png.begin(), png.end());
 }
 
 int run(Args& args)
 {
-    const auto windowText = args.option("window");
+    const auto windowNumber = args.number("window", 1, 65535);
     const auto output = args.option("output", "o");
-    const auto scaleText = args.option("scale");
+    const auto scale = args.number("scale", 1, kMaxScale).value_or(1);
     const bool unselected = args.flag("no-selection");
     const std::vector<std::string> files = args.positional();
     if (args.usageError())
         return usage(command, args.usageMessage());
-    if (files.size() != 1 || !windowText || !output)
+    if (files.size() != 1 || !windowNumber || !output)
         return usage(command, "a project file, --window N and -o OUT.png are required");
-    const auto windowNumber = number(*windowText, 1, 65535);
-    if (!windowNumber)
-        return usage(command, "the window is a number from 1 to 65535");
-    const auto scale = scaleText ? number(*scaleText, 1, kMaxScale) : 1L;
-    if (!scale)
-        return usage(command, "the scale is a number from 1 to " + std::to_string(kMaxScale));
+    if (Status distinct = distinctFiles(files, {*output}); !distinct)
+        return fail(distinct.error().text);
 
     CProject project;
     if (const Status opened = OpenProjectFile(files[0], project); !opened)
         return fail(projectFailure(files[0], opened.error()));
     const int position = project.FindWindowPosition(static_cast<std::uint16_t>(*windowNumber));
     if (position < 0)
-        return fail(files[0] + ": there is no window " + *windowText);
+        return fail(files[0] + ": there is no window " + std::to_string(*windowNumber));
     const CMainView* window = project.WindowAt(static_cast<std::size_t>(position));
     const auto fonts = CFontFiles::Load(args.dataDir());
     if (!fonts)
         return fail(fonts.error().describe());
 
     QImage image = RenderCanvasImage(window, unselected ? std::nullopt : window->SelectionRect(), &*fonts);
-    if (*scale > 1)
-        image = image.scaled(image.size() * int(*scale), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (!image.save(QString::fromStdString(*output), "PNG"))
-        return fail("cannot write " + *output);
+    if (scale > 1)
+        image = image.scaled(image.size() * int(scale), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (const Status written = WriteFileSafely(*output, encodePng(image)); !written)
+        return fail(written.error().describe());
     return kExitOk;
 }
 

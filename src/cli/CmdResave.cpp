@@ -1,5 +1,6 @@
 // zl410-cli resave: opens a project and saves it again (always as the current format version).
 #include "cli/Cli.h"
+#include "cli/CliFiles.h"
 #include "cli/ProjectErrors.h"
 #include "model/CProject.h"
 #include "file/CProjectFile.h"
@@ -18,6 +19,8 @@ int run(Args& args)
         return usage(command, args.usageMessage());
     if (files.size() != 2)
         return usage(command, "an input and an output project file expected");
+    if (Status distinct = distinctFiles({files[0]}, {files[1]}); !distinct)
+        return fail(distinct.error().text);
     CProject project;
     if (const Status opened = OpenProjectFile(files[0], project); !opened)
         return fail(projectFailure(files[0], opened.error()));

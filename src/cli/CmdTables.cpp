@@ -44,14 +44,10 @@ CJson namedVariables()
 
 int run(Args& args)
 {
-    const auto value = args.option("protocol");
-    if (!args.positional().empty() || args.usageError() || !value)
+    const auto protocol = args.number("protocol", 1, kProtocolCount);
+    if (!args.positional().empty() || args.usageError() || !protocol)
         return usage(command, args.usageError() ? args.usageMessage() : "--protocol N is required");
-    char* end = nullptr;
-    const unsigned long protocol = std::strtoul(value->c_str(), &end, 10);
-    if (value->empty() || *end || protocol < 1 || protocol > kProtocolCount)
-        return usage(command, "the protocol is a number from 1 to 34");
-    const unsigned p = static_cast<unsigned>(protocol);
+    const unsigned p = static_cast<unsigned>(*protocol);
     const CProtocolTables t = CProtocolTables::Build(p, {}, 1);
 
     CCommSettings startup;

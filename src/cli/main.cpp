@@ -1,4 +1,5 @@
 // zl410-cli: the configuration tool without its windows.
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -30,12 +31,8 @@ void printHelp(FILE* out)
     std::fprintf(out, "\nExit status: 0 success, 1 failure (message on stderr), 2 usage error.\n");
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int runCommandLine(const std::vector<std::string>& args)
 {
-    zl::ReportFileSizeLimitAsError();
-    std::vector<std::string> args(argv + 1, argv + argc);
     std::string dataDir;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
@@ -48,7 +45,11 @@ int main(int argc, char** argv)
             std::puts("zl410-cli V4.8.8");
             return kExitOk;
         }
-        if (a == "--data-dir" && i + 1 < args.size()) {
+        if (a == "--data-dir") {
+            if (i + 1 == args.size()) {
+                std::fprintf(stderr, "zl410-cli: --data-dir needs a value\n");
+                return kExitUsage;
+            }
             dataDir = args[++i];
         } else if (a.rfind("--data-dir=", 0) == 0) {
             dataDir = a.substr(11);
@@ -79,4 +80,17 @@ int main(int argc, char** argv)
     std::fprintf(stderr, "zl410-cli: unknown command %s\n", name.c_str());
     printHelp(stderr);
     return kExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Write errors come back as errors: a closed pipe on standard output or a file size limit then
+    // fails the command with a message instead of ending it silently.
+#ifdef SIGPIPE
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    zl::ReportFileSizeLimitAsError();
+    return finishStandardOutput(runCommandLine(std::vector<std::string>(argv + 1, argv + argc)));
 }

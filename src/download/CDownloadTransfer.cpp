@@ -65,6 +65,13 @@ bool CPanelWait::wait()
     return m_state == State::Answered;
 }
 
+bool CPanelWait::waitFor(std::chrono::milliseconds limit)
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait_for(lock, limit, [&] { return m_state != State::Waiting; });
+    return m_state == State::Answered;
+}
+
 void CPanelWait::onAnswered(std::function<void()> notify)
 {
     {

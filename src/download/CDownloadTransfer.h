@@ -3,6 +3,7 @@
 // and image frames, and the valid mark written last, so that a broken transfer never leaves a half-written
 // image marked valid. Runs on the caller's thread; cancel() may come from any other.
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -48,6 +49,8 @@ public:
     bool answered() const;
     // Blocks until the panel answers or the download is cancelled; true when it answered.
     bool wait();
+    // The same, but for at most `limit`; false also when the time passed without an answer.
+    bool waitFor(std::chrono::milliseconds limit);
     // The user gives up waiting; the background handshakes stop.
     void giveUp() { settle(State::GivenUp); }
     // `notify` runs once, on the background thread (or at once if it already did), when the panel answers.

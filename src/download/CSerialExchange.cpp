@@ -14,20 +14,33 @@ constexpr int kMaxNegative = 8;
 // A line quiet for this long holds no more late answers to earlier transmissions.
 constexpr long kQuietTicks = 3;
 
+struct ExchangeMessage {
+    ExchangeResult result;
+    const char* text;
+    const char* english; // set when the text is Chinese
+};
+constexpr ExchangeMessage kMessages[] = {
+    {ExchangeResult::Timeout, "延时越界", "time-out: the panel stopped answering"},
+    {ExchangeResult::TooManyAttempts, "重发次数越界", "too many retries: the panel's answers kept failing"},
+    {ExchangeResult::TooManyNegative, "Too many negative answers from the panel!", nullptr},
+};
+
 } // namespace
 
 std::string exchangeMessage(ExchangeResult result)
 {
-    switch (result) {
-    case ExchangeResult::Timeout:
-        return "延时越界";
-    case ExchangeResult::TooManyAttempts:
-        return "重发次数越界";
-    case ExchangeResult::TooManyNegative:
-        return "Too many negative answers from the panel!";
-    default:
-        return {};
-    }
+    for (const ExchangeMessage& m : kMessages)
+        if (m.result == result)
+            return m.text;
+    return {};
+}
+
+std::string englishMeaning(const std::string& message)
+{
+    for (const ExchangeMessage& m : kMessages)
+        if (m.english && message == m.text)
+            return m.english;
+    return {};
 }
 
 CSerialExchange::CSerialExchange(CByteLink& link, std::chrono::milliseconds tick)

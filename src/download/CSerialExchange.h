@@ -23,6 +23,8 @@ enum class ExchangeResult {
 
 // The message the user reads for a failed exchange in normal mode (empty for results without one).
 std::string exchangeMessage(ExchangeResult result);
+// What such a message says in English when it is given only in Chinese; empty for any other text.
+std::string englishMeaning(const std::string& message);
 
 struct CLinkCounters {
     std::size_t transmissions = 0;

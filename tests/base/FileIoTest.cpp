@@ -169,6 +169,7 @@ TEST(FileIo, SameFileComparesTheRealFiles)
     fs::create_hard_link(dir.file("a"), dir.file("hard"));
     fs::create_symlink("new", dir.file("dangling"));
     const std::string cwdRelative = fs::relative(dir.file("a")).string();
+    const std::string newRelative = "./" + fs::relative(dir.file("new")).string();
     const struct {
         std::string x, y;
         bool same;
@@ -179,6 +180,7 @@ TEST(FileIo, SameFileComparesTheRealFiles)
         {dir.file("a"), dir.file("link"), true},
         {dir.file("a"), dir.file("hard"), true},
         {dir.file("new"), dir.path() + "/sub/../new", true},
+        {dir.file("new"), newRelative, true},
         {dir.file("new"), dir.file("dangling"), true},
         {dir.file("a"), dir.file("b"), false},
         {dir.file("a"), dir.file("new"), false},

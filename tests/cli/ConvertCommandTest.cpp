@@ -117,12 +117,14 @@ TEST_F(ConvertCommand, UsageErrors)
     for (const auto& args : std::vector<std::vector<std::string>>{{"convert"},
                                                                   {"convert", plant, plant},
                                                                   {"convert", plant, "-o"},
-                                                                  {"convert", plant, "--bogus"},
-                                                                  {"convert", plant, "-o", plant}}) {
+                                                                  {"convert", plant, "--bogus"}}) {
         const auto r = runCli(args);
         EXPECT_EQ(r.status, 2) << args.back();
         EXPECT_FALSE(r.err.empty());
     }
+    const auto same = runCli({"convert", plant, "-o", plant});
+    EXPECT_EQ(same.status, 1);
+    EXPECT_NE(same.err.find("is the same file as the input"), std::string::npos) << same.err;
     EXPECT_EQ(readAll(plant), old);
 }
 

@@ -35,21 +35,10 @@ public:
         int out[2];
         if (::pipe(out) != 0)
             throw std::runtime_error("pipe");
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, out[0]);
-        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-        std::vector<std::string> all{ZL410_CLI};
-        all.insert(all.end(), args.begin(), args.end());
-        std::vector<char*> argv;
-        for (auto& a : all)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        const int spawned = posix_spawn(&m_pid, ZL410_CLI, &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
+        ::fcntl(out[0], F_SETFD, FD_CLOEXEC);
+        m_pid = spawnCli(args, out[1]);
         ::close(out[1]);
-        if (spawned != 0)
+        if (m_pid < 0)
             throw std::runtime_error("posix_spawn");
         m_out = ::fdopen(out[0], "r");
     }
@@ -198,7 +187,7 @@ TEST_F(DownloadCommand, FailureAndCtrlCLeaveTheImageInvalid)
         Background sim(simArgs({"--silent-after", "10"}));
         const auto r = runCli(downloadArgs(sim.firstLine(), {}));
         EXPECT_EQ(r.status, 1);
-        EXPECT_NE(r.err.find("延时越界"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("延时越界 (time-out: the panel stopped answering)"), std::string::npos) << r.err;
         ASSERT_EQ(sim.stop(SIGINT), 0);
         EXPECT_EQ(at(memory(), 0x8000, 2), (Bytes{0xFF, 0xFF}));
     }
@@ -214,8 +203,26 @@ TEST_F(DownloadCommand, FailureAndCtrlCLeaveTheImageInvalid)
     }
 }
 
+TEST_F(DownloadCommand, ASilentPanelIsGivenUpWhenNobodyCanPressCtrlC)
+{
+    Background sim(simArgs({"--ignore-handshakes", "1000000000"}));
+    const auto r = runCli(downloadArgs(sim.firstLine(), {"--give-up-after", "1"}), "timeout 60 ", " </dev/null");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("No Response!!! (the panel does not answer; still trying for 1 s"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.err.find("Communication Error!!!"), std::string::npos) << r.err;
+    ASSERT_EQ(sim.stop(SIGTERM), 0);
+    EXPECT_EQ(at(memory(), 0x8000, 2), (Bytes{0xFF, 0xFF}));
+}
+
 TEST_F(DownloadCommand, ArgumentAndPortErrors)
 {
+    write("short.bin", pattern(47, 1));
+    write("large.bin", pattern(32769, 1));
+    write("empty.bin", {});
+    Bytes project = image;
+    std::copy_n("\x08Zentu\x0C\x01", 8, project.begin());
+    write("project.pjz", project);
     struct Case {
         std::vector<std::string> args;
         int status;
@@ -225,11 +232,28 @@ TEST_F(DownloadCommand, ArgumentAndPortErrors)
         {{"download"}, 2, "give one project file, or --image"},
         {{"download", "a.pjz", "--image", "x.bin"}, 2, "give one project file, or --image"},
         {{"download", "a.pjz", "--driver", "d.bin"}, 2, "--driver and --protocol go with --image"},
-        {{"download", "--image", "x.bin", "--tick-ms", "0"}, 2, "--tick-ms 1"},
+        {{"download", "--image", "x.bin", "--tick-ms", "0"}, 2, "--tick-ms takes a number from 1 to 1000"},
         {{"download", "--image", path("image.bin"), "--port", "/dev/zl410-none"},
          1,
          "Cannot open the serial port /dev/zl410-none!"},
-        {{"download", "--image", path("missing.bin"), "--port", "/dev/null"}, 1, "Cannot read the image"},
+        {{"download", "--image", path("missing.bin"), "--port", "/dev/null"},
+         1,
+         "Open file" + path("missing.bin") + " error! (No such file or directory)"},
+        // Files that cannot be what they are named as are refused before the port is opened.
+        {{"download", "--image", path("short.bin"), "--port", "/dev/zl410-none"}, 1, "too short for the 48-byte header"},
+        {{"download", "--image", path("large.bin"), "--port", "/dev/zl410-none"}, 1, "(too large: 32769 bytes"},
+        {{"download", "--image", path("project.pjz"), "--port", "/dev/zl410-none"}, 1, "is a project file"},
+        {{"download", "--image", path("image.bin"), "--driver", path("empty.bin"), "--port", "/dev/zl410-none"},
+         1,
+         "empty.bin is empty"},
+        // Numbers are whole decimal numbers within their range, and the message names the option.
+        {{"download", "--image", "x.bin", "--protocol", "4294967299"}, 2, "--protocol takes a number from 1 to 255"},
+        {{"download", "--image", "x.bin", "--protocol", "3abc"}, 2, "--protocol takes a number"},
+        {{"download", "--image", "x.bin", "--protocol", " 3"}, 2, "--protocol takes a number"},
+        {{"download", "--image", "x.bin", "--tick-ms", "1e2"}, 2, "--tick-ms takes a number"},
+        {{"download", "--image", "x.bin", "--give-up-after", "-1"}, 2, "--give-up-after takes a number"},
+        {{"download", "--image"}, 2, "--image needs a value"},
+        {{"download", "--image", "--port", "/dev/null"}, 2, "--image needs a value"},
         {{"panel-sim"}, 2, "give either --port DEVICE or --pty"},
         {{"panel-sim", "--pty", "--drop-every", "x"}, 2, "--drop-every takes a number"},
     };

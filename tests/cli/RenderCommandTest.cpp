@@ -80,7 +80,8 @@ TEST(RenderCommand, RefusesWrongArgumentsAndMissingWindows)
         {{"render", dir.file("p.pjz"), "--window", "2", "-o", out, "--scale", "9"}, 2, "1 to 8"},
         {{"render", dir.file("p.pjz"), "--window", "3", "-o", out}, 1, "no window 3"},
         {{"render", dir.file("none.pjz"), "--window", "1", "-o", out}, 1, "none.pjz"},
-        {{"render", dir.file("p.pjz"), "--window", "1", "-o", dir.file("no/such/dir/w.png")}, 1, "cannot write"},
+        {{"render", dir.file("p.pjz"), "--window", "1", "-o", dir.file("no/such/dir/w.png")}, 1,
+         "w.png error! (No such file or directory)"},
         {{"--data-dir", dir.path(), "render", dir.file("p.pjz"), "--window", "1", "-o", out}, 1, "Zentu_CH.dat"},
     };
     for (const auto& c : cases) {

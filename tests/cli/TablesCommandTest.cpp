@@ -22,6 +22,16 @@ TEST(TablesCommand, UsageErrors)
         EXPECT_EQ(r.status, 2) << args.back();
         EXPECT_FALSE(r.err.empty());
     }
+    EXPECT_NE(runCli({"tables", "--protocol"}).err.find("--protocol needs a value"), std::string::npos);
+    EXPECT_NE(runCli({"--data-dir"}).err.find("--data-dir needs a value"), std::string::npos);
+}
+
+TEST(ProtocolsCommand, HelpShowsOnlyOptionsThatWork)
+{
+    const auto help = runCli({"protocols", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.find("--"), std::string::npos) << help.out;
+    EXPECT_EQ(runCli({"protocols", "--data-dir", ZL410_BUILD_DATA_DIR}).status, 2);
 }
 
 TEST(ProtocolsCommand, ListsTheCatalogue)

@@ -1,0 +1,41 @@
+#include "cli/CliFiles.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "base/FileIo.h"
+
+namespace zl::cli
+{
+namespace
+{
+
+// A write to `path` puts a new file in place: it does not exist yet or is a regular file.
+bool replacesAFile(const std::string& path)
+{
+    std::error_code ec;
+    const auto type = std::filesystem::status(path, ec).type();
+    return type == std::filesystem::file_type::not_found || type == std::filesystem::file_type::regular;
+}
+
+} // namespace
+
+Status distinctFiles(const std::vector<std::string>& inputs, const std::vector<std::string>& outputs)
+{
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const std::string& out = outputs[i];
+        if (!replacesAFile(out))
+            continue;
+        for (const std::string& in : inputs) {
+            if (SameFile(out, in))
+                return makeError(out + " is the same file as the input " + in + ": nothing written");
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (SameFile(out, outputs[j]))
+                return makeError(out + " is the same file as the output " + outputs[j] + ": nothing written");
+        }
+    }
+    return Ok{};
+}
+
+} // namespace zl::cli
