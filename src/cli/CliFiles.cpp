@@ -3,6 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include <QBuffer>
+#include <QImage>
+
 #include "base/FileIo.h"
 
 namespace zl::cli
@@ -36,6 +39,17 @@ Status distinctFiles(const std::vector<std::string>& inputs, const std::vector<s
         }
     }
     return Ok{};
+}
+
+Status writePng(const std::string& path, const QImage& picture)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG"))
+        return makeError("cannot encode the picture for " + path);
+    return WriteFileSafely(path, std::span(reinterpret_cast<const std::uint8_t*>(png.constData()),
+                                           static_cast<std::size_t>(png.size())));
 }
 
 } // namespace zl::cli

@@ -7,6 +7,8 @@
 
 #include "base/Result.h"
 
+class QImage;
+
 namespace zl::cli
 {
 
@@ -15,5 +17,8 @@ namespace zl::cli
 // output that exists and is a device or a pipe (/dev/null, /dev/stdout) replaces nothing and is not
 // compared.
 Status distinctFiles(const std::vector<std::string>& inputs, const std::vector<std::string>& outputs);
+
+// Writes the picture as a PNG file through the safe save (encoded first, then written whole).
+Status writePng(const std::string& path, const QImage& picture);
 
 } // namespace zl::cli

@@ -2,10 +2,8 @@
 #include <optional>
 #include <string>
 
-#include <QBuffer>
 #include <QImage>
 
-#include "base/FileIo.h"
 #include "cli/Cli.h"
 #include "cli/CliFiles.h"
 #include "cli/ProjectErrors.h"
@@ -26,16 +24,6 @@ const CliCommand command{
     run};
 
 constexpr unsigned long kMaxScale = 8;
-
-// The picture as PNG bytes.
-Bytes encodePng(const QImage& image)
-{
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return Bytes(png.begin(), png.end());
-}
 
 int run(Args& args)
 {
@@ -65,7 +53,7 @@ int run(Args& args)
     QImage image = RenderCanvasImage(window, unselected ? std::nullopt : window->SelectionRect(), &*fonts);
     if (scale > 1)
         image = image.scaled(image.size() * int(scale), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (const Status written = WriteFileSafely(*output, encodePng(image)); !written)
+    if (const Status written = writePng(*output, image); !written)
         return fail(written.error().describe());
     return kExitOk;
 }

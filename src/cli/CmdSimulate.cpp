@@ -8,6 +8,7 @@
 #include "base/CJson.h"
 #include "base/FileIo.h"
 #include "cli/Cli.h"
+#include "cli/CliFiles.h"
 #include "cli/CompileProject.h"
 #include "image/CImageReader.h"
 #include "panel/CPanel.h"
@@ -30,7 +31,7 @@ const CliCommand command{
     "0-9), let S seconds pass, write the screen and report the window shown and the PLC writes the keys made",
     run};
 
-constexpr long kMaxScale = 16;
+constexpr unsigned long kMaxScale = 16;
 constexpr double kMaxSeconds = 7 * 24 * 3600.0;
 constexpr std::uint64_t kKeyGapMs = 100; // between two scripted keys, so that pulses end
 
@@ -67,7 +68,7 @@ int run(Args& args)
     const auto keysText = args.option("keys");
     const auto secondsText = args.option("seconds");
     const auto output = args.option("output", "o");
-    const auto scaleText = args.option("scale");
+    const auto scale = args.number("scale", 1, kMaxScale).value_or(1);
     const bool json = args.flag("json");
     const auto files = args.positional();
     if (args.usageError())
@@ -76,18 +77,18 @@ int run(Args& args)
         return usage(command, "one project file or --image IMAGE.bin expected");
     if (!output)
         return usage(command, "-o SCREEN.png is required");
-    long scale = 1;
-    if (scaleText) {
-        char* end = nullptr;
-        scale = std::strtol(scaleText->c_str(), &end, 10);
-        if (scaleText->empty() || *end || scale < 1 || scale > kMaxScale)
-            return usage(command, "the scale is a number from 1 to " + std::to_string(kMaxScale));
-    }
+    std::vector<std::string> inputs = files;
+    if (imagePath)
+        inputs.push_back(*imagePath);
+    if (Status distinct = distinctFiles(inputs, {*output}); !distinct)
+        return fail(distinct.error().text);
     double seconds = 0;
     if (secondsText) {
         char* end = nullptr;
         seconds = std::strtod(secondsText->c_str(), &end);
-        if (secondsText->empty() || *end || !(seconds >= 0 && seconds <= kMaxSeconds))
+        // Digits and a point only: no sign, space, exponent or "inf".
+        if (secondsText->find_first_not_of("0123456789.") != std::string::npos || secondsText->empty() ||
+            *end || !(seconds >= 0 && seconds <= kMaxSeconds))
             return usage(command, "the seconds are a number from 0 to " + std::to_string(long(kMaxSeconds)));
     }
     std::vector<CPanelKey> keys;
@@ -101,7 +102,7 @@ int run(Args& args)
 
     Bytes image;
     if (imagePath) {
-        auto bytes = ReadWholeFile(*imagePath);
+        auto bytes = ReadWholeFile(*imagePath, CImageCompiler::kMaxImageSize);
         if (!bytes)
             return fail(bytes.error().describe());
         image = std::move(*bytes);
@@ -130,8 +131,8 @@ int run(Args& args)
 
     CFrameBuffer screen;
     panel.Draw(screen);
-    if (!PanelScreenImage(screen, int(scale)).save(QString::fromStdString(*output), "PNG"))
-        return fail("cannot write " + *output);
+    if (const Status written = writePng(*output, PanelScreenImage(screen, int(scale))); !written)
+        return fail(written.error().describe());
 
     const unsigned protocol = panel.image().settings.protocol;
     auto nameOf = [protocol](const CPlcWrite& w) {

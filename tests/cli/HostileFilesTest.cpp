@@ -74,6 +74,14 @@ const Command kCommands[] = {
      [](const TempDir&, const std::string& in, const std::string& out) {
          return std::vector<std::string>{"render", in, "--window", "1", "-o", out};
      }},
+    {"simulate", true, true,
+     [](const TempDir&, const std::string& in, const std::string& out) {
+         return std::vector<std::string>{"simulate", in, "-o", out};
+     }},
+    {"simulate --image", true, false,
+     [](const TempDir&, const std::string& in, const std::string& out) {
+         return std::vector<std::string>{"simulate", "--image", in, "-o", out};
+     }},
     {"new", false, true,
      [](const TempDir&, const std::string&, const std::string& out) {
          return std::vector<std::string>{"new", "--protocol", "3", "-o", out};
