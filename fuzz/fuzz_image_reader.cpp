@@ -1,23 +1,38 @@
-// Download images from outside: the reader must refuse what does not fit, and whatever it accepts must
-// name only glyphs and picture pages inside the image.
+// Download images from outside: the reader must refuse what does not fit, and whatever it accepts the
+// virtual panel must run — keys taken from the input's last bytes, time passing, every screen drawn —
+// touching only glyphs and picture pages inside the image.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <variant>
+#include <filesystem>
+#include <fstream>
+#include <optional>
 
 #include "image/CImageReader.h"
+#include "panel/CPanel.h"
+#include "panel/CPanelOperands.h"
 
 using namespace zl;
 
 namespace
 {
 
-unsigned touch(const CDecodedImage& image, const CImageText& text)
+// Blank fonts in a folder of their own: the panel needs its built-in characters.
+const CFontFiles& blankFonts()
 {
-    unsigned sum = 0;
-    for (const CImageChar& c : text)
-        sum += c.wide ? image.WideGlyph(c.glyph)[31] : image.NarrowGlyph(c.glyph)[15];
-    return sum;
+    static const std::optional<CFontFiles> fonts = [] {
+        const auto dir = std::filesystem::temp_directory_path() / "zl410-fuzz-image-fonts";
+        std::filesystem::create_directories(dir);
+        std::ofstream(CFontFiles::englishPath(dir.string()), std::ios::binary)
+            << std::string(CFontFiles::kEnglishSize, '\x5A');
+        std::ofstream(CFontFiles::chinesePath(dir.string()), std::ios::binary)
+            << std::string(CFontFiles::kChineseSize, '\0');
+        auto loaded = CFontFiles::Load(dir.string());
+        if (!loaded)
+            std::abort();
+        return std::optional<CFontFiles>(std::move(*loaded));
+    }();
+    return *fonts;
 }
 
 } // namespace
@@ -30,24 +45,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         return 0;
     }
-    const CDecodedImage& image = *read;
-    unsigned sum = 0;
-    for (const CImageWindow& w : image.windows) {
-        for (const CImageComponent& c : w.components) {
-            if (const auto* t = std::get_if<CImageStaticText>(&c.record))
-                sum += touch(image, t->text);
-            if (const auto* d = std::get_if<CImageDynamicText>(&c.record))
-                for (const auto& e : d->entries)
-                    sum += touch(image, e.text);
-            if (const auto* k = std::get_if<CImageFunctionKey>(&c.record))
-                for (std::uint8_t g : k->glyphs)
-                    sum += image.WideGlyph(g)[31];
-            if (const auto* p = std::get_if<CImagePicture>(&c.record))
-                if (p->width && p->height)
-                    sum += image.At(p->data)[p->width * ((p->height + 7u) / 8u) - 1];
-        }
+    CPanel panel(std::move(*read), blankFonts());
+    for (const CPanelOperand& o : imageOperands(panel))
+        setOperandValue(panel, o, 0xFFFFFFFF);
+    CFrameBuffer screen;
+    panel.Draw(screen);
+    // The last bytes as keys, each followed by some time.
+    for (std::size_t i = size > 16 ? size - 16 : 0; i < size; ++i) {
+        panel.Press(static_cast<CPanelKey>(data[i] % kPanelKeyCount));
+        panel.Advance(data[i] * 37u);
+        panel.Draw(screen);
     }
-    for (const auto& e : image.alarms.entries)
-        sum += touch(image, e.text);
-    return sum == 0xFFFFFFFF; // keeps the reads
+    return 0;
 }

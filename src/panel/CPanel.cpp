@@ -445,10 +445,32 @@ std::uint64_t CPanel::NextEvent() const
     return next;
 }
 
+bool CPanel::SkipRepeatedSamples(std::uint64_t until)
+{
+    // Nothing changes the PLC until `until`: of the samples due, only the last "Dots" can still show, and
+    // they are all alike; the ones before them are skipped, so that a long run takes no longer.
+    bool skipped = false;
+    for (auto& [i, trend] : m_trends) {
+        const auto& t = std::get<CImageTrendLine>(Window()->components[i].record);
+        const std::uint64_t interval = 1000u * std::max<unsigned>(t.interval, 1);
+        const std::size_t keep = std::max<std::size_t>(t.dots, 2);
+        if (trend.next > until)
+            continue;
+        const std::uint64_t due = (until - trend.next) / interval + 1;
+        if (due > keep) {
+            trend.next += (due - keep) * interval;
+            skipped = true;
+        }
+    }
+    return skipped;
+}
+
 void CPanel::Advance(std::uint64_t ms)
 {
     const std::uint64_t until = m_now + ms;
     for (std::uint64_t next = NextEvent(); next <= until; next = NextEvent()) {
+        if (m_pulses.empty() && SkipRepeatedSamples(until))
+            continue;
         m_now = next;
         for (auto& [i, trend] : m_trends)
             if (trend.next <= m_now)

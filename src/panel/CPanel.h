@@ -101,6 +101,7 @@ private:
     std::vector<std::size_t> ActiveAlarms() const;
     void Sample(std::size_t component, Trend& trend);
     std::uint64_t NextEvent() const;
+    bool SkipRepeatedSamples(std::uint64_t until);
 
     void DrawWindow(CFrameBuffer& screen, int position) const;
     void DrawComponent(CFrameBuffer& screen, const CImageWindow& w, std::size_t i, bool shown) const;

@@ -410,5 +410,31 @@ TEST_F(PanelTest, TrendSamplesEveryIntervalAndScreenSaverBlanks)
     EXPECT_EQ(panel->WindowNumber(), 1);
 }
 
+TEST_F(PanelTest, LongRunsSampleAsStepByStepRuns)
+{
+    auto& trend = add<CTide>(0, 0);
+    trend.sampleInterval = 3;
+    trend.sampleDots = 5;
+    auto& pulse = add<CFunction>(120, 0);
+    pulse.SetAttribute(3, CFunction::kCoilActionSelector);
+    start();
+    CPanel stepped = *panel;
+    for (CPanel* p : {&*panel, &stepped}) {
+        p->plc().Write(operand(0), 1000);
+        p->Press(kKeyRight);
+    }
+    panel->Advance(100'000);
+    for (int s = 0; s < 1000; ++s)
+        stepped.Advance(100);
+    CFrameBuffer once, steps;
+    panel->Draw(once);
+    stepped.Draw(steps);
+    EXPECT_EQ(once.Text(), steps.Text());
+    EXPECT_EQ(panel->Writes().size(), stepped.Writes().size()) << "the pulse ended in both";
+
+    panel->Advance(7ull * 24 * 3600 * 1000); // a week, in no time
+    EXPECT_EQ(panel->Now(), 100'000 + 7ull * 24 * 3600 * 1000);
+}
+
 } // namespace
 } // namespace zl
