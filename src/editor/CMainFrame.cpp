@@ -182,7 +182,7 @@ void CMainFrame::createMenus()
     m_secondAttribute->setToolTip(QStringLiteral("Change window attribute"));
 
     // Commands whose dialogs are not part of this version stay disabled and say so.
-    for (int later : {kCmdAlarmList, kCmdDownload})
+    for (int later : {kCmdDownload})
         action(later)->setToolTip(action(later)->toolTip() + QStringLiteral(" — ") + kLater);
 
     connect(action(kCmdNewProject), &QAction::triggered, m_doc, &CZL110Doc::NewProject);
@@ -197,6 +197,7 @@ void CMainFrame::createMenus()
     });
     connect(action(kCmdComSelection), &QAction::triggered, m_view, &CZL110View::RunComSelection);
     connect(action(kCmdPanelConfig), &QAction::triggered, m_view, &CZL110View::RunPanelSettings);
+    connect(action(kCmdAlarmList), &QAction::triggered, m_view, &CZL110View::RunAlarmList);
     connect(action(kCmdCut), &QAction::triggered, m_view, &CZL110View::DeleteComponent);
     connect(m_deleteComponent, &QAction::triggered, m_view, &CZL110View::DeleteComponent);
     connect(action(kCmdNewWindow), &QAction::triggered, m_view, &CZL110View::NewWindow);
@@ -309,14 +310,14 @@ void CMainFrame::SetProtocolText(const QString& text)
 void CMainFrame::UpdateCommands()
 {
     const bool active = m_view->projectActive();
-    for (int command :
-         {kCmdSave, kCmdSaveAs, kCmdPlcSelection, kCmdNewWindow, kCmdCopyWindow, kCmdDeleteWindow, kCmdPanelConfig})
+    for (int command : {kCmdSave, kCmdSaveAs, kCmdPlcSelection, kCmdNewWindow, kCmdCopyWindow,
+                        kCmdDeleteWindow, kCmdPanelConfig, kCmdAlarmList})
         action(command)->setEnabled(active);
     const bool selected = active && m_view->hasSelection();
     action(kCmdCut)->setEnabled(selected);
     m_deleteComponent->setEnabled(selected);
     m_simulate->setEnabled(active);
-    for (int never : {kCmdCopy, kCmdPaste, kCmdWindowAttribute, kCmdAlarmList, kCmdDownload})
+    for (int never : {kCmdCopy, kCmdPaste, kCmdWindowAttribute, kCmdDownload})
         action(never)->setEnabled(false);
     m_secondAttribute->setEnabled(false);
     for (const auto& [command, type] : kPlacements) {

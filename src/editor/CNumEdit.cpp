@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "editor/CNumSpinCtrl.h"
+#include "plc/CProtocolTables.h"
 
 namespace zl
 {
@@ -35,6 +36,14 @@ void CNumEdit::BindOctal(std::uint16_t* field, double minimum, double maximum, b
     Bind(field, minimum, maximum, false, false, step, true);
     m_value.octal = octal;
     SetValue(*field);
+}
+
+void CNumEdit::BindAddress(std::uint16_t* field, double minimum, double maximum, const CProtocolTables& t)
+{
+    if (t.octal)
+        BindOctal(field, minimum, maximum, true);
+    else
+        Bind(field, minimum, maximum, t.hexEntry);
 }
 
 void CNumEdit::ChangeBy(int count)

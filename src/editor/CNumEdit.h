@@ -12,6 +12,7 @@ namespace zl
 {
 
 class CNumSpinCtrl;
+struct CProtocolTables;
 
 class CNumEdit : public QLineEdit
 {
@@ -39,6 +40,8 @@ public:
     }
     // The 16-bit binding for addresses shown in octal (or not).
     void BindOctal(std::uint16_t* field, double minimum, double maximum, bool octal, std::uint8_t step = 1);
+    // A PLC address in the protocol's own base: octal or hexadecimal where the protocol counts so.
+    void BindAddress(std::uint16_t* field, double minimum, double maximum, const CProtocolTables& tables);
     void Unbind() { m_field = std::monostate{}; }
 
     void ChangeBy(int count);

@@ -1,18 +1,17 @@
 #include "editor/CPanelSettingsDialog.h"
 
 #include <QButtonGroup>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "editor/CBoundControls.h"
+#include "editor/DialogButtons.h"
 #include "editor/CNumEdit.h"
 #include "editor/CNumSpinCtrl.h"
 #include "model/CProject.h"
@@ -55,14 +54,9 @@ CPanelSettingsDialog::CPanelSettingsDialog(const CProject& project, QWidget* par
     auto* groups = new QHBoxLayout;
     groups->addWidget(createParameterGroup());
     groups->addWidget(createControlGroup());
-    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    box->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Ok"));
-    box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
-    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(groups);
-    outer->addWidget(box);
+    outer->addWidget(okCancelButtons(this));
     outer->setSizeConstraint(QLayout::SetFixedSize);
 
     bindControls();
@@ -165,11 +159,8 @@ void CPanelSettingsDialog::bindControls()
     m_saverWindow->Bind(&m_settings.screenSaverWindow, 0, 65535);
     m_type->Fill(t.wordList);
     m_type->Bind(&m_settings.controlRegisterType);
-    const double first = addressFromOne(protocol) ? 1 : 0;
-    if (protocol == 7)
-        m_address->BindOctal(&m_settings.controlRegisterAddress, first, t.registerMax, t.octal);
-    else
-        m_address->Bind(&m_settings.controlRegisterAddress, first, t.registerMax, t.hexEntry);
+    m_address->BindAddress(&m_settings.controlRegisterAddress, addressFromOne(protocol) ? 1 : 0,
+                           t.registerMax, t);
     m_station->Bind(&m_settings.controlStation, t.stationMin, t.stationMax, t.hexEntry);
     for (int bit = 0; bit < 3; ++bit) {
         m_status[bit]->Bind(&m_statusBits[bit]);

@@ -79,6 +79,11 @@ public:
     void RunPanelSettings();
     // Stores new panel settings into the project; nothing happens when they equal the project's.
     void ApplyPanelSettings(const CPanelSettings& settings);
+    // "Alarm list" (none under protocol 31); the coil and texts it closes with are stored.
+    void RunAlarmList();
+    // Stores an edited alarm list into the project; nothing happens when its coil and texts are the
+    // project's.
+    void ApplyAlarmList(const CAlarmList& edited);
     // The list was clicked on `row` (−1: below the rows).
     void SwitchToRow(int row);
 

@@ -1,4 +1,5 @@
-// The commands of the project's settings blocks: the panel settings.
+// The commands of the project's settings blocks: the panel settings and the alarm list.
+#include "editor/CAlarmListDialog.h"
 #include "editor/CPanelSettingsDialog.h"
 #include "editor/CZL110View.h"
 
@@ -19,6 +20,24 @@ void CZL110View::ApplyPanelSettings(const CPanelSettings& settings)
     if (settings == m_project.panel)
         return;
     m_project.panel = settings;
+    emit modified();
+}
+
+void CZL110View::RunAlarmList()
+{
+    if (!m_projectActive || m_project.protocol() == 31)
+        return;
+    CAlarmListDialog dialog(m_project, this);
+    dialog.exec();
+    ApplyAlarmList(dialog.alarms()); // "Cancel" keeps a changed coil too
+}
+
+void CZL110View::ApplyAlarmList(const CAlarmList& edited)
+{
+    if (edited.SameContent(m_project.alarms))
+        return;
+    m_project.alarms = edited;
+    m_project.alarms.workingCopy.clear();
     emit modified();
 }
 

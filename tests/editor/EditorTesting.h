@@ -78,6 +78,13 @@ private:
     }
 };
 
+// Types `text` into `w` one character at a time, whatever the characters (QTest::keyClicks takes ASCII).
+inline void typeText(QWidget* w, const QString& text)
+{
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
 // Runs `act` on the next modal dialog of type T as soon as it is open.
 template <class T> void onNextDialog(std::function<void(T&)> act, int delayMs = 0)
 {

@@ -198,41 +198,6 @@ TEST(AlarmList, CoilBytesPerProtocol)
     }
 }
 
-// The coil of each alarm as the editor lists it, for one protocol of each notation.
-TEST(AlarmList, CoilLabelsPerProtocol)
-{
-    struct Case {
-        unsigned protocol;
-        std::uint8_t registerType;
-        std::uint16_t address;
-        std::uint8_t subAddress, offset;
-        std::vector<std::string> labels; // of alarms 0, 1, 2
-    };
-    const Case cases[] = {
-        {1, 1, 0x12, 3, 13, {"0012 03 0d", "0012 03 0e", "0012 03 0f"}}, // hexadecimal, no type name
-        {2, 0, 10, 6, 0, {"M10.6", "M10.7", "M11.0"}},                    // eight bits to a byte
-        {3, 1, 1, 0, 0, {"1x/1", "1x/2", "1x/3"}},
-        {7, 0, 7, 0, 0, {"M7", "M10", "M11"}}, // octal
-        {11, 0, 5, 14, 0, {"M5e", "M5f", "M60"}},
-        {15, 2, 4, 14, 0, {"B10:4/e", "B10:4/f", "B10:5/0"}},
-        {19, 0, 100, 3, 0, {"0x100", "0x101", "0x102"}},
-        {19, 1, 100, 15, 0, {"4x100.f", "4x101.0", "4x101.1"}},
-        {20, 1, 100, 0, 0, {"SM100", "SM101", "SM102"}},
-        {25, 1, 100, 3, 0, {"4x100", "4x101", "4x102"}},
-        {29, 1, 3, 7, 0, {"Q3.7", "Q4.0", "Q4.1"}},
-    };
-    for (const Case& c : cases) {
-        const CProtocolTables tables = CProtocolTables::Build(c.protocol, {}, 1);
-        CAlarmList list;
-        list.registerType = c.registerType;
-        list.address = c.address;
-        list.subAddress = c.subAddress;
-        list.offset = c.offset;
-        for (std::size_t k = 0; k < c.labels.size(); ++k)
-            EXPECT_EQ(list.CoilLabel(k, tables).value_or("(none)"), c.labels[k]) << "protocol " << c.protocol;
-    }
-}
-
 // Where the offset counts bits inside one register, the texts end with the register.
 TEST(AlarmList, TextLimitFollowsTheRegisterUnit)
 {
