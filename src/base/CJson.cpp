@@ -46,6 +46,14 @@ CJson CJson::text(const std::string& gbk)
     return o;
 }
 
+CJson CJson::generated(std::size_t count, std::function<CJson(std::size_t)> item)
+{
+    CJson a(Kind::Generated);
+    a.m_count = count;
+    a.m_item = std::move(item);
+    return a;
+}
+
 CJson& CJson::set(std::string key, CJson value)
 {
     m_members.emplace_back(std::move(key), std::move(value));
@@ -61,12 +69,20 @@ CJson& CJson::push(CJson value)
 std::string CJson::dump(int indent) const
 {
     std::string out;
-    write(out, indent, 0);
+    write(out, indent, 0, nullptr);
     out += '\n';
     return out;
 }
 
-void CJson::write(std::string& out, int indent, int depth) const
+bool CJson::dump(std::FILE* out, int indent) const
+{
+    std::string rest;
+    write(rest, indent, 0, out);
+    rest += '\n';
+    return std::fwrite(rest.data(), 1, rest.size(), out) == rest.size() && !std::ferror(out);
+}
+
+void CJson::write(std::string& out, int indent, int depth, std::FILE* sink) const
 {
     auto newline = [&](int d) {
         if (indent > 0) {
@@ -92,7 +108,7 @@ void CJson::write(std::string& out, int indent, int depth) const
             newline(depth + 1);
             quote(out, m_members[i].first);
             out += indent > 0 ? ": " : ":";
-            m_members[i].second.write(out, indent, depth + 1);
+            m_members[i].second.write(out, indent, depth + 1, sink);
         }
         if (!m_members.empty())
             newline(depth);
@@ -103,9 +119,24 @@ void CJson::write(std::string& out, int indent, int depth) const
         for (std::size_t i = 0; i < m_items.size(); ++i) {
             out += i ? "," : "";
             newline(depth + 1);
-            m_items[i].write(out, indent, depth + 1);
+            m_items[i].write(out, indent, depth + 1, sink);
         }
         if (!m_items.empty())
+            newline(depth);
+        out += ']';
+        break;
+    case Kind::Generated:
+        out += '[';
+        for (std::size_t i = 0; i < m_count; ++i) {
+            out += i ? "," : "";
+            newline(depth + 1);
+            m_item(i).write(out, indent, depth + 1, sink);
+            if (sink) {
+                std::fwrite(out.data(), 1, out.size(), sink);
+                out.clear();
+            }
+        }
+        if (m_count > 0)
             newline(depth);
         out += ']';
         break;

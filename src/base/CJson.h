@@ -1,6 +1,8 @@
 #pragma once
 // A small JSON value for the command line's reports (dump, tables, maps): objects keep their key order.
 #include <cstdint>
+#include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -33,6 +35,9 @@ public:
             a.push(CJson(i));
         return a;
     }
+    // An array whose `count` items are made by `item(i)` only while it is written, one at a time: a
+    // large report written with dump(FILE*) then never holds more than one item.
+    static CJson generated(std::size_t count, std::function<CJson(std::size_t)> item);
     // A GBK text as {"text": UTF-8, "gbk": hex bytes}.
     static CJson text(const std::string& gbk);
 
@@ -40,11 +45,14 @@ public:
     CJson& push(CJson value);
 
     std::string dump(int indent = 2) const;
+    // The same text written to `out` as it is made; false when writing failed.
+    bool dump(std::FILE* out, int indent = 2) const;
 
 private:
-    enum class Kind { Null, Bool, Int, Double, String, Object, Array };
+    enum class Kind { Null, Bool, Int, Double, String, Object, Array, Generated };
     explicit CJson(Kind k) : m_kind(k) {}
-    void write(std::string& out, int indent, int depth) const;
+    // Appends the text to `out`; with a `sink`, hands what is made to it after each generated item.
+    void write(std::string& out, int indent, int depth, std::FILE* sink) const;
 
     Kind m_kind;
     std::int64_t m_int = 0;
@@ -52,6 +60,8 @@ private:
     std::string m_string;
     std::vector<std::pair<std::string, CJson>> m_members; // objects
     std::vector<CJson> m_items;                           // arrays
+    std::size_t m_count = 0;                              // generated arrays
+    std::function<CJson(std::size_t)> m_item;
 };
 
 } // namespace zl

@@ -60,9 +60,8 @@ CJson window(const CMainView& w)
 
 CJson describe(const CProject& p)
 {
-    CJson windows = CJson::array();
-    for (const auto& w : p.windows())
-        windows.push(window(*w));
+    // Made one at a time while written: a large project's report never lies in memory whole.
+    CJson windows = CJson::generated(p.windowCount(), [&p](std::size_t i) { return window(*p.WindowAt(i)); });
     CJson alarms = CJson::object();
     p.alarms.Describe(alarms);
     return CJson::object()
@@ -87,7 +86,7 @@ int run(Args& args)
     CProject project;
     if (const Status opened = OpenProjectFile(files[0], project); !opened)
         return fail(projectFailure(files[0], opened.error()));
-    std::fputs(describe(project).dump().c_str(), stdout);
+    describe(project).dump(stdout);
     std::fputc('\n', stdout);
     return kExitOk;
 }
