@@ -13,6 +13,7 @@
 #include "editor/CEditorCanvas.h"
 #include "editor/CFileChooser.h"
 #include "editor/CPortDialogs.h"
+#include "editor/CPropertyPages.h"
 #include "editor/CWindowList.h"
 #include "editor/CWindowPage.h"
 #include "base/CPrompter.h"
@@ -23,7 +24,8 @@ namespace zl
 
 CZL110View::CZL110View(CPrompter& prompter, CFileChooser& files, QWidget* parent)
     : QWidget(parent), m_prompter(prompter), m_files(files), m_list(new CWindowList(this)),
-      m_pageArea(new QGroupBox(this)), m_windowPage(new CWindowPage(m_pageArea))
+      m_pageArea(new QGroupBox(this)), m_windowPage(new CWindowPage),
+      m_pages(new CPropertyPages(m_windowPage, m_pageArea))
 {
     setFixedSize(kPageRect.right() + 11, kPageRect.bottom() + 11);
     m_list->setGeometry(kListRect);
@@ -34,8 +36,7 @@ CZL110View::CZL110View(CPrompter& prompter, CFileChooser& files, QWidget* parent
     m_pageArea->setFlat(true);
     auto* pageLayout = new QVBoxLayout(m_pageArea);
     pageLayout->setContentsMargins(0, 0, 0, 0);
-    pageLayout->addWidget(m_windowPage);
-    m_windowPage->hide();
+    pageLayout->addWidget(m_pages);
     m_canvas = new CEditorCanvas(m_project, this);
     m_canvas->move(kCanvasOrigin);
 
@@ -46,6 +47,11 @@ CZL110View::CZL110View(CPrompter& prompter, CFileChooser& files, QWidget* parent
     connect(m_canvas, &CEditorCanvas::pressed, m_list, [this] { m_list->setFocus(); });
     connect(m_canvas, &CEditorCanvas::componentSelected, this, &CZL110View::ShowComponentPage);
     connect(m_canvas, &CEditorCanvas::selectionCleared, this, &CZL110View::ShowWindowPage);
+    connect(m_canvas, &CEditorCanvas::componentMoved, m_pages, &CPropertyPages::ShowPosition);
+    connect(m_pages, &CPropertyPages::edited, this, [this] {
+        m_canvas->Invalidate();
+        emit modified();
+    });
     connect(m_canvas, &CEditorCanvas::modified, this, &CZL110View::modified);
     connect(m_canvas, &CEditorCanvas::stateChanged, this, &CZL110View::stateChanged);
     connect(m_windowPage, &CWindowPage::edited, this, &CZL110View::modified);
@@ -89,13 +95,14 @@ bool CZL110View::takeControlKey()
 
 void CZL110View::ShowWindowPage()
 {
-    m_windowPage->show();
+    m_pages->ShowWindowPage();
     m_windowPage->Load(m_project.CurrentWindow());
 }
 
 void CZL110View::ShowComponentPage(CBase* component)
 {
-    (void)component; // the component pages come here; until then the window page stays
+    if (!m_pages->ShowComponent(component, m_project.tables()))
+        m_windowPage->Load(m_project.CurrentWindow());
     emit stateChanged();
 }
 

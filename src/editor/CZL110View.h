@@ -20,6 +20,7 @@ class CBase;
 class CEditorCanvas;
 class CFileChooser;
 class CPrompter;
+class CPropertyPages;
 class CWindowList;
 class CWindowPage;
 
@@ -47,6 +48,7 @@ public:
     CEditorCanvas& canvas() const { return *m_canvas; }
     CWindowList& windowList() const { return *m_list; }
     CWindowPage& windowPage() const { return *m_windowPage; }
+    CPropertyPages& pages() const { return *m_pages; }
 
     // A project has been created or opened: the editing commands are enabled.
     bool projectActive() const { return m_projectActive; }
@@ -99,9 +101,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    // Shows the window page for the current window (component pages take its place when they exist).
+    // Shows the window page for the current window.
     void ShowWindowPage();
-    // Where a component's property page plugs in: until the pages exist the window page stays shown.
+    // Shows the page of the component's kind, bound to it.
     void ShowComponentPage(CBase* component);
     void AfterWindowChange();
     void ShowProtocol(std::uint8_t driverVersion);
@@ -116,6 +118,7 @@ private:
     CWindowList* m_list;
     QGroupBox* m_pageArea;
     CWindowPage* m_windowPage;
+    CPropertyPages* m_pages;
     CEditorCanvas* m_canvas;
     bool m_projectActive = false;
     bool m_controlKeyDown = false;

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -83,6 +84,27 @@ inline void typeText(QWidget* w, const QString& text)
 {
     for (const QChar ch : text)
         QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+// Replaces a field's text by typing over it, as a user would after selecting it.
+inline void retype(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text); // the first character replaces the selected text
+    QCoreApplication::processEvents();
+}
+
+// Picks an item as a click in the open list does.
+inline void choose(QComboBox* combo, int index)
+{
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+inline void choose(QComboBox* combo, const QString& text)
+{
+    choose(combo, combo->findText(text));
 }
 
 // Runs `act` on the next modal dialog of type T as soon as it is open.

@@ -1,0 +1,187 @@
+#pragma once
+// What every component property page shares: the titled group, the position fields, the PLC operand
+// fields, and the way a user's change becomes one edit. A page binds its controls to the fields of the
+// component it is given (the controls write the fields as the user types or clicks), then applies its
+// rules for the control that changed and reports the change with `edited`, which the owner turns into
+// one undoable step.
+#include <QWidget>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class QButtonGroup;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+
+namespace zl
+{
+
+class CBase;
+class CBoundCheckBox;
+class CBoundComboBox;
+class CBoundTextEdit;
+class CNumEdit;
+struct CProtocolTables;
+
+// Radio buttons bound to a byte holding the index of the checked one.
+class CBoundRadioGroup : public QObject
+{
+    Q_OBJECT
+public:
+    explicit CBoundRadioGroup(QObject* parent = nullptr);
+    QRadioButton* add(const QString& text, int index);
+    QRadioButton* button(int index) const;
+    // Checks the button of the byte's index; none when no button has it.
+    void Bind(std::uint8_t* index);
+    void Check(int index);
+    int checked() const;
+
+signals:
+    // A click stored `index` into the bound byte.
+    void clicked(int index);
+
+private:
+    QButtonGroup* m_group;
+    std::uint8_t* m_index = nullptr;
+};
+
+// The operand fields of a page: station, register type, address, sub-address (or bit offset) and, under
+// the protocol that names its data, the variable ("SubType") instead of the sub-address.
+struct COperandFields {
+    QString stationText, typeText, addressText, subText; // their labels, for the page's layout
+    QLabel* stationLabel = nullptr;
+    CNumEdit* station = nullptr;
+    QLabel* typeLabel = nullptr;
+    CBoundComboBox* type = nullptr;
+    QLabel* addressLabel = nullptr;
+    CNumEdit* address = nullptr;
+    QLabel* subLabel = nullptr;
+    CNumEdit* sub = nullptr;
+    QLabel* subTypeLabel = nullptr;
+    CBoundComboBox* subType = nullptr;
+};
+
+// Which operand a page edits: the register type list, the named-variable use, the address limit and
+// whether the sub-address field is shown.
+struct COperandKind {
+    int listKind = 1;
+    int variableKind = 1;
+    std::uint16_t addressMax = 0;
+    bool subAddressShown = false;
+};
+
+class CComponentPage : public QWidget
+{
+    Q_OBJECT
+public:
+    // Panel pixels per canvas pixel and back.
+    static constexpr double kPanelPerCanvas = 0.4444444444444444;
+    static constexpr double kCanvasPerPanel = 2.25;
+
+    CComponentPage(const QString& title, const QString& kind, QWidget* parent = nullptr);
+
+    // Binds the page to `component` under the protocol's tables and shows its fields. The component and
+    // the tables must outlive the binding (the next Load replaces it).
+    void Load(CBase* component, const CProtocolTables& tables);
+    // Lets go of the component (it is about to go away): no control writes it any more.
+    void Unbind();
+    // The x and y fields follow the component after it was moved elsewhere (a drag).
+    void ShowPosition();
+    CBase* component() const { return m_component; }
+    QGroupBox* group() const { return m_group; }
+    CNumEdit* xEdit() const { return m_x; }
+    CNumEdit* yEdit() const { return m_y; }
+    // Whether the page handles components of `typeCode`.
+    virtual bool Handles(int typeCode) const = 0;
+
+signals:
+    // The user changed the component: one step named `step`; steps with the same non-empty key merge.
+    void edited(const QString& step, const QString& mergeKey);
+
+protected:
+    // Binds every control to the component's fields (m_component and m_tables are set, changes are not
+    // reported while it runs).
+    virtual void Bind() = 0;
+    // The page's rules after the user changed `source`, before the change is reported.
+    virtual void Rules(QObject* source) { (void)source; }
+    // After the position fields were set from the component.
+    virtual void PositionShown() {}
+
+    // The tab order follows the layout of the shown fields: rows from the top, each from the left.
+    void showEvent(QShowEvent* event) override;
+    void OrderTabs();
+
+    const CProtocolTables& tables() const { return *m_tables; }
+    unsigned protocol() const;
+    QGridLayout* grid() const { return m_grid; }
+
+    // Controls that report their user changes; `name` names the step and, for fields, the merge key.
+    CNumEdit* number(const QString& name);
+    CBoundCheckBox* check(const QString& text);
+    CBoundComboBox* combo(const QString& name, const std::vector<std::string>& items = {});
+    CBoundTextEdit* textEdit(const QString& name);
+    CBoundRadioGroup* radios(const QString& name);
+    // A label and a number field with its spin in two cells of the page's grid (or of `into`).
+    QWidget* addNumber(const QString& label, CNumEdit* edit, int row, int col, QLabel** labelOut = nullptr,
+                       QGridLayout* into = nullptr);
+    void addLabelled(const QString& label, QWidget* widget, int row, int col, QLabel** labelOut = nullptr,
+                     QGridLayout* into = nullptr);
+
+    // The "X:" and "Y:" fields at `row` (columns 0–3).
+    void addPosition(int row);
+    // Binds x and y with the ranges that keep the rectangle on the panel.
+    void BindPosition();
+    // After a change of size: places the component again, shows its position and narrows the x range
+    // (and the y range when `height` is set).
+    void Refit(bool height);
+
+    // Creates the operand fields; the page lays them out.
+    COperandFields makeOperand(const QString& stationLabel, const QString& typeLabel,
+                               const QString& addressLabel, const QString& subLabel);
+    // Lays the operand fields out in two label-and-field pairs per row from (row, col): station and type,
+    // address and sub-address, then the variable. Returns the first row after them.
+    int addOperand(COperandFields& fields, int row, int col, QGridLayout* into = nullptr);
+    // Binds station, type, address, sub-address and variable to the component's operand.
+    void BindOperand(COperandFields& fields, const COperandKind& kind);
+    // After the register type changed: the address base, the variable list and the derived variable.
+    void OperandTypeChanged(COperandFields& fields, const COperandKind& kind);
+    // Whether `source` is one of the controls whose change selects another register or variable.
+    static bool IsTypeChange(const COperandFields& fields, QObject* source);
+    // Binds the word count. Some areas have one size only and fix it, disabling the field: under protocols
+    // 20 and 23 every area but "D" and "SD" ("C_double": 2 words, else 1) and, with `analogueAreas`, the
+    // "AIW" and "AQW" areas of protocols 29 and 30.
+    void BindWordCount(CNumEdit* words, bool analogueAreas);
+    // HEX/BCD values have no sign: the format unticks and disables "Signed", DEC enables it.
+    void ApplyFormat(CBoundCheckBox* signedBox);
+    // Lowest address the protocol accepts.
+    std::uint16_t addressMin() const;
+
+    // Runs `act` without reporting the controls' writes as user changes.
+    template <class F> void quietly(F&& act)
+    {
+        const bool was = m_quiet;
+        m_quiet = true;
+        act();
+        m_quiet = was;
+    }
+
+    CBase* m_component = nullptr;
+    const CProtocolTables* m_tables = nullptr;
+
+private:
+    void userChanged(QObject* source);
+    void bindAddress(COperandFields& fields, const COperandKind& kind);
+    void fillVariables(COperandFields& fields, const COperandKind& kind);
+
+    QString m_kind;
+    QGroupBox* m_group;
+    QGridLayout* m_grid;
+    CNumEdit* m_x = nullptr;
+    CNumEdit* m_y = nullptr;
+    bool m_quiet = false;
+};
+
+} // namespace zl

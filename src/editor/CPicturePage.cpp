@@ -1,0 +1,46 @@
+#include "editor/CPicturePage.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "components/CUpLoadPic.h"
+#include "editor/CNumEdit.h"
+#include "editor/CNumSpinCtrl.h"
+
+namespace zl
+{
+
+CPicturePage::CPicturePage(QWidget* parent)
+    : CComponentPage(QStringLiteral("Picture Property"), QStringLiteral("Picture"), parent),
+      m_width(number(QStringLiteral("Width"))), m_height(number(QStringLiteral("Hight")))
+{
+    addPosition(0);
+    auto* size = new QGroupBox(QStringLiteral("Size"));
+    auto* g = new QGridLayout(size);
+    g->addWidget(new QLabel(QStringLiteral("Width:")), 0, 0);
+    g->addWidget(numberField(m_width), 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("Hight:")), 1, 0);
+    g->addWidget(numberField(m_height), 1, 1);
+    grid()->addWidget(size, 1, 0, 1, 4);
+    grid()->setColumnStretch(4, 1);
+}
+
+bool CPicturePage::Handles(int typeCode) const
+{
+    return typeCode == kPicture;
+}
+
+void CPicturePage::Bind()
+{
+    auto* c = static_cast<CUpLoadPic*>(m_component);
+    m_shownWidth = c->Width();
+    m_shownHeight = c->Height();
+    // A range of exactly the size disables the fields: they only show it.
+    m_width->Bind(&m_shownWidth, m_shownWidth, m_shownWidth);
+    m_height->Bind(&m_shownHeight, m_shownHeight, m_shownHeight);
+    BindPosition();
+}
+
+} // namespace zl
