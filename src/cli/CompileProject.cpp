@@ -10,18 +10,25 @@
 
 namespace zl::cli {
 
-Result<CCompiledImage> compileProjectFile(const std::string& projectPath, const std::string& dataDir,
-                                          bool acceptLimitRepair)
+Status openProjectFile(const std::string& projectPath, const std::string& dataDir, CProject& project)
 {
-    const std::string toolSettings = CToolSettings::path(configFolder());
-    CProject project;
-    // A missing catalogue is reported by the driver load below, with the same message.
-    (void)project.StartUp(CProtocolCatalogue::cataloguePath(dataDir), toolSettings);
+    // A missing catalogue is reported by the driver load of a compile, with the same message.
+    (void)project.StartUp(CProtocolCatalogue::cataloguePath(dataDir), CToolSettings::path(configFolder()));
     if (Status loaded = OpenProjectFile(projectPath, project); !loaded) {
         CError e = loaded.error();
         e.text = projectPath + ": " + e.text;
         return e;
     }
+    return Ok{};
+}
+
+Result<CCompiledImage> compileProjectFile(const std::string& projectPath, const std::string& dataDir,
+                                          bool acceptLimitRepair)
+{
+    CProject project;
+    if (Status opened = openProjectFile(projectPath, dataDir, project); !opened)
+        return opened.error();
+    const std::string toolSettings = CToolSettings::path(configFolder());
 
     auto compiled = CImageCompiler::Compile(project, {dataDir, toolSettings, nullptr});
     if (!compiled)

@@ -65,7 +65,10 @@ struct RegisterKey {
 
 class Compilation {
 public:
-    explicit Compilation(CProject& project) : m_project(project), m_ctx(project.tables()) {}
+    Compilation(CProject& project, bool measureOversize)
+        : m_project(project), m_ctx(project.tables()), m_measureOversize(measureOversize)
+    {
+    }
 
     Status Run(const CCompileInputs& inputs, CCompiledImage& out);
 
@@ -85,12 +88,13 @@ private:
     std::vector<std::vector<Placed>> m_order; // per window: the records in pointer-table order
     std::uint32_t m_end = 0;                  // address after the last byte; 32 bits to see an overflow
     CImageMap m_map;
+    bool m_measureOversize;
 };
 
 Status Compilation::CompileWindows()
 {
     for (const auto& window : m_project.windows()) {
-        if (window->componentCount() > CImageCompiler::kMaxComponentsPerWindow) {
+        if (window->componentCount() > CImageCompiler::kMaxComponentsPerWindow && !m_measureOversize) {
             return makeError("Window " + std::to_string(window->number) + " holds " +
                                  std::to_string(window->componentCount()) +
                                  " components; the panel takes at most " +
@@ -314,7 +318,7 @@ Status Compilation::Run(const CCompileInputs& inputs, CCompiledImage& out)
     LayOut();
 
     const std::size_t size = m_end - CImageCompiler::kImageAddress;
-    if (size > CImageCompiler::kMaxImageSize) {
+    if (size > CImageCompiler::kMaxImageSize && !m_measureOversize) {
         return makeError("The download image would be " + std::to_string(size) +
                              " bytes, but the panel holds at most " +
                              std::to_string(CImageCompiler::kMaxImageSize) +
@@ -329,8 +333,10 @@ Status Compilation::Run(const CCompileInputs& inputs, CCompiledImage& out)
         return driver.error();
     const auto position = static_cast<std::uint8_t>(driver->position);
     m_project.comm.listPosition = position;
-    if (Status written = rememberListPosition(inputs.toolSettingsPath, position); !written)
-        out.notes.push_back(written.error().text);
+    if (!inputs.toolSettingsPath.empty()) {
+        if (Status written = rememberListPosition(inputs.toolSettingsPath, position); !written)
+            out.notes.push_back(written.error().text);
+    }
 
     CImageHeaderInputs headerInputs;
     headerInputs.windowTable = m_map.windowTable;
@@ -358,7 +364,7 @@ Result<CCompiledImage> CImageCompiler::Compile(CProject& project, const CCompile
 {
     FreeRecords freeRecords(project);
     CCompiledImage out;
-    Compilation compilation(project);
+    Compilation compilation(project, inputs.measureOversize);
     if (Status done = compilation.Run(inputs, out); !done)
         return done.error();
     return out;

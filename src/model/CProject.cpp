@@ -11,6 +11,21 @@ namespace zl {
 
 CProject::CProject() = default;
 
+CProject::CProject(const CProject& other)
+    : currentWindow(other.currentWindow), comm(other.comm), panel(other.panel), alarms(other.alarms),
+      formatVersion(other.formatVersion), formatMarker(other.formatMarker), m_protocol(other.m_protocol),
+      m_tables(other.m_tables), m_entryTypes(other.m_entryTypes)
+{
+    m_windows.reserve(other.m_windows.size());
+    for (const auto& w : other.m_windows) {
+        auto copy = std::make_unique<CMainView>(w->number);
+        copy->upJump = w->upJump;
+        copy->downJump = w->downJump;
+        copy->CopyComponentsFrom(*w);
+        m_windows.push_back(std::move(copy));
+    }
+}
+
 void CProject::SetProtocol(unsigned protocol)
 {
     m_protocol = protocol;

@@ -21,6 +21,12 @@ class CPrompter;
 class CProject {
 public:
     CProject();
+    // A deep copy: the windows with copies of their components (without download records). What a
+    // compile that must leave the project untouched works on.
+    CProject(const CProject& other);
+    CProject& operator=(const CProject&) = delete;
+    CProject(CProject&&) = default;
+    CProject& operator=(CProject&&) = default;
 
     // --- protocol
     unsigned protocol() const { return m_protocol; }
