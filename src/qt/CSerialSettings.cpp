@@ -19,13 +19,37 @@ QSettings userSettings()
 {
     return QSettings(QString::fromStdString(settingsFilePath()), QSettings::IniFormat);
 }
+
+QString portKey(unsigned portIndex)
+{
+    return QStringLiteral("serial/COM%1").arg(portIndex + 1);
+}
 } // namespace
+
+std::string defaultSerialDevicePath(unsigned portIndex)
+{
+    return "/dev/ttyS" + std::to_string(portIndex);
+}
 
 std::string serialDevicePath(unsigned portIndex)
 {
-    const QString key = QStringLiteral("serial/COM%1").arg(portIndex + 1);
-    const QString fallback = QStringLiteral("/dev/ttyS%1").arg(portIndex);
-    return userSettings().value(key, fallback).toString().toStdString();
+    const QString fallback = QString::fromStdString(defaultSerialDevicePath(portIndex));
+    return userSettings().value(portKey(portIndex), fallback).toString().toStdString();
+}
+
+void setSerialDevicePath(unsigned portIndex, const std::string& device)
+{
+    QSettings settings = userSettings();
+    if (device.empty() || device == defaultSerialDevicePath(portIndex))
+        settings.remove(portKey(portIndex));
+    else
+        settings.setValue(portKey(portIndex), QString::fromStdString(device));
+    settings.sync();
+}
+
+CPortChoice comPortChoice(unsigned portIndex)
+{
+    return {serialDevicePath(portIndex), std::to_string(portIndex + 1)};
 }
 
 std::chrono::milliseconds downloadTick()

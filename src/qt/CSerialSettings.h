@@ -14,6 +14,16 @@ std::string settingsFilePath();
 
 // `portIndex` 0 … 5 is COM1 … COM6, as "In.dat" keeps it.
 std::string serialDevicePath(unsigned portIndex);
+// Maps COM<portIndex + 1> to `device`; the default device removes the entry.
+void setSerialDevicePath(unsigned portIndex, const std::string& device);
+std::string defaultSerialDevicePath(unsigned portIndex);
 std::chrono::milliseconds downloadTick();
+
+// The device a download opens for a COM entry, and how "Cannot open the serial port…" names it.
+struct CPortChoice {
+    std::string device;
+    std::string label;
+};
+CPortChoice comPortChoice(unsigned portIndex);
 
 } // namespace zl

@@ -204,6 +204,45 @@ private slots:
         editor->trigger(kCmdComSelection);
         QCOMPARE(int(editor->project().comm.portIndex), 2);
     }
+
+    // The machine's ports beside the COM entries: choosing one maps the entry in the settings file, the
+    // standard device undoes the mapping, and Cancel stores nothing.
+    void comSelectionMapsEntriesToTheMachinesPorts()
+    {
+        const std::vector<CPortInfo> ports{{"/dev/ttyACM0", "USB serial adapter, ttyACM0"},
+                                           {"/dev/ttyUSB0", "USB serial adapter FTDI FT232R, ttyUSB0"}};
+        const auto chooseDevice = [](CComSelectionDialog& d, const QString& device) {
+            const int row = d.deviceCombo()->findData(device);
+            QVERIFY(row >= 0);
+            d.deviceCombo()->setCurrentIndex(row);
+            emit d.deviceCombo()->activated(row);
+        };
+        {
+            CComSelectionDialog d(1, ports);
+            QCOMPARE(d.deviceCombo()->count(), 3); // the standard /dev/ttyS1 and the two adapters
+            QVERIFY(
+                d.deviceCombo()->itemText(2).startsWith(QStringLiteral("USB serial adapter FTDI FT232R")));
+            chooseDevice(d, QStringLiteral("/dev/ttyUSB0"));
+            d.accept();
+        }
+        QCOMPARE(comDevicePath(1), QStringLiteral("/dev/ttyUSB0"));
+        {
+            CComSelectionDialog d(1, ports);
+            QCOMPARE(d.deviceText(), QStringLiteral("/dev/ttyUSB0"));
+            chooseDevice(d, QStringLiteral("/dev/ttyACM0"));
+            d.reject();
+        }
+        QCOMPARE(comDevicePath(1), QStringLiteral("/dev/ttyUSB0"));
+        {
+            CComSelectionDialog d(
+                1, std::vector<CPortInfo>{}); // the adapter is unplugged: still offered, marked
+            QVERIFY(d.deviceCombo()->currentText().contains(QStringLiteral("not found now")));
+            chooseDevice(d, QStringLiteral("/dev/ttyS1"));
+            d.accept();
+        }
+        QCOMPARE(comDevicePath(1), QStringLiteral("/dev/ttyS1"));
+        QVERIFY(!editorSettings()->contains(QStringLiteral("serial/COM2")));
+    }
 };
 
 QTEST_MAIN(PlcSelectionTest)

@@ -1,0 +1,58 @@
+// zl410-cli ports: the COM entries with their devices (a mapping from the settings file included) and the
+// machine's ports; and how ports are described.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "RunCli.h"
+#include "model/TempDir.h"
+#include "qt/CSerialPorts.h"
+
+namespace zl::test
+{
+namespace
+{
+
+TEST(PortsCommandTest, ListsComEntriesWithTheirDevices)
+{
+    TempDir config;
+    ::setenv("ZL410_CONFIG_DIR", config.path().c_str(), 1);
+    std::ofstream(config.file("zl410.conf")) << "[serial]\nCOM2=/dev/ttyUSB7\n";
+    config.write("In.dat", {0, 1});
+
+    const CliResult text = runCli({"ports"});
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("  COM1  /dev/ttyS0\n* COM2  /dev/ttyUSB7\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Serial ports on this machine:"), std::string::npos) << text.out;
+
+    const CliResult json = runCli({"ports", "--json"});
+    EXPECT_EQ(json.status, 0) << json.err;
+    for (const char* part :
+         {"\"name\": \"COM2\"", "\"device\": \"/dev/ttyUSB7\"", "\"selected\": true", "\"ports\": ["})
+        EXPECT_NE(json.out.find(part), std::string::npos) << part << " in\n" << json.out;
+    EXPECT_EQ(runCli({"ports", "extra"}).status, 2);
+}
+
+TEST(PortsCommandTest, DescriptionsNameAdapterMakerAndDevice)
+{
+    struct Case {
+        const char* name;
+        const char* product;
+        const char* maker;
+        bool usb;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"ttyUSB0", "FT232R", "FTDI", true, "USB serial adapter FTDI FT232R, ttyUSB0"},
+        {"ttyUSB1", "FTDI FT232R USB UART", "FTDI", true, "USB serial adapter FTDI FT232R USB UART, ttyUSB1"},
+        {"ttyACM0", "", "", true, "USB serial adapter, ttyACM0"},
+        {"ttyS0", "", "", false, "Serial port, ttyS0"},
+        {"ttyS1", "16550A", "", false, "16550A, ttyS1"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(describePort(c.name, c.product, c.maker, c.usb), c.expected);
+}
+
+} // namespace
+} // namespace zl::test
