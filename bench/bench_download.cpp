@@ -8,33 +8,20 @@
 #include <thread>
 #include <vector>
 
+#include "DownloadBench.h"
 #include "download/CDownloadTransfer.h"
 #include "download/CPanelSimulator.h"
 #include "platform/CSerialPort.h"
 
 using namespace zl;
+using zl::bench::filler;
 
 namespace
 {
 
-class Silent : public CDownloadObserver, public CPrompter
+class Silent : public CDownloadObserver, public bench::PrintingPrompter
 {
-public:
-    void message(const std::string& text, const std::string&) override
-    {
-        std::fprintf(stderr, "%s\n", text.c_str());
-    }
-    bool askOkCancel(const std::string&, const std::string&) override { return true; }
-    Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
 };
-
-Bytes filler(std::size_t n, unsigned seed)
-{
-    Bytes b(n);
-    for (auto& x : b)
-        x = static_cast<std::uint8_t>(seed = seed * 1103515245u + 12345u);
-    return b;
-}
 
 struct Run {
     CDownloadOutcome outcome;

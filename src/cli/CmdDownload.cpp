@@ -192,18 +192,12 @@ private:
     CPanelWait* m_waiting = nullptr;
 };
 
-struct PortChoice {
-    std::string device;
-    std::string label; // how "Cannot open the serial port…" names it
-};
-
-PortChoice choosePort(const std::optional<std::string>& port)
+CPortChoice choosePort(const std::optional<std::string>& port)
 {
     if (port)
         return {*port, " " + *port};
-    const unsigned index =
-        CToolSettings::Read(CToolSettings::path(configFolder())).portIndex % kSerialPortCount;
-    return {serialDevicePath(index), std::to_string(index + 1)};
+    return comPortChoice(CToolSettings::Read(CToolSettings::path(configFolder())).portIndex %
+                         kSerialPortCount);
 }
 
 // How the transfer runs: its tick, the driver choice and how long a silent panel is waited for.
@@ -213,7 +207,7 @@ struct TransferOptions {
     std::chrono::seconds giveUpAfter;
 };
 
-int transfer(DownloadInput input, const PortChoice& port, const TransferOptions& options,
+int transfer(DownloadInput input, const CPortChoice& port, const TransferOptions& options,
              const std::string& dataDir, CPrompter& prompter)
 {
     auto opened = CSerialPort::open(port.device, port.label);
@@ -222,15 +216,8 @@ int transfer(DownloadInput input, const PortChoice& port, const TransferOptions&
     CSerialPort& link = **opened;
     CliObserver observer(options.giveUpAfter);
     CDownloadTransfer download(link, observer, prompter, options.tick);
-    CDownloadJob job;
-    const std::uint8_t protocol = input.driver.protocol;
-    job.image = std::move(input.image);
-    job.driver = std::move(input.driver);
-    job.forceDriver = options.forceDriver;
-    job.loadModelDriver = [dataDir, protocol](std::uint8_t model) {
-        return CProtocolCatalogue::LoadDriver(CProtocolCatalogue::modelCataloguePath(dataDir, model),
-                                              protocol);
-    };
+    CDownloadJob job =
+        CDownloadJob::make(std::move(input.image), std::move(input.driver), options.forceDriver, dataDir);
     CDownloadOutcome outcome;
     runInterruptible([&] { outcome = download.run(std::move(job)); },
                      [&] {

@@ -28,6 +28,20 @@ std::string panelModelName(std::uint8_t code)
     }
 }
 
+CDownloadJob CDownloadJob::make(Bytes image, CDriver driver, bool forceDriver, const std::string& dataDir)
+{
+    CDownloadJob job;
+    const std::uint8_t protocol = driver.protocol;
+    job.image = std::move(image);
+    job.driver = std::move(driver);
+    job.forceDriver = forceDriver;
+    job.loadModelDriver = [dataDir, protocol](std::uint8_t model) {
+        return CProtocolCatalogue::LoadDriver(CProtocolCatalogue::modelCataloguePath(dataDir, model),
+                                              protocol);
+    };
+    return job;
+}
+
 // --- CPanelWait ------------------------------------------------------------------------------------------
 
 bool CPanelWait::settle(State to)

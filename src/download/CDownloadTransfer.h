@@ -32,6 +32,11 @@ struct CDownloadJob {
     bool forceDriver = false;
     // The driver of the project's protocol in the catalogue of a panel model (2 or 4) that needs its own.
     std::function<Result<CDriver>(std::uint8_t model)> loadModelDriver;
+
+    // A download of `image` with `driver`; a panel model that needs its own driver gets the same protocol
+    // from that model's catalogue in `dataDir`. Loading it leaves "In.dat" alone: its list position
+    // counts in the model's catalogue, not in the one the tool starts with.
+    static CDownloadJob make(Bytes image, CDriver driver, bool forceDriver, const std::string& dataDir);
 };
 
 struct CDownloadOutcome {

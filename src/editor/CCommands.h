@@ -34,6 +34,7 @@ enum CCommand : int {
     kCmdPicture = 32793,
     kCmdAbout = 57664,
     kCmdWindowAttribute = 32800,
+    kCmdCheckProject = 32850, // Tools: compile without sending and list the problems
 };
 
 } // namespace zl

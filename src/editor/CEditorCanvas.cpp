@@ -184,6 +184,18 @@ void CEditorCanvas::mousePressEvent(QMouseEvent* event)
     emit stateChanged();
 }
 
+bool CEditorCanvas::SelectComponent(std::size_t position)
+{
+    CMainView* w = window();
+    if (!w || !w->SelectPosition(position))
+        return false;
+    m_nothingSelected = false;
+    emit componentSelected(w->head());
+    update();
+    emit stateChanged();
+    return true;
+}
+
 void CEditorCanvas::mouseMoveEvent(QMouseEvent* event)
 {
     CMainView* w = window();

@@ -36,6 +36,8 @@ public:
     bool DeleteSelected();
     // Forgets the selection (after a window switch and the like) and repaints.
     void ClearSelection();
+    // Selects the current window's component at list position `position`, as a click on it would.
+    bool SelectComponent(std::size_t position);
     void Invalidate() { update(); }
 
     int pendingType() const { return m_pendingType; }

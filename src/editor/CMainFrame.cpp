@@ -11,8 +11,11 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "compile/CProjectCheck.h"
 #include "editor/CAboutDialog.h"
+#include "editor/CCheckDialog.h"
 #include "editor/CCommands.h"
+#include "editor/CDownloadCommand.h"
 #include "editor/CFileChooser.h"
 #include "editor/CMessagePrompter.h"
 #include "editor/CPanelSimWindow.h"
@@ -41,7 +44,6 @@ constexpr std::pair<int, int> kPlacements[] = {
     {kCmdPicture, kPicture},
 };
 
-const QString kLater = QStringLiteral("Not available in this version");
 
 } // namespace
 
@@ -55,6 +57,8 @@ CMainFrame::CMainFrame(CPrompter* prompter, CFileChooser* files)
     m_files = files ? files : m_ownFiles.get();
     m_view = new CZL110View(*m_prompter, *m_files, this);
     m_doc = new CZL110Doc(*m_view, *m_prompter, *m_files, this);
+    m_download = new CDownloadCommand(*m_view, *m_prompter, this);
+    m_check = new CCheckDialog(this);
 
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -156,6 +160,10 @@ void CMainFrame::createMenus()
     m_simulate = tools->addAction(QStringLiteral("Simulate panel"));
     m_simulate->setStatusTip(QStringLiteral("Run the project on a virtual panel with a simulated PLC"));
     connect(m_simulate, &QAction::triggered, this, &CMainFrame::SimulatePanel);
+    QAction* check = addCommand(kCmdCheckProject, QStringLiteral("Check project(&K)"),
+                                QStringLiteral("Compile without sending and list the problems"), false);
+    check->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    tools->addAction(check);
 
     QMenu* components = menuBar()->addMenu(QStringLiteral("Components(&P)"));
     const QString names[] = {QStringLiteral("Led(&L)"),        QStringLiteral("Function Key(&F)"),
@@ -181,10 +189,6 @@ void CMainFrame::createMenus()
     m_secondAttribute->setData(kCmdWindowAttribute);
     m_secondAttribute->setToolTip(QStringLiteral("Change window attribute"));
 
-    // Commands whose dialogs are not part of this version stay disabled and say so.
-    for (int later : {kCmdDownload})
-        action(later)->setToolTip(action(later)->toolTip() + QStringLiteral(" — ") + kLater);
-
     connect(action(kCmdNewProject), &QAction::triggered, m_doc, &CZL110Doc::NewProject);
     connect(action(kCmdOpen), &QAction::triggered, m_doc, &CZL110Doc::Open);
     connect(action(kCmdSave), &QAction::triggered, m_doc, &CZL110Doc::Save);
@@ -204,6 +208,28 @@ void CMainFrame::createMenus()
     connect(action(kCmdCopyWindow), &QAction::triggered, m_view, &CZL110View::CopyWindow);
     connect(action(kCmdDeleteWindow), &QAction::triggered, m_view, &CZL110View::DeleteWindow);
     connect(action(kCmdAbout), &QAction::triggered, this, [this] { CAboutDialog(this).exec(); });
+    connect(action(kCmdDownload), &QAction::triggered, this, [this] {
+        m_download->Run(m_view->takeControlKey());
+        UpdateCommands();
+    });
+    connect(action(kCmdCheckProject), &QAction::triggered, this, &CMainFrame::CheckProject);
+    connect(m_download, &CDownloadCommand::findings, m_check, &CCheckDialog::ShowReport);
+    connect(m_download, &CDownloadCommand::panelModel, this, &CMainFrame::ShowModel);
+    connect(m_download, &CDownloadCommand::modelDriverLoaded, m_view,
+            [this](int version) { m_view->ShowProtocol(static_cast<std::uint8_t>(version)); });
+    m_download->takeCorrections = [this](const CCheckReport& report) {
+        const bool settings = TakeCorrectedSettings(m_view->project(), report);
+        if (TakeRepairedLimits(m_view->project(), report) || settings)
+            m_doc->SetModifiedFlag();
+    };
+    connect(m_check, &CCheckDialog::componentWanted, this, [this](quint16 window, qulonglong position) {
+        if (position == CCheckDialog::kNoComponent)
+            m_view->SwitchToRow(m_view->project().FindWindowPosition(window));
+        else
+            m_view->SelectComponent(window, static_cast<std::size_t>(position));
+        // A selection moves the component to the head of its list: the positions of the rows follow.
+        CheckProject();
+    });
     for (const auto& [command, type] : kPlacements) {
         connect(action(command), &QAction::triggered, m_view, [this, type = type] {
             if (type == kPicture)
@@ -310,14 +336,14 @@ void CMainFrame::SetProtocolText(const QString& text)
 void CMainFrame::UpdateCommands()
 {
     const bool active = m_view->projectActive();
-    for (int command : {kCmdSave, kCmdSaveAs, kCmdPlcSelection, kCmdNewWindow, kCmdCopyWindow,
-                        kCmdDeleteWindow, kCmdPanelConfig, kCmdAlarmList})
+    for (int command : {kCmdSave, kCmdSaveAs, kCmdPlcSelection, kCmdNewWindow, kCmdCopyWindow, kCmdDeleteWindow,
+                        kCmdPanelConfig, kCmdAlarmList, kCmdDownload, kCmdCheckProject})
         action(command)->setEnabled(active);
     const bool selected = active && m_view->hasSelection();
     action(kCmdCut)->setEnabled(selected);
     m_deleteComponent->setEnabled(selected);
     m_simulate->setEnabled(active);
-    for (int never : {kCmdCopy, kCmdPaste, kCmdWindowAttribute, kCmdDownload})
+    for (int never : {kCmdCopy, kCmdPaste, kCmdWindowAttribute})
         action(never)->setEnabled(false);
     m_secondAttribute->setEnabled(false);
     for (const auto& [command, type] : kPlacements) {
@@ -362,9 +388,17 @@ void CMainFrame::showContextMenu(const QPoint& at)
     menu.exec(at);
 }
 
+void CMainFrame::CheckProject()
+{
+    if (!m_view->projectActive())
+        return;
+    m_check->ShowReport(zl::CheckProject(m_view->project(), {m_view->dataDir(), {}, m_view->fonts()}));
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (m_doc->SaveModified())
+    // A transfer in progress asks first; a panel must not be left half-programmed unasked.
+    if (m_download->MayClose() && m_doc->SaveModified())
         event->accept();
     else
         event->ignore();

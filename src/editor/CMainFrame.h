@@ -13,6 +13,8 @@ class QMenu;
 namespace zl
 {
 
+class CCheckDialog;
+class CDownloadCommand;
 class CFileChooser;
 class CPanelSimWindow;
 class CPrompter;
@@ -41,6 +43,8 @@ public:
     QAction* deleteComponentAction() const { return m_deleteComponent; }
     QString modelText() const;
     QString protocolText() const;
+    CDownloadCommand& download() const { return *m_download; }
+    CCheckDialog& checkDialog() const { return *m_check; }
 
 public slots:
     // The panel reported its model code during a download.
@@ -50,6 +54,8 @@ public slots:
     void UpdateCommands();
     // Tools → "Simulate panel": opens (or brings up) the virtual panel running the project.
     void SimulatePanel();
+    // Check project: compiles without sending and shows the list of problems.
+    void CheckProject();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +76,8 @@ private:
     CFileChooser* m_files;
     CZL110View* m_view;
     CZL110Doc* m_doc;
+    CDownloadCommand* m_download;
+    CCheckDialog* m_check;
     std::map<int, QAction*> m_actions;
     QAction* m_deleteComponent = nullptr;
     QAction* m_simulate = nullptr;

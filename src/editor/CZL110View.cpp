@@ -65,6 +65,7 @@ CZL110View::~CZL110View() = default;
 
 void CZL110View::StartUp(const std::string& dataDir, const std::string& configDir)
 {
+    m_dataDir = dataDir;
     m_cataloguePath = CProtocolCatalogue::cataloguePath(dataDir);
     m_toolSettingsPath = CToolSettings::path(configDir);
     const Status started = m_project.StartUp(m_cataloguePath, m_toolSettingsPath);

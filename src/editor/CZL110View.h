@@ -45,6 +45,9 @@ public:
     const CProject& project() const { return m_project; }
     const std::string& cataloguePath() const { return m_cataloguePath; }
     const std::string& toolSettingsPath() const { return m_toolSettingsPath; }
+    const std::string& dataDir() const { return m_dataDir; }
+    // The panel fonts, when they could be read.
+    const CFontFiles* fonts() const { return m_fonts ? &*m_fonts : nullptr; }
     CEditorCanvas& canvas() const { return *m_canvas; }
     CWindowList& windowList() const { return *m_list; }
     CWindowPage& windowPage() const { return *m_windowPage; }
@@ -88,6 +91,10 @@ public:
     void ApplyAlarmList(const CAlarmList& edited);
     // The list was clicked on `row` (−1: below the rows).
     void SwitchToRow(int row);
+    // Shows window `number` and selects its component at list position `position`.
+    bool SelectComponent(std::uint16_t number, std::size_t position);
+    // The protocol pane: the protocol's name and the driver's version.
+    void ShowProtocol(std::uint8_t driverVersion);
 
 signals:
     void stateChanged();
@@ -106,7 +113,6 @@ private:
     // Shows the page of the component's kind, bound to it.
     void ShowComponentPage(CBase* component);
     void AfterWindowChange();
-    void ShowProtocol(std::uint8_t driverVersion);
     bool filterKey(QEvent* event);
 
     CPrompter& m_prompter;
@@ -115,6 +121,7 @@ private:
     std::optional<CFontFiles> m_fonts;
     std::string m_cataloguePath;
     std::string m_toolSettingsPath;
+    std::string m_dataDir;
     CWindowList* m_list;
     QGroupBox* m_pageArea;
     CWindowPage* m_windowPage;

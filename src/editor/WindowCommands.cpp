@@ -26,6 +26,16 @@ void CZL110View::SwitchToRow(int row)
     m_list->setFocus();
 }
 
+bool CZL110View::SelectComponent(std::uint16_t number, std::size_t position)
+{
+    const int row = m_project.FindWindowPosition(number);
+    if (row < 0)
+        return false;
+    if (row != m_project.currentWindow)
+        SwitchToRow(row);
+    return m_canvas->SelectComponent(position);
+}
+
 void CZL110View::NewWindow()
 {
     if (!m_project.CurrentWindow())

@@ -30,6 +30,15 @@ bool CMainView::SelectAt(CPoint canvas)
     return true;
 }
 
+bool CMainView::SelectPosition(std::size_t position)
+{
+    if (position >= m_components.size())
+        return false;
+    const auto it = m_components.begin() + static_cast<std::ptrdiff_t>(position);
+    std::rotate(m_components.begin(), it, it + 1);
+    return true;
+}
+
 void CMainView::DeleteSelected()
 {
     if (!m_components.empty())

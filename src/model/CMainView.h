@@ -34,6 +34,8 @@ public:
     void AppendComponent(std::unique_ptr<CBase> component);
     // Selects the first component from the head that contains the point and moves it to the head.
     bool SelectAt(CPoint canvas);
+    // Selects the component at list position `position` (moving it to the head); false when there is none.
+    bool SelectPosition(std::size_t position);
     void DeleteSelected();
     void DeleteAll();
     // Takes the description and copies of every component of `source`, appended in its order.

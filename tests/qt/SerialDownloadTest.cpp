@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "download/CDownloadTransfer.h"
+#include "download/SimulatedPanel.h"
 #include "download/TestImages.h"
 #include "download/CPanelSimulator.h"
 #include "platform/CSerialPort.h"
@@ -15,6 +16,7 @@
 
 using namespace zl;
 using zl::test::pattern;
+using zl::test::SimulatedPanel;
 using zl::test::withValidMark;
 
 namespace
@@ -41,52 +43,6 @@ public:
     void message(const std::string&, const std::string&) override {}
     bool askOkCancel(const std::string&, const std::string&) override { return true; }
     Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::Cancel; }
-};
-
-// The simulated panel serving the master side of a fresh pseudo-terminal on a thread of its own.
-class SimulatedPanel
-{
-public:
-    explicit SimulatedPanel(CPanelSimConfig config) : m_panel(config)
-    {
-        auto pty = CPseudoTerminal::open();
-        if (!pty)
-            throw std::runtime_error(pty.error().text);
-        m_link = std::move(pty->panel);
-        path = pty->toolPath;
-        m_thread = std::thread([this] { m_served = m_panel.serve(*m_link, m_stop); });
-    }
-    ~SimulatedPanel() { unplug(); }
-
-    // Stops serving and closes the panel's side, as pulling the adapter out would.
-    void unplug()
-    {
-        if (!m_thread.joinable())
-            return;
-        m_stop = true;
-        m_link->interrupt();
-        m_thread.join();
-        m_link.reset();
-    }
-    const Bytes& memory()
-    {
-        unplug();
-        return m_panel.memory();
-    }
-    Bytes memory(std::size_t at, std::size_t n)
-    {
-        const Bytes& m = memory();
-        return Bytes(m.begin() + at, m.begin() + at + n);
-    }
-
-    std::string path;
-
-private:
-    CPanelSimulator m_panel;
-    std::unique_ptr<CSerialPort> m_link;
-    std::atomic<bool> m_stop{false};
-    Status m_served = Ok{};
-    std::thread m_thread;
 };
 
 CDownloadOutcome download(SimulatedPanel& panel, Quiet& quiet, const Bytes& image, const CDriver& driver,
