@@ -44,7 +44,6 @@ constexpr std::pair<int, int> kPlacements[] = {
     {kCmdPicture, kPicture},
 };
 
-
 } // namespace
 
 CMainFrame::CMainFrame(CPrompter* prompter, CFileChooser* files)
