@@ -25,11 +25,11 @@ namespace
 
 bool usesStation(unsigned protocol)
 {
-    return protocol == 14 || protocol == 21 || protocol == 31;
+    return protocolDescriptor(protocol).stationShown;
 }
 bool usesDelay(unsigned protocol)
 {
-    return protocol == 2 || protocol == 3 || protocol == 34;
+    return protocolDescriptor(protocol).delayShown;
 }
 
 QDialogButtonBox* okCancel(QDialog* dialog)
@@ -138,9 +138,8 @@ void CPlcSelectionDialog::limitStation()
 {
     if (!m_station->editing())
         return;
-    std::int64_t limited = std::min<std::int64_t>(m_station->GetValue(), 255);
-    if (m_protocol == 21)
-        limited = std::clamp<std::int64_t>(limited, 1, 247);
+    const CProtocolDescriptor& d = protocolDescriptor(m_protocol);
+    const std::int64_t limited = std::clamp<std::int64_t>(m_station->GetValue(), d.plcStationMin, d.plcStationMax);
     if (limited != m_station->GetValue())
         m_station->SetValue(limited);
 }

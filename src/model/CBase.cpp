@@ -5,32 +5,13 @@
 
 #include "model/CArchive.h"
 #include "base/CJson.h"
+#include "plc/CProtocolDescriptor.h"
 
 namespace zl {
 
-std::uint16_t defaultOperandAddress(unsigned p)
-{
-    switch (p) {
-    case 3: case 16: case 19: case 21: case 25: case 34:
-        return 1;
-    case 5:
-        return 16;
-    default:
-        return 0;
-    }
-}
+std::uint16_t defaultOperandAddress(unsigned p) { return protocolDescriptor(p).operandAddress; }
 
-std::uint8_t defaultOperandStation(unsigned p)
-{
-    switch (p) {
-    case 2:
-        return 2;
-    case 5: case 11: case 17: case 18: case 22:
-        return 0;
-    default:
-        return 1;
-    }
-}
+std::uint8_t defaultOperandStation(unsigned p) { return protocolDescriptor(p).operandStation; }
 
 CBase::CBase(unsigned protocol) : address(defaultOperandAddress(protocol)), station(defaultOperandStation(protocol)) {}
 

@@ -36,9 +36,9 @@ void CProject::RebuildProtocolTables()
 {
     m_tables = CProtocolTables::Build(m_protocol, m_tables, comm.plcStation);
     panel.registerStep = m_tables.registerStep;
-    if (m_protocol == 1)
+    if (!m_tables.show.statusFlagsEnabled)
         panel.statusFlags = 0;
-    if (m_protocol == 2)
+    if (m_tables.descriptor().controlTypeFixed)
         panel.controlRegisterType = 0;
 }
 

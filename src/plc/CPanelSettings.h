@@ -2,12 +2,15 @@
 // The panel's own settings, edited in the panel configuration dialog and stored in the project header.
 #include <cstdint>
 
-namespace zl {
+#include "plc/CProtocolDescriptor.h"
+
+namespace zl
+{
 
 struct CPanelSettings {
     std::uint16_t initialWindow = 1;
-    std::uint16_t password = 0;        // 0 … 10000
-    std::uint8_t screenSaverDelay = 3; // index into "Never", "1Min", …, "1Hour"
+    std::uint16_t password = 0;         // 0 … 10000
+    std::uint8_t screenSaverDelay = 3;  // index into "Never", "1Min", …, "1Hour"
     std::uint8_t screenSaverAction = 0; // 0 "Backlight Off", 1 "Show window"
     std::uint16_t screenSaverWindow = 1;
     std::uint8_t controlStation = 1;
@@ -21,7 +24,7 @@ struct CPanelSettings {
     // Control block station for a new project under `protocol`.
     static std::uint8_t defaultControlStation(unsigned protocol)
     {
-        return protocol == 2 ? 2 : (protocol == 5 || protocol == 17) ? 0 : 1;
+        return protocolDescriptor(protocol).controlStation;
     }
 
     // New Project: everything back to its default except the screen-saver action.

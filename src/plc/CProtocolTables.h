@@ -1,18 +1,18 @@
 #pragma once
-// The 34 PLC protocols: their names, line-setting choices and defaults, and the operand tables (register
-// type lists, station and address limits, entry flags) that components, pages and the alarm list consult.
+// The operand tables of the current protocol (register type lists, station and address limits, entry
+// flags), built from its descriptor, and the type values of register type names.
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
-namespace zl {
+#include "plc/CProtocolDescriptor.h"
 
-constexpr unsigned kProtocolCount = 34;
+namespace zl
+{
 
-// Whether `protocol` is one of `set`: the protocol rules are lists of protocol numbers.
+// Whether `protocol` is one of `set`.
 inline bool isOneOf(unsigned protocol, std::initializer_list<unsigned> set)
 {
     return std::find(set.begin(), set.end(), protocol) != set.end();
@@ -33,39 +33,20 @@ const std::vector<std::string>& stopBitsList();  // "1", "2"
 const std::vector<std::string>& parityList();    // "NONE", "ODD", "EVEN"
 const std::vector<std::string>& interfaceList(); // "232", "485"
 
-// Visibility of property-page fields (5 shown, 0 hidden) and two enable flags of the panel configuration.
-struct CShowFlags {
-    std::uint8_t bitNumber = 5;
-    std::uint8_t subAddress = 0;
-    std::uint8_t wordCount = 5;
-    std::uint8_t parameter = 0;
-    std::uint8_t offset = 0;
-    std::uint8_t coilActions = 5;
-    int statusFlagsEnabled = 1;
-    int controlBlockEnabled = 1;
-};
-
 // Which register type list an operand uses.
 enum CListKind : int { kWordList = 1, kBitList = 2, kThirdList = 3 };
 
-struct CProtocolTables {
+// The operand set of the current protocol with the values the pages and the panel settings read.
+struct CProtocolTables : COperandSet {
     unsigned protocol = 0;
-    std::vector<std::string> wordList;     // word (register) areas
-    std::vector<std::string> bitList;      // bit areas a function key writes
-    std::vector<std::string> thirdList;    // bit areas an LED reads
-    std::vector<std::string> alarmBitList; // bit areas offered for alarm coils
-    std::vector<std::string> formatList;   // "Unsigned", "HEX", "Signed"
-    std::uint8_t stationMin = 0;
-    std::uint8_t stationMax = 0;
-    std::uint16_t registerMax = 0;
-    std::uint16_t coilMax = 0;
-    std::uint8_t bitMax = 0;
-    std::uint8_t wordCountMax = 2;
+    std::vector<std::string> formatList; // "Unsigned", "HEX", "Signed"
     bool hexEntry = false;
     bool octal = false;
     std::uint8_t baudOffset = 0;
     std::uint8_t registerStep = 1;
     CShowFlags show;
+
+    const CProtocolDescriptor& descriptor() const { return protocolDescriptor(protocol); }
 
     // Rebuilds the tables for `protocol`. Station range and address maxima are kept from `previous` for a
     // number that has no row; protocol 21 takes its station range from the PLC station number.
