@@ -88,7 +88,7 @@ int run(Args& args)
                               .set("controlBlockEnabled", s.controlBlockEnabled))
         .set("startupDefaults", line(p, startup).set("controlBlockStation", panel.controlStation))
         .set("dialogDefaults", line(p, dialog));
-    if (p == 31)
+    if (t.descriptor().namedVariables)
         out.set("namedVariables", namedVariables());
     std::fputs(out.dump().c_str(), stdout);
     return kExitOk;

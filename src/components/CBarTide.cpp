@@ -4,6 +4,7 @@
 
 #include "components/BarTidePreview.h"
 #include "plc/CProtocolTables.h"
+#include "plc/CVariableDictionary.h"
 #include "model/CArchive.h"
 #include "model/CCompileContext.h"
 #include "base/CJson.h"
@@ -24,9 +25,10 @@ CBarTide::CBarTide(unsigned protocol, std::uint8_t code, std::uint8_t w) : CBase
 {
     typeCode = code;
     wordCount = 1;
-    address = protocol == 31 ? 1 : 0;
-    p31Address = protocol == 31 ? 0x0101 : 0;
-    maxValue = largestValueOf(protocol == 31 ? 4 : firstWordUnitBytes(protocol));
+    const bool named = protocolDescriptor(protocol).namedVariables;
+    address = named ? 1 : 0;
+    p31Address = named ? kDefaultVariableAddress : 0;
+    maxValue = largestValueOf(named ? 4 : firstWordUnitBytes(protocol));
 }
 
 void CBarTide::Serialize(CArchive& ar)
@@ -69,7 +71,7 @@ void CBarTide::BuildDownloadData(CCompileContext& ctx)
         return;
     std::uint8_t* r = record.data();
     r[2] = static_cast<std::uint8_t>((isSigned ? 0x10 : 0) | (format ? 0x20 : 0));
-    WriteOperand(r + 3, TypeValue(ctx.tables), ctx.protocol() == 31 ? p31Address : address);
+    WriteOperand(r + 3, TypeValue(ctx.tables), ctx.tables.descriptor().namedVariables ? p31Address : address);
     r[9] = width;
     r[10] = height;
     putBe32(r + 11, maxValue);
@@ -85,12 +87,12 @@ void CBarTide::MoveTo(int cx, int cy)
 
 std::uint8_t CBarTide::TypeValue(const CProtocolTables& t) const
 {
-    return t.protocol == 31 ? p31TypeValue : t.typeValue(registerType, kWordList);
+    return t.descriptor().namedVariables ? p31TypeValue : t.typeValue(registerType, kWordList);
 }
 
 CValueRange CBarTide::RangeOfBits(const CProtocolTables& t, unsigned bits) const
 {
-    if (isCounterArea(t.protocol, TypeValue(t)))
+    if (isCounterArea(t.descriptor(), TypeValue(t)))
         return kCounterAreaRange;
     return valueRangeOfBits(bits, isSigned != 0);
 }

@@ -41,10 +41,10 @@ CDynamic::CDynamic(unsigned protocol, CPoint canvas, std::string gbkContent) : C
 {
     typeCode = kDynamicText;
     address = 0;
-    if (protocol == 31) {
+    if (protocolDescriptor(protocol).namedVariables) {
         address = 1;
         subAddress = 5;
-        protocol31Address = kProtocol31Address;
+        protocol31Address = kDefaultVariableAddress;
     }
     EqualizeEntries(kEntries);
     contents[0] = std::move(gbkContent);
@@ -172,7 +172,7 @@ void CDynamic::BuildDownloadData(CCompileContext& ctx)
                                           (format ? 0x20 : 0));
     if (record.size() < kEntriesAt)
         return;
-    const bool named = ctx.protocol() == 31;
+    const bool named = ctx.tables.descriptor().namedVariables;
     record[2] = attribute;
     WriteOperand(&record[3], named ? protocol31TypeValue : ctx.tables.typeValue(registerType, kWordList),
                  named ? protocol31Address : address);
@@ -261,7 +261,8 @@ std::pair<std::int64_t, std::int64_t> CDynamic::ValueRange(const CProtocolTables
 {
     // The panel sends every value as 16 bits; narrower units narrow the range.
     const unsigned unit = tables.typeValue(registerType, kWordList) & 0x0F;
-    const int bits = (tables.protocol == 31 || unit == 0 || unit > 2) ? 16 : 8 * static_cast<int>(unit);
+    const int bits =
+        (tables.descriptor().namedVariables || unit == 0 || unit > 2) ? 16 : 8 * static_cast<int>(unit);
     if (isSigned)
         return {-(std::int64_t{1} << (bits - 1)), (std::int64_t{1} << (bits - 1)) - 1};
     return {0, (std::int64_t{1} << bits) - 1};

@@ -21,7 +21,6 @@ public:
     static constexpr const char* kDefaultText = "Dynamic Text";
     static constexpr int kEntries = 32;
     // Protocol-31 address of a new dynamic text under protocol 31.
-    static constexpr std::uint16_t kProtocol31Address = 0x0101;
 
     // For loading: the file supplies every field.
     CDynamic();

@@ -23,16 +23,6 @@ constexpr std::array<std::uint8_t, CFunction::kKeyCount> kKeyCodes = {0,  4,  6,
 constexpr std::uint8_t kJumpOperation = 0x80;
 constexpr std::uint8_t kSetRegisterOperation = 5;
 
-bool coilTypeFromBitList(unsigned protocol)
-{
-    switch (protocol) {
-    case 19: case 20: case 23: case 24: case 25: case 28:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The position of `symbol` in the project's symbols, appended at its first use.
 std::uint8_t symbolIndex(Bytes& symbols, std::uint8_t symbol)
 {
@@ -49,7 +39,7 @@ CFunction::CFunction(unsigned protocol, CPoint canvas) : CLightFunc(protocol)
 {
     typeCode = kFunctionKey;
     shapeOrKey = 2; // "Right"
-    action = protocol == 1 ? kJumpTo : kSetCoil;
+    action = protocolDescriptor(protocol).functionKeyJumps ? kJumpTo : kSetCoil;
     MoveTo(canvas.x, canvas.y);
 }
 
@@ -137,16 +127,16 @@ void CFunction::BuildDownloadData(CCompileContext& ctx)
     CLightFunc::BuildDownloadData(ctx);
     if (record.size() < kSymbolsAt + 1)
         return;
-    const unsigned protocol = ctx.protocol();
-    const bool named = protocol == 31;
+    const CProtocolDescriptor& protocol = ctx.tables.descriptor();
+    const bool named = protocol.namedVariables;
     record[2] = static_cast<std::uint8_t>((reverse ? 0x01 : 0) | (doubleSize ? 0x02 : 0) | (invisible ? 0x04 : 0) |
                                           (password ? 0x40 : 0));
     record[9] = KeyCode();
     switch (action) {
     case kSetCoil: {
-        const std::uint8_t typeValue = named ? protocol31CoilTypeValue
-                                       : ctx.tables.typeValue(registerType,
-                                                              coilTypeFromBitList(protocol) ? kBitList : kThirdList);
+        const std::uint8_t typeValue =
+            named ? protocol31CoilTypeValue
+                  : ctx.tables.typeValue(registerType, protocol.coilTypeFromBitList ? kBitList : kThirdList);
         WriteOperand(&record[3], typeValue, BitOperandAddress(protocol, protocol31Address));
         record[10] = static_cast<std::uint8_t>(coilAction + 1);
         putBe32(&record[11], static_cast<std::uint32_t>(value));
@@ -191,7 +181,8 @@ void CFunction::WriteTextCodes(std::uint16_t offset)
 
 std::pair<std::int64_t, std::int64_t> CFunction::ValueRange(const CProtocolTables& tables) const
 {
-    const unsigned unit = tables.protocol == 31 ? 2 : (tables.typeValue(registerType, kWordList) & 0x0F);
+    const unsigned unit =
+        tables.descriptor().namedVariables ? 2 : (tables.typeValue(registerType, kWordList) & 0x0F);
     // The value is 32 bits; a type without a unit size is taken as a word.
     const int bits = unit == 0 ? 16 : static_cast<int>(std::min(8 * unit, 32u));
     if (keyByteB == kSigned)

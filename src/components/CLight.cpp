@@ -20,10 +20,10 @@ CLight::CLight() : CLightFunc(0) { typeCode = kLed; }
 CLight::CLight(unsigned protocol, CPoint canvas) : CLightFunc(protocol)
 {
     typeCode = kLed;
-    if (protocol == 31) {
+    if (protocolDescriptor(protocol).namedVariables) {
         address = 1;
         subAddress = 1;
-        protocol31Address = kProtocol31Address;
+        protocol31Address = kDefaultVariableAddress;
     }
     MoveTo(canvas.x, canvas.y);
 }
@@ -66,9 +66,9 @@ void CLight::BuildDownloadData(CCompileContext& ctx)
     CLightFunc::BuildDownloadData(ctx);
     if (record.size() < kRecordSize)
         return;
-    const unsigned protocol = ctx.protocol();
+    const CProtocolDescriptor& protocol = ctx.tables.descriptor();
     const std::uint8_t typeValue =
-        protocol == 31 ? protocol31TypeValue : ctx.tables.typeValue(registerType, kThirdList);
+        protocol.namedVariables ? protocol31TypeValue : ctx.tables.typeValue(registerType, kThirdList);
     record[2] = static_cast<std::uint8_t>(doubleSize * 2);
     WriteOperand(&record[3], typeValue, BitOperandAddress(protocol, protocol31Address));
     record[9] = bitOffset;
@@ -80,7 +80,8 @@ std::uint8_t CLight::PreviewPicture() const { return static_cast<std::uint8_t>(2
 
 int CLight::BitOffsetMax(const CProtocolTables& tables) const
 {
-    const int unit = tables.protocol == 31 ? 2 : (tables.typeValue(registerType, kThirdList) & 0x0F);
+    const int unit =
+        tables.descriptor().namedVariables ? 2 : (tables.typeValue(registerType, kThirdList) & 0x0F);
     return std::max(0, 8 * unit - 1);
 }
 

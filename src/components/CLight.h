@@ -13,7 +13,6 @@ struct CProtocolTables;
 class CLight : public CLightFunc {
 public:
     static constexpr const char* kClassName = "CLight";
-    static constexpr std::uint16_t kProtocol31Address = 0x0101;
 
     // For loading: the file supplies every field.
     CLight();

@@ -1,6 +1,7 @@
 #include "components/CLightFunc.h"
 
 #include "model/CArchive.h"
+#include "plc/CProtocolDescriptor.h"
 
 namespace zl {
 
@@ -35,16 +36,14 @@ void CLightFunc::BuildDownloadData(CCompileContext& ctx)
     }
 }
 
-std::uint16_t CLightFunc::BitOperandAddress(unsigned protocol, std::uint16_t protocol31Address) const
+std::uint16_t CLightFunc::BitOperandAddress(const CProtocolDescriptor& protocol,
+                                            std::uint16_t protocol31Address) const
 {
-    switch (protocol) {
-    case 11: case 12: case 18: case 22:
-        return static_cast<std::uint16_t>(subAddress + 16 * address);
-    case 31:
+    if (protocol.namedVariables)
         return protocol31Address;
-    default:
-        return address;
-    }
+    if (protocol.bitsInWords)
+        return static_cast<std::uint16_t>(subAddress + 16 * address);
+    return address;
 }
 
 } // namespace zl

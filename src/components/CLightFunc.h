@@ -7,6 +7,8 @@
 
 namespace zl {
 
+struct CProtocolDescriptor;
+
 class CLightFunc : public CBase {
 public:
     // Common part, double flag, reverse flag, sub-address, shape or key, station, register type, address.
@@ -20,9 +22,10 @@ protected:
     explicit CLightFunc(unsigned protocol) : CBase(protocol) {}
     CLightFunc(const CLightFunc& other) = default;
 
-    // Address of a bit operand in a record: protocols 11, 12, 18 and 22 count bits as sub-address
-    // + 16 × address; protocol 31 names it by its own address.
-    std::uint16_t BitOperandAddress(unsigned protocol, std::uint16_t protocol31Address) const;
+    // Address of a bit operand in a record: protocols that count bits in words take sub-address
+    // + 16 × address; the protocol of named variables names it by its own address.
+    std::uint16_t BitOperandAddress(const CProtocolDescriptor& protocol,
+                                    std::uint16_t protocol31Address) const;
 };
 
 } // namespace zl

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "plc/CProtocolTables.h"
+#include "plc/CVariableDictionary.h"
 #include "model/CArchive.h"
 #include "model/CCompileContext.h"
 #include "base/CJson.h"
@@ -24,8 +25,9 @@ CRegister::CRegister() : CBase(0) { typeCode = kRegister; }
 CRegister::CRegister(unsigned protocol, CPoint canvas) : CBase(protocol)
 {
     typeCode = kRegister;
-    address = protocol == 7 ? 1024 : 0;
-    const std::uint32_t largest = largestValueOf(protocol == 31 ? 2 : firstWordUnitBytes(protocol));
+    const CProtocolDescriptor& d = protocolDescriptor(protocol);
+    address = d.registerAddress;
+    const std::uint32_t largest = largestValueOf(d.namedVariables ? 2 : firstWordUnitBytes(protocol));
     maxInput = largest;
     engineeringMax = largest;
     MoveTo(canvas.x, canvas.y);
@@ -83,7 +85,7 @@ void CRegister::BuildDownloadData(CCompileContext& ctx)
     std::uint8_t* r = record.data();
     r[2] = bit(reverse, 0) | bit(doubleSize, 1) | bit(engineeringUnits, 2) | bit(set, 3) | bit(isSigned, 4) |
            bit(format, 5) | bit(password, 6) | bit(limited, 7);
-    WriteOperand(r + 3, TypeValue(ctx.tables), ctx.protocol() == 31 ? p31Address : address);
+    WriteOperand(r + 3, TypeValue(ctx.tables), ctx.tables.descriptor().namedVariables ? p31Address : address);
     r[9] = static_cast<std::uint8_t>(DisplayWidth());
     r[10] = decimals;
     if (record.size() >= 19) {
@@ -144,15 +146,15 @@ std::string CRegister::SampleText() const
 
 std::uint8_t CRegister::TypeValue(const CProtocolTables& t) const
 {
-    return t.protocol == 31 ? p31TypeValue : t.typeValue(registerType, kWordList);
+    return t.descriptor().namedVariables ? p31TypeValue : t.typeValue(registerType, kWordList);
 }
 
 CValueRange CRegister::LimitRange(const CProtocolTables& t) const
 {
-    if (t.protocol == 31 || t.protocol == 32)
+    if (t.descriptor().fullWordLimits)
         return {0, 65535};
     const std::uint8_t typeValue = TypeValue(t);
-    if (isCounterArea(t.protocol, typeValue))
+    if (isCounterArea(t.descriptor(), typeValue))
         return kCounterAreaRange;
     return valueRangeOfBits(8 * ((typeValue * wordCount) % 16), isSigned != 0);
 }

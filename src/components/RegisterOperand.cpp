@@ -12,7 +12,10 @@ namespace zl {
 
 unsigned firstWordUnitBytes(unsigned protocol)
 {
-    return CProtocolTables::Build(protocol, {}, 1).typeValue(0, kWordList) & 0x0F;
+    const COperandSet* operands = protocolDescriptor(protocol).operands;
+    if (!operands || operands->wordList.empty())
+        return 0;
+    return typeValueOf(operands->wordList.front(), protocol, kWordList) & 0x0F;
 }
 
 std::uint32_t largestValueOf(unsigned bytes)
@@ -53,14 +56,14 @@ CValueRange valueRangeOfBits(unsigned bits, bool isSigned)
     return {isSigned ? -(max + 1) : 0, max};
 }
 
-bool isCounterArea(unsigned protocol, std::uint8_t typeValue)
+bool isCounterArea(const CProtocolDescriptor& protocol, std::uint8_t typeValue)
 {
-    return (protocol == 20 || protocol == 23) && typeValue == 0xD2;
+    return protocol.counterAreaType != 0 && typeValue == protocol.counterAreaType;
 }
 
 void selectWordVariable(unsigned protocol, CBase& c, std::uint8_t& p31TypeValue)
 {
-    if (protocol != 31)
+    if (!protocolDescriptor(protocol).namedVariables)
         return;
     c.subAddress = CVariableDictionary::variableNumber(c.registerType, c.subType, kReadWords);
     p31TypeValue = CVariableDictionary::typeValue(c.registerType, c.subType, kReadWords);

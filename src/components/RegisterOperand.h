@@ -7,6 +7,7 @@
 namespace zl {
 
 class CBase;
+struct CProtocolDescriptor;
 struct CCompileContext;
 
 // Bytes per unit of the first register type in the word register list of `protocol`.
@@ -36,12 +37,13 @@ struct CValueRange {
 // What a value of `bits` bits may hold: max = 2^bits / (signed + 1) − 1, min = −(max + 1) × signed.
 // The limits are 32-bit fields, so more than 32 bits count as 32.
 CValueRange valueRangeOfBits(unsigned bits, bool isSigned);
-// Under protocols 20 and 23 the double-word counter area (type value 0xD2) takes values 200 … 255 only.
-bool isCounterArea(unsigned protocol, std::uint8_t typeValue);
+// Whether the type value is the protocol's double-word counter area, which takes values 200 … 255 only.
+bool isCounterArea(const CProtocolDescriptor& protocol, std::uint8_t typeValue);
 constexpr CValueRange kCounterAreaRange{200, 255};
 
-// Under protocol 31: the number (into the sub-address) and type value of the readable word variable
-// that register type (group) and sub-type (position) name. Other protocols leave both unchanged.
+// Under the protocol of named variables: the number (into the sub-address) and type value of the readable
+// word variable that register type (group) and sub-type (position) name. Other protocols leave both
+// unchanged.
 void selectWordVariable(unsigned protocol, CBase& component, std::uint8_t& p31TypeValue);
 
 } // namespace zl

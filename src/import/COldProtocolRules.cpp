@@ -1,15 +1,21 @@
 #include "import/COldProtocolRules.h"
 
-#include <array>
+#include <algorithm>
 #include <utility>
+
+#include "plc/CProtocolDescriptor.h"
 
 namespace zl {
 
 std::uint8_t ProtocolFromOldCode(std::uint8_t oldCode)
 {
-    // Codes 0, 5, 9 and 13 were variants of one protocol; codes from 14 on were already the new numbers.
-    static constexpr std::array<std::uint8_t, 14> kNew = {4, 7, 2, 5, 8, 4, 6, 13, 10, 4, 11, 14, 11, 4};
-    return oldCode < kNew.size() ? kNew[oldCode] : oldCode;
+    // Codes from 14 on were already the new numbers.
+    for (unsigned protocol = 1; protocol <= kProtocolCount && oldCode < 14; ++protocol) {
+        const auto& codes = protocolDescriptor(protocol).oldCodes;
+        if (std::find(codes.begin(), codes.end(), oldCode) != codes.end())
+            return static_cast<std::uint8_t>(protocol);
+    }
+    return oldCode;
 }
 
 std::uint8_t KeyFromOldCode(std::uint8_t oldKey)
@@ -34,7 +40,7 @@ std::uint8_t StatusFromOldByte(std::uint8_t oldStatus)
 
 std::uint8_t COldProtocolRules::Baud(std::uint8_t oldCode) const
 {
-    if (m_protocol == 2)
+    if (m_byteAddressed)
         return (oldCode == 5 || oldCode == 6) ? static_cast<std::uint8_t>(oldCode - 5) : 5;
     switch (oldCode) {
     case 2:
@@ -56,20 +62,20 @@ std::uint8_t COldProtocolRules::Baud(std::uint8_t oldCode) const
 
 std::uint8_t COldProtocolRules::Station(std::uint8_t oldStation) const
 {
-    return m_protocol == 2 ? 2 : oldStation;
+    return m_byteAddressed ? 2 : oldStation;
 }
 
 std::uint8_t COldProtocolRules::RegisterType(std::uint8_t oldType) const
 {
-    return m_protocol == 2 ? static_cast<std::uint8_t>(oldType - 1) : oldType;
+    return m_byteAddressed ? static_cast<std::uint8_t>(oldType - 1) : oldType;
 }
 
 std::uint16_t COldProtocolRules::WordAddress(std::uint32_t oldAddress) const
 {
-    if (m_protocol == 2)
+    if (m_byteAddressed)
         return static_cast<std::uint16_t>(oldAddress / 8);
-    if (m_protocol == 7) {
-        // The old tool kept these addresses as octal digits written in decimal.
+    if (protocolDescriptor(m_protocol).octal) {
+        // The old tool kept octal addresses as octal digits written in decimal.
         std::uint32_t octal = 0;
         std::uint32_t weight = 1;
         for (int digit = 0; digit < 5; ++digit, oldAddress /= 10, weight *= 8)
@@ -81,18 +87,7 @@ std::uint16_t COldProtocolRules::WordAddress(std::uint32_t oldAddress) const
 
 bool COldProtocolRules::bitsInWords() const
 {
-    switch (m_protocol) {
-    case 5:
-    case 6:
-    case 11:
-    case 12:
-    case 14:
-    case 18:
-    case 22:
-        return true;
-    default:
-        return false;
-    }
+    return protocolDescriptor(m_protocol).oldBitsInWords;
 }
 
 std::uint16_t COldProtocolRules::BitAddress(std::uint32_t oldAddress) const
@@ -102,7 +97,7 @@ std::uint16_t COldProtocolRules::BitAddress(std::uint32_t oldAddress) const
 
 std::uint8_t COldProtocolRules::BitNumber(std::uint32_t oldAddress) const
 {
-    if (m_protocol == 2)
+    if (m_byteAddressed)
         return static_cast<std::uint8_t>(oldAddress % 8);
     return bitsInWords() ? static_cast<std::uint8_t>(oldAddress % 16) : 0;
 }

@@ -16,9 +16,14 @@ std::uint8_t StatusFromOldByte(std::uint8_t oldStatus);
 // The operand rules of one converted protocol.
 class COldProtocolRules {
 public:
-    explicit COldProtocolRules(std::uint8_t protocol) : m_protocol(protocol) {}
+    // Protocol 2's old files differ in a way of their own: byte addresses, another baud list, station and
+    // register type numbering; the rules below convert them.
+    explicit COldProtocolRules(std::uint8_t protocol) : m_protocol(protocol), m_byteAddressed(protocol == 2)
+    {
+    }
 
     std::uint8_t protocol() const { return m_protocol; }
+    bool byteAddressed() const { return m_byteAddressed; }
     // Index into the protocol's baud rate list for an old baud code.
     std::uint8_t Baud(std::uint8_t oldCode) const;
     // Station: protocol 2 always talks to station 2.
@@ -36,6 +41,7 @@ private:
     bool bitsInWords() const;
 
     std::uint8_t m_protocol;
+    bool m_byteAddressed;
 };
 
 } // namespace zl

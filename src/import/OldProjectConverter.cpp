@@ -20,7 +20,7 @@ constexpr std::size_t kTrailerSize = 111;
 
 void writeHeader(const COldRecord& h, const COldProtocolRules& rules, CArchive& ar)
 {
-    const bool p2 = rules.protocol() == 2;
+    const bool byteAddressed = rules.byteAddressed();
     ar.writeByte(0x08);
     ar.writeBytes(reinterpret_cast<const std::uint8_t*>("Zentu"), 5);
     ar.writeByte(1); // format version
@@ -31,7 +31,7 @@ void writeHeader(const COldRecord& h, const COldProtocolRules& rules, CArchive& 
     ar.writeWord(h.w(21)); // initial window
     ar.writeByte(rules.Station(h.b(50)));
     ar.writeWord(rules.WordAddress(h.w(58)));
-    ar.writeByte(p2 ? 1 : 0); // control register type
+    ar.writeByte(byteAddressed ? 1 : 0); // control register type
     ar.writeWord(h.w(72));    // screen-saver window
     ar.writeByte(h.b(67));    // screen-saver delay
     ar.writeByte(StatusFromOldByte(h.b(49)));
@@ -41,7 +41,7 @@ void writeHeader(const COldRecord& h, const COldProtocolRules& rules, CArchive& 
     ar.writeByte(h.b(48) == 0 ? 1 : 0);
     ar.writeByte(h.b(46));              // parity
     ar.writeByte(h.b(17));              // PLC station
-    ar.writeByte(p2 ? 2 : 1);           // register step
+    ar.writeByte(byteAddressed ? 2 : 1); // register step
     ar.writeByte(h.b(71) == 0 ? 1 : 0); // screen-saver action
     ar.writeReserved(98);
 }

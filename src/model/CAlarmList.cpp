@@ -1,7 +1,6 @@
 #include "model/CAlarmList.h"
 
 #include <algorithm>
-#include <initializer_list>
 
 #include "model/TextCodes.h"
 #include "plc/CProtocolTables.h"
@@ -18,58 +17,66 @@ constexpr std::size_t kEntryBytes = 3;
 constexpr std::size_t kTextRecordHeader = 18;
 constexpr std::size_t kReserved = 100;
 
-
-// Protocols whose drivers take the coil as a plain bit number: length code and bit field B come from the
-// register unit and the offset.
-bool bitNumbered(unsigned p) { return isOneOf(p, {9, 31, 33}) || p < 2 || p > 34; }
-
 std::uint8_t lo(unsigned v) { return static_cast<std::uint8_t>(v); }
 
-// Bit areas named by letter, for the drivers that want the area in the high four bits only.
-std::uint8_t letterTypeValue(const CProtocolTables& t, unsigned registerType)
+std::uint8_t coilTypeValue(const CProtocolTables& t, const CAlarmCoil& coil, unsigned registerType)
 {
-    const std::string& name = t.registerTypeName(registerType, kBitList);
-    if (t.protocol == 28) {
-        static const char* const letters[] = {"X", "Y", "M", "S", "T", "C"};
-        for (unsigned i = 0; i < 6; ++i) {
-            if (name == letters[i])
-                return static_cast<std::uint8_t>(0x12 + 0x10 * i);
+    switch (coil.typeRule) {
+    case CAlarmCoil::kThirdList:
+        break;
+    case CAlarmCoil::kThirdListPlus2:
+        return lo(t.typeValue(registerType, kThirdList) + 2u);
+    case CAlarmCoil::kBitList:
+        return t.typeValue(registerType, kBitList);
+    case CAlarmCoil::kNextWordArea:
+        return t.typeValue(registerType + 1, kWordList);
+    case CAlarmCoil::kListed:
+        return coil.listedTypes[registerType == 0 ? 0 : 1];
+    case CAlarmCoil::kLetters: {
+        const std::string& name = t.registerTypeName(registerType, kBitList);
+        for (const auto& [letter, value] : coil.letterTypes) {
+            if (name == letter)
+                return value;
         }
-    } else if (name == "M") {
-        return 0x12;
-    } else if (name == "Q") {
-        return 0x22;
+        return 0x00;
     }
-    return 0x00;
+    }
+    return t.typeValue(registerType, kThirdList);
 }
 
-std::uint8_t alarmTypeValue(const CProtocolTables& t, unsigned rt)
+const CAlarmCoil& coilOf(const CProtocolDescriptor& d, unsigned registerType)
 {
-    const unsigned p = t.protocol;
-    if (isOneOf(p, {19, 25}))
-        return rt == 1 ? 0x12 : t.typeValue(rt, kThirdList);
-    if (p == 20)
-        return lo(t.typeValue(rt, kThirdList) + 2u);
-    if (isOneOf(p, {23, 24}))
-        return t.typeValue(rt, kBitList);
-    if (p == 26) // the protocol offers two alarm areas; a larger index takes the second
-        return rt == 0 ? 0xB2 : 0xD2;
-    if (p == 27)
-        return t.typeValue(rt + 1, kWordList);
-    if (isOneOf(p, {28, 29, 30}))
-        return letterTypeValue(t, rt);
-    return t.typeValue(rt, kThirdList);
+    return registerType == 1 && d.alarmCoilOfType1 ? *d.alarmCoilOfType1 : d.alarmCoil;
+}
+
+// Bit field A or B of the coil header from the list's sub-address and offset and the encoded address.
+std::uint8_t coilField(CAlarmCoil::Field field, std::uint8_t value, unsigned address, std::uint8_t subAddress,
+                       std::uint8_t offset)
+{
+    switch (field) {
+    case CAlarmCoil::kSubAddress:
+        break;
+    case CAlarmCoil::kAddressBits:
+        return lo(address & value);
+    case CAlarmCoil::kZero:
+        return 0;
+    case CAlarmCoil::kOffset:
+        return offset;
+    case CAlarmCoil::kSubAddressOddWord:
+        return lo(subAddress + value * (address % 2));
+    }
+    return subAddress;
 }
 
 } // namespace
 
-CAlarmList::CAlarmList(unsigned protocol) : station(protocol == 5 ? 0 : protocol == 2 ? 2 : 1) {}
+CAlarmList::CAlarmList(unsigned protocol) : station(protocolDescriptor(protocol).alarmStation) {}
 
 void CAlarmList::Reset(unsigned protocol)
 {
     texts.clear();
     station = defaultOperandStation(protocol);
-    address = protocol == 5 ? 16 : 0;
+    address = protocolDescriptor(protocol).alarmAddress;
     offset = 0;
     subAddress = 0;
 }
@@ -103,7 +110,7 @@ void CAlarmList::Serialize(CArchive& ar)
 
 std::uint8_t CAlarmList::TypeValue(const CProtocolTables& t) const
 {
-    return alarmTypeValue(t, registerType);
+    return coilTypeValue(t, coilOf(t.descriptor(), registerType), registerType);
 }
 
 void CAlarmList::CalcDownloadSize()
@@ -129,10 +136,8 @@ void CAlarmList::Place(std::uint16_t& running)
 
 void CAlarmList::WriteCoil(std::uint8_t* h, const CCompileContext& ctx) const
 {
-    const unsigned p = ctx.protocol();
-    const unsigned a = address;
-    const unsigned a1 = static_cast<std::uint16_t>(address - 1); // the drivers that count from 1
-    const bool pairedWords = isOneOf(p, {19, 25}) && registerType == 1;
+    const CAlarmCoil& coil = coilOf(ctx.tables.descriptor(), registerType);
+    const unsigned a = coil.countsFromOne ? static_cast<std::uint16_t>(address - 1) : address;
     const std::uint8_t type = TypeValue(ctx.tables);
 
     h[0] = lo(texts.size());
@@ -140,60 +145,11 @@ void CAlarmList::WriteCoil(std::uint8_t* h, const CCompileContext& ctx) const
     h[2] = 0;
     h[3] = station;
     h[4] = type;
-
-    unsigned word = a; // bytes 5 and 6 as one big-endian value, when the protocol takes them so
-    if (isOneOf(p, {3, 8, 10, 13, 16, 17, 34}))
-        word = ((a >> 13) << 8) | lo(a >> 5);
-    else if (p == 4)
-        word = ((a >> 11) << 8) | lo(a >> 3);
-    else if (isOneOf(p, {7, 20, 23, 26, 28}))
-        word = ((a >> 12) << 8) | lo(a >> 4);
-    else if (pairedWords)
-        word = a1 / 2;
-    else if (isOneOf(p, {19, 21, 25}))
-        word = ((a1 >> 13) << 8) | lo(a1 >> 5);
-    else if (isOneOf(p, {29, 30}))
-        word = ((a >> 9) << 8) | lo(a >> 1);
-    putBe16(h + 5, word);
-
-    if (isOneOf(p, {2, 4}))
-        h[7] = 1;
-    else if (isOneOf(p, {3, 8, 10, 13, 16, 17, 19, 21, 25, 34}))
-        h[7] = 4;
-    else if (p == 24)
-        h[7] = 0;
-    else if (bitNumbered(p))
-        h[7] = type & 0x0F;
-    else
-        h[7] = 2;
-
-    if (isOneOf(p, {3, 8, 13, 16, 34}))
-        h[8] = lo(a & 0x1F);
-    else if (isOneOf(p, {7, 20, 23}))
-        h[8] = lo(a & 0x0F);
-    else if (isOneOf(p, {24, 29, 30}))
-        h[8] = 0;
-    else
-        h[8] = subAddress;
-
-    if (isOneOf(p, {3, 7, 8, 13, 16, 24, 34}))
-        h[9] = 0;
-    else if (p == 4)
-        h[9] = lo(a & 7);
-    else if (isOneOf(p, {10, 17}))
-        h[9] = lo(a & 0x1F);
-    else if (isOneOf(p, {20, 23, 26, 28}))
-        h[9] = lo(a & 0x0F);
-    else if (pairedWords)
-        h[9] = lo(subAddress + 16 * (a1 % 2));
-    else if (isOneOf(p, {19, 21, 25}))
-        h[9] = lo(a1 & 0x1F);
-    else if (isOneOf(p, {29, 30}))
-        h[9] = lo(subAddress + 8 * (a % 2));
-    else if (bitNumbered(p))
-        h[9] = offset;
-    else
-        h[9] = subAddress;
+    const unsigned shift = coil.addressShift;
+    putBe16(h + 5, ((a >> (8 + shift)) << 8) | lo(a >> shift));
+    h[7] = coil.lengthCode == CAlarmCoil::kLengthOfType ? lo(type & 0x0F) : coil.lengthCode;
+    h[8] = coilField(coil.fieldA, coil.valueA, a, subAddress, offset);
+    h[9] = coilField(coil.fieldB, coil.valueB, a, subAddress, offset);
 }
 
 void CAlarmList::BuildDownloadData(CCompileContext& ctx, std::uint16_t doubleByteBase)

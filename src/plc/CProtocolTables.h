@@ -12,7 +12,7 @@
 namespace zl
 {
 
-// Whether `protocol` is one of `set`.
+// Whether `protocol` is one of `set`: for the few places where a protocol's behaviour is its own algorithm.
 inline bool isOneOf(unsigned protocol, std::initializer_list<unsigned> set)
 {
     return std::find(set.begin(), set.end(), protocol) != set.end();

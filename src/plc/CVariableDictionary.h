@@ -11,6 +11,9 @@ namespace zl {
 // List kinds: 1 readable words, 2 writable bits, 3 readable bits, 4 writable words.
 enum CVariableKind : int { kReadWords = 1, kWriteBits = 2, kReadBits = 3, kWriteWords = 4 };
 
+// The address an LED, a dynamic text, a bar graph or a trend line starts with: group 1, variable 1.
+constexpr std::uint16_t kDefaultVariableAddress = 0x0101;
+
 namespace CVariableDictionary {
 
 // Groups offered for a kind: seven for the word kinds, six ("KV" has no bits) for the bit kinds.
