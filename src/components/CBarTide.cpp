@@ -27,7 +27,7 @@ CBarTide::CBarTide(unsigned protocol, std::uint8_t code, std::uint8_t w) : CBase
     wordCount = 1;
     const bool named = protocolDescriptor(protocol).namedVariables;
     address = named ? 1 : 0;
-    p31Address = named ? kDefaultVariableAddress : 0;
+    protocol31Address = named ? kDefaultVariableAddress : 0;
     maxValue = largestValueOf(named ? 4 : firstWordUnitBytes(protocol));
 }
 
@@ -44,8 +44,8 @@ void CBarTide::Serialize(CArchive& ar)
         ar.writeWord(address);
         ar.writeByte(wordCount);
         ar.writeByte(subType);
-        ar.writeWord(p31Address);
-        ar.writeByte(p31TypeValue);
+        ar.writeWord(protocol31Address);
+        ar.writeByte(protocol31TypeValue);
         return;
     }
     for (std::uint8_t* b : {&width, &height, &format, &isSigned})
@@ -58,8 +58,8 @@ void CBarTide::Serialize(CArchive& ar)
     wordCount = ar.readByte();
     if (ar.version() >= 11) { // older files end the common part before the protocol-31 fields
         subType = ar.readByte();
-        p31Address = ar.readWord();
-        p31TypeValue = ar.readByte();
+        protocol31Address = ar.readWord();
+        protocol31TypeValue = ar.readByte();
     }
 }
 
@@ -71,7 +71,7 @@ void CBarTide::BuildDownloadData(CCompileContext& ctx)
         return;
     std::uint8_t* r = record.data();
     r[2] = static_cast<std::uint8_t>((isSigned ? 0x10 : 0) | (format ? 0x20 : 0));
-    WriteOperand(r + 3, TypeValue(ctx.tables), ctx.tables.descriptor().namedVariables ? p31Address : address);
+    WriteOperand(r + 3, TypeValue(ctx.tables), ctx.tables.descriptor().namedVariables ? protocol31Address : address);
     r[9] = width;
     r[10] = height;
     putBe32(r + 11, maxValue);
@@ -87,7 +87,7 @@ void CBarTide::MoveTo(int cx, int cy)
 
 std::uint8_t CBarTide::TypeValue(const CProtocolTables& t) const
 {
-    return t.descriptor().namedVariables ? p31TypeValue : t.typeValue(registerType, kWordList);
+    return t.descriptor().namedVariables ? protocol31TypeValue : t.typeValue(registerType, kWordList);
 }
 
 CValueRange CBarTide::RangeOfBits(const CProtocolTables& t, unsigned bits) const
@@ -102,10 +102,10 @@ void CBarTide::Describe(CJson& o) const
     CBase::Describe(o);
     o.set("width", width);
     o.set("height", height);
-    o.set("max", limitValue(maxValue, isSigned != 0));
-    o.set("min", limitValue(minValue, isSigned != 0));
-    o.set("p31Address", p31Address);
-    o.set("p31TypeValue", p31TypeValue);
+    o.set("maxValue", limitValue(maxValue, isSigned != 0));
+    o.set("minValue", limitValue(minValue, isSigned != 0));
+    o.set("protocol31Address", protocol31Address);
+    o.set("protocol31TypeValue", protocol31TypeValue);
 }
 
 // --- bar graph

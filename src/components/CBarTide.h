@@ -21,14 +21,14 @@ public:
     // Type value of the operand: the protocol-31 one, else the word register list's.
     std::uint8_t TypeValue(const CProtocolTables& tables) const;
     // Under protocol 31, takes the variable's number and type value from register type and sub-type.
-    void SelectVariable(unsigned protocol) { selectWordVariable(protocol, *this, p31TypeValue); }
+    void SelectVariable(unsigned protocol) { selectWordVariable(protocol, *this, protocol31TypeValue); }
 
     std::uint32_t maxValue = 0; // 32-bit patterns, signed when the signed flag is set
     std::uint32_t minValue = 0;
     std::uint8_t height = 48;   // panel pixels
     std::uint8_t width = 0;
-    std::uint16_t p31Address = 0;
-    std::uint8_t p31TypeValue = 0;
+    std::uint16_t protocol31Address = 0;
+    std::uint8_t protocol31TypeValue = 0;
 
 protected:
     CBarTide(unsigned protocol, std::uint8_t typeCode, std::uint8_t width);

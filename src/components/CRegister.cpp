@@ -44,9 +44,9 @@ void CRegister::Serialize(CArchive& ar)
             ar.writeByte(b);
         for (std::uint32_t v : {maxInput, minInput, engineeringMax, engineeringMin})
             ar.writeInt32(static_cast<std::int32_t>(v));
-        for (std::uint8_t b : {password, format, isSigned, engineeringUnits, subAddress, subType, p31TypeValue})
+        for (std::uint8_t b : {password, format, isSigned, engineeringUnits, subAddress, subType, protocol31TypeValue})
             ar.writeByte(b);
-        ar.writeWord(p31Address);
+        ar.writeWord(protocol31Address);
         ar.writeReserved(kReserved);
         return;
     }
@@ -61,8 +61,8 @@ void CRegister::Serialize(CArchive& ar)
         *b = ar.readByte();
     if (ar.version() >= 11) { // older files end the register before the protocol-31 fields
         subType = ar.readByte();
-        p31TypeValue = ar.readByte();
-        p31Address = ar.readWord();
+        protocol31TypeValue = ar.readByte();
+        protocol31Address = ar.readWord();
     }
     ar.readReserved(kReserved);
     MoveToPanelPosition();
@@ -85,7 +85,7 @@ void CRegister::BuildDownloadData(CCompileContext& ctx)
     std::uint8_t* r = record.data();
     r[2] = bit(reverse, 0) | bit(doubleSize, 1) | bit(engineeringUnits, 2) | bit(set, 3) | bit(isSigned, 4) |
            bit(format, 5) | bit(password, 6) | bit(limited, 7);
-    WriteOperand(r + 3, TypeValue(ctx.tables), ctx.tables.descriptor().namedVariables ? p31Address : address);
+    WriteOperand(r + 3, TypeValue(ctx.tables), ctx.tables.descriptor().namedVariables ? protocol31Address : address);
     r[9] = static_cast<std::uint8_t>(DisplayWidth());
     r[10] = decimals;
     if (record.size() >= 19) {
@@ -146,7 +146,7 @@ std::string CRegister::SampleText() const
 
 std::uint8_t CRegister::TypeValue(const CProtocolTables& t) const
 {
-    return t.descriptor().namedVariables ? p31TypeValue : t.typeValue(registerType, kWordList);
+    return t.descriptor().namedVariables ? protocol31TypeValue : t.typeValue(registerType, kWordList);
 }
 
 CValueRange CRegister::LimitRange(const CProtocolTables& t) const
@@ -173,8 +173,8 @@ void CRegister::Describe(CJson& o) const
     o.set("minInput", limit(minInput));
     o.set("engineeringMax", limit(engineeringMax));
     o.set("engineeringMin", limit(engineeringMin));
-    o.set("p31Address", p31Address);
-    o.set("p31TypeValue", p31TypeValue);
+    o.set("protocol31Address", protocol31Address);
+    o.set("protocol31TypeValue", protocol31TypeValue);
 }
 
 } // namespace zl

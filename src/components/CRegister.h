@@ -45,7 +45,7 @@ public:
     // What the four limits may be set to.
     CValueRange LimitRange(const CProtocolTables& tables) const;
     // Under protocol 31, takes the variable's number and type value from register type and sub-type.
-    void SelectVariable(unsigned protocol) { selectWordVariable(protocol, *this, p31TypeValue); }
+    void SelectVariable(unsigned protocol) { selectWordVariable(protocol, *this, protocol31TypeValue); }
 
     std::uint8_t decimals = 0;
     std::uint8_t digits = 5;
@@ -57,8 +57,8 @@ public:
     std::uint32_t minInput = 0;
     std::uint32_t engineeringMax = 0;
     std::uint32_t engineeringMin = 0;
-    std::uint16_t p31Address = 0;
-    std::uint8_t p31TypeValue = 0;
+    std::uint16_t protocol31Address = 0;
+    std::uint8_t protocol31TypeValue = 0;
 };
 
 } // namespace zl

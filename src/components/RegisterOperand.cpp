@@ -61,12 +61,12 @@ bool isCounterArea(const CProtocolDescriptor& protocol, std::uint8_t typeValue)
     return protocol.counterAreaType != 0 && typeValue == protocol.counterAreaType;
 }
 
-void selectWordVariable(unsigned protocol, CBase& c, std::uint8_t& p31TypeValue)
+void selectWordVariable(unsigned protocol, CBase& c, std::uint8_t& protocol31TypeValue)
 {
     if (!protocolDescriptor(protocol).namedVariables)
         return;
     c.subAddress = CVariableDictionary::variableNumber(c.registerType, c.subType, kReadWords);
-    p31TypeValue = CVariableDictionary::typeValue(c.registerType, c.subType, kReadWords);
+    protocol31TypeValue = CVariableDictionary::typeValue(c.registerType, c.subType, kReadWords);
 }
 
 } // namespace zl

@@ -44,6 +44,6 @@ constexpr CValueRange kCounterAreaRange{200, 255};
 // Under the protocol of named variables: the number (into the sub-address) and type value of the readable
 // word variable that register type (group) and sub-type (position) name. Other protocols leave both
 // unchanged.
-void selectWordVariable(unsigned protocol, CBase& component, std::uint8_t& p31TypeValue);
+void selectWordVariable(unsigned protocol, CBase& component, std::uint8_t& protocol31TypeValue);
 
 } // namespace zl

@@ -75,7 +75,7 @@ void CBase::Describe(CJson& o) const
     o.set("format", format);
     o.set("doubleSize", doubleSize);
     o.set("reverse", reverse);
-    o.set("signed", isSigned);
+    o.set("isSigned", isSigned);
     o.set("keyByteA", keyByteA);
     o.set("keyByteB", keyByteB);
 }

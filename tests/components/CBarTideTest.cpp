@@ -21,8 +21,8 @@ T operandSet(unsigned protocol)
     c.address = 0x0203;
     c.wordCount = 2;
     c.subType = 5;
-    c.p31Address = 0x0104;
-    c.p31TypeValue = 0x32;
+    c.protocol31Address = 0x0104;
+    c.protocol31TypeValue = 0x32;
     c.subAddress = 7;
     return c;
 }
@@ -40,7 +40,7 @@ TEST(BarTide, DefaultsFollowTheProtocol)
 {
     struct Case {
         unsigned protocol;
-        std::uint16_t address, p31Address;
+        std::uint16_t address, protocol31Address;
         std::uint32_t largest;
     };
     for (const Case c : {Case{1, 0, 0, 0xFF}, Case{3, 0, 0, 0xFFFF}, Case{17, 0, 0, 0xFFFFFFFF},
@@ -49,7 +49,7 @@ TEST(BarTide, DefaultsFollowTheProtocol)
         const CTide trend(c.protocol, {0, 0});
         for (const CBarTide* b : {static_cast<const CBarTide*>(&bar), static_cast<const CBarTide*>(&trend)}) {
             EXPECT_EQ(b->address, c.address) << c.protocol;
-            EXPECT_EQ(b->p31Address, c.p31Address) << c.protocol;
+            EXPECT_EQ(b->protocol31Address, c.protocol31Address) << c.protocol;
             EXPECT_EQ(b->maxValue, c.largest) << c.protocol;
             EXPECT_EQ(b->minValue, 0u);
             EXPECT_EQ(b->wordCount, 1);
@@ -191,8 +191,8 @@ TEST(BarTide, OlderFilesHaveNoProtocol31Fields)
 {
     CBar bar = operandSet<CBar>(3);
     bar.subType = 0;
-    bar.p31Address = 0;
-    bar.p31TypeValue = 0;
+    bar.protocol31Address = 0;
+    bar.protocol31TypeValue = 0;
     const Bytes current = storeBody(bar);
     const std::size_t protocol31Fields = commonBody(kBarGraph, 16, 48).size() - 4;
     Bytes older = current;

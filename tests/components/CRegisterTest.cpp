@@ -29,8 +29,8 @@ CRegister fullRegister(unsigned protocol)
     r.engineeringUnits = 1;
     r.subAddress = 3;
     r.subType = 4;
-    r.p31TypeValue = 0x64;
-    r.p31Address = 0x0102;
+    r.protocol31TypeValue = 0x64;
+    r.protocol31Address = 0x0102;
     r.MoveTo(r.rect.left, r.rect.top);
     return r;
 }
@@ -129,10 +129,10 @@ TEST(Register, Protocol31UsesTheNamedVariable)
     CRegister r(31, {0, 0});
     r.registerType = 0; // "RC"
     r.subType = 18;     // "PBand1"
-    r.p31Address = 0x0102;
+    r.protocol31Address = 0x0102;
     r.SelectVariable(31);
     EXPECT_EQ(r.subAddress, 57);
-    EXPECT_EQ(r.p31TypeValue, 0x64);
+    EXPECT_EQ(r.protocol31TypeValue, 0x64);
     const Bytes record = f.compile(r);
     EXPECT_EQ(Bytes(record.begin() + 3, record.begin() + 9), (Bytes{1, 0x64, 0x01, 0x02, 4, 57}));
 
@@ -220,8 +220,8 @@ TEST(Register, OlderFilesHaveNoProtocol31Fields)
 {
     CRegister r = fullRegister(3);
     r.subType = 0;
-    r.p31TypeValue = 0;
-    r.p31Address = 0;
+    r.protocol31TypeValue = 0;
+    r.protocol31Address = 0;
     const Bytes current = storeBody(r);
     Bytes older = current;
     const std::size_t protocol31Fields = 1 + 4 + 4 + 1 + 4 + 8 + 3 * 4 + 4 + 1 + 5; // after the sub-address
