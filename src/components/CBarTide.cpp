@@ -60,6 +60,8 @@ void CBarTide::Serialize(CArchive& ar)
         subType = ar.readByte();
         protocol31Address = ar.readWord();
         protocol31TypeValue = ar.readByte();
+    } else if (protocolDescriptor(ar.protocol()).namedVariables) {
+        protocol31Address = kDefaultVariableAddress; // what a new one gets
     }
 }
 

@@ -44,6 +44,8 @@ void CLight::Serialize(CArchive& ar)
         subType = ar.readByte();
         protocol31TypeValue = ar.readByte();
         protocol31Address = ar.readWord();
+    } else if (protocolDescriptor(ar.protocol()).namedVariables) {
+        protocol31Address = kDefaultVariableAddress; // what a new one gets
     }
     ar.readReserved(kReserved);
     MoveToPanelPosition();

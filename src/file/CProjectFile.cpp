@@ -201,6 +201,7 @@ Status ReadProject(const Bytes& data, CProject& project)
         }
         project.formatVersion = version;
         project.SetProtocol(protocol);
+        ar.setProtocol(protocol);
         ar.readReserved(kHeaderReserved);
         readWindows(ar, project, place);
         place.part = CPlace::Alarms;

@@ -38,6 +38,9 @@ public:
     // Format version of the file being loaded; component readers consult it.
     std::uint8_t version() const { return m_version; }
     void setVersion(std::uint8_t v) { m_version = v; }
+    // Protocol of the project being loaded, once its header is read.
+    unsigned protocol() const { return m_protocol; }
+    void setProtocol(unsigned p) { m_protocol = p; }
 
     // --- storing
     void writeByte(std::uint8_t v);
@@ -75,6 +78,7 @@ private:
 
     bool m_storing;
     std::uint8_t m_version = 12;
+    unsigned m_protocol = 0;
     // storing
     Bytes m_out;
     std::map<std::string, std::uint32_t, std::less<>> m_classIndex;

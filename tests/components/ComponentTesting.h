@@ -36,13 +36,13 @@ inline Bytes storeBody(CBase& c)
     return ar.takeBuffer();
 }
 
-// Loads a body written in format `version`; the whole body must be consumed.
-template <class T>
-T loadBody(const Bytes& body, std::uint8_t version = 12)
+// Loads a body written in format `version` of a project under `protocol`; the whole body must be consumed.
+template <class T> T loadBody(const Bytes& body, std::uint8_t version = 12, unsigned protocol = 0)
 {
     T c;
     CArchive ar(body);
     ar.setVersion(version);
+    ar.setProtocol(protocol);
     c.Serialize(ar);
     if (ar.remaining() != 0)
         ADD_FAILURE() << ar.remaining() << " bytes of the body were not read";
