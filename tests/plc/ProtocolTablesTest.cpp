@@ -203,3 +203,31 @@ TEST(CommDefaults, BaudListsByProtocol)
     EXPECT_EQ(baudList(7).back(), "19200");
     EXPECT_EQ(baudList(3).back(), "115200");
 }
+
+// The property page's locks: which register types force the word count or disable "Set".
+TEST(ProtocolDescriptor, TypeLocksOfTheWordRegisterTypes)
+{
+    struct Case {
+        unsigned protocol;
+        const char* type;
+        bool locked;
+        int wordCount;
+        bool setLocked;
+    };
+    const Case cases[] = {
+        {20, "D", false, 0, false}, {20, "SD", false, 0, false}, {20, "Z", true, 1, false},
+        {20, "C", true, 1, false},  {23, "T", true, 1, false},   {20, "C_double", true, 2, false},
+        {29, "AIW", true, 1, true}, {30, "AQW", true, 1, false}, {30, "VW", false, 0, false},
+        {1, "3x", true, 0, true},   {1, "D", false, 0, false},   {3, "4x", false, 0, false},
+        {99, "D", false, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.type << " under " << c.protocol);
+        const auto lock = protocolDescriptor(c.protocol).typeLock(c.type);
+        ASSERT_EQ(lock.has_value(), c.locked);
+        if (lock) {
+            EXPECT_EQ(lock->wordCount, c.wordCount);
+            EXPECT_EQ(lock->setLocked, c.setLocked);
+        }
+    }
+}
