@@ -221,7 +221,7 @@ TEST(ImageReaderTest, EveryFieldOfEveryKindUnderEveryProtocol)
         EXPECT_EQ(glyphBytes(d.WideGlyph(coil.glyphs[1]), 32), glyphBytes(CImageGlyphs::Symbol(2)));
         EXPECT_EQ(coil.value, 77u);
         EXPECT_EQ(coil.operand.station, k.coil->station);
-        if (isOneOf(protocol, {11, 12, 18, 22})) {
+        if (protocolDescriptor(protocol).bitsInWords) {
             EXPECT_EQ(coil.operand.address, 16 * 21 + k.coil->subAddress);
         } else if (!p31) {
             EXPECT_EQ(coil.operand.address, 21);
