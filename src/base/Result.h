@@ -25,7 +25,7 @@ struct CError {
 };
 
 template <class T>
-class Result {
+class [[nodiscard]] Result { // a result is looked at: an ignored failure is a lost error
 public:
     Result(T value) : m_v(std::move(value)) {}
     Result(CError error) : m_v(std::move(error)) {}

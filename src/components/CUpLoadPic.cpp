@@ -53,7 +53,8 @@ CUpLoadPic::CUpLoadPic(unsigned protocol, CPoint canvas) : CBase(protocol)
 
 CUpLoadPic::CUpLoadPic(unsigned protocol, CPoint canvas, const CRgbImage& source) : CUpLoadPic(protocol, canvas)
 {
-    TakeImage(source);
+    if (!TakeImage(source))
+        SetHeader(0, 0); // a refused image leaves the picture empty (0 × 0)
 }
 
 std::optional<CError> CUpLoadPic::CheckSourceSize(int w, int h)

@@ -141,8 +141,8 @@ void CEditorCanvas::place(CMainView& w)
     const CPoint at{m_frame.left, m_frame.top};
     std::unique_ptr<CBase> component =
         CreateComponent(static_cast<std::uint8_t>(m_pendingType), m_project.protocol(), at);
-    if (component && m_picture)
-        static_cast<CUpLoadPic&>(*component).TakeImage(*m_picture);
+    if (component && m_picture && !static_cast<CUpLoadPic&>(*component).TakeImage(*m_picture))
+        component.reset(); // an image the picture refuses is not placed
     m_pendingType = kNothingPending;
     m_picture.reset();
     if (!component)

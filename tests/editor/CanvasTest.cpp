@@ -238,7 +238,7 @@ private slots:
 
         press(canvas, {10, 10});
         editor->frame->deleteComponentAction()->trigger();
-        QCOMPARE(window().componentCount(), 0u);
+        QCOMPARE(window().componentCount(), std::size_t{0});
     }
 
     void pictures()
@@ -269,6 +269,15 @@ private slots:
         QCOMPARE(picture.typeCode, kPicture);
         QVERIFY(picture.InsideCanvas());
         QCOMPARE(picture.rect.width(), 432);
+    }
+
+    void aRefusedImageIsNotPlaced()
+    {
+        canvas->ArmPicture(CRgbImage{20, 10, std::vector<std::uint32_t>(5, 0)}); // fewer pixels than its size
+        press(canvas, {5, 5});
+        QCOMPARE(window().componentCount(), std::size_t{0});
+        QCOMPARE(canvas->pendingType(), CEditorCanvas::kNothingPending);
+        QVERIFY(!editor->frame->document().IsModified());
     }
 
     void controlKeyIsTracked()
