@@ -37,12 +37,12 @@ unsigned CAlarmList::UnitBits(const CProtocolTables& t) const
 
 std::size_t CAlarmList::TextLimit(const CProtocolTables& t) const
 {
-    return t.protocol == 1 ? UnitBits(t) : kMostTexts;
+    return t.show.offset ? UnitBits(t) : kMostTexts;
 }
 
 std::optional<std::string> CAlarmList::CoilLabel(std::size_t k, const CProtocolTables& t) const
 {
-    const unsigned p = t.protocol;
+    const CProtocolDescriptor& d = t.descriptor();
     const unsigned u = UnitBits(t);
     const unsigned bit = static_cast<unsigned>(k);
     const unsigned a = address;
@@ -56,20 +56,25 @@ std::optional<std::string> CAlarmList::CoilLabel(std::size_t k, const CProtocolT
     std::string number;
     if (t.show.bitNumber) {
         const unsigned b = subAddress + bit;
-        if (isOneOf(p, {2, 29, 30})) { // eight bits to a byte address
+        const bool plainCoils = *d.alarmWordBitType && type != d.alarmWordBitType;
+        switch (plainCoils ? CProtocolDescriptor::kCounted : d.coilNotation) {
+        case CProtocolDescriptor::kByteDotted: { // eight bits to a byte address
             const unsigned byteBits = u > 8 ? u - 8 : u;
             number = format("%u.%x", a + b / byteBits, b % byteBits);
-        } else if (isOneOf(p, {11, 12, 18, 22}))
+            break;
+        }
+        case CProtocolDescriptor::kHexDigit:
             number = format("%u%x", a + b / u, b % u);
-        else if (isOneOf(p, {20, 21, 23, 24, 25}) || (p == 19 && type == "0x"))
+            break;
+        case CProtocolDescriptor::kCounted:
             number = format("%u", a + bit);
-        else if (p == 15)
-            number = format(":%u/%x", a + b / u, b % u);
-        else
-            number = format("%u.%x", a + b / u, b % u);
-    } else if (isOneOf(p, {3, 16, 34})) {
+            break;
+        default:
+            number = format(d.fileAddresses ? ":%u/%x" : "%u.%x", a + b / u, b % u);
+        }
+    } else if (d.coilNotation == CProtocolDescriptor::kSlashCounted) {
         number = format("/%u", a + bit);
-    } else if (p == 7) {
+    } else if (t.octal) {
         number = format("%o", a + bit);
     } else {
         number = format("%u", a + bit);

@@ -47,7 +47,8 @@ std::string operandName(std::uint8_t typeValue, std::uint16_t address, unsigned 
     for (int k : kKinds)
         if (k != kind)
             kinds.push_back(k);
-    if (protocol != 31)
+    // Named variables carry their own type values: no register type name stands for them.
+    if (!tables.descriptor().namedVariables)
         for (int k : kinds)
             for (const std::string& name : tables.list(k))
                 if (typeValueOf(name, protocol, k) == typeValue)

@@ -51,12 +51,14 @@ struct CLineDefaults {
     int iface = 232;
 };
 
-// A register type whose operand the property page fixes: the word count it forces (0: free) and whether
-// it disables (and clears) "Set".
+// A register type whose operand the property pages fix: the word count they force (0: free), whether the
+// register page disables (and clears) "Set", and whether only the register page forces the word count
+// (the bar graph and trend line pages leave it free).
 struct CTypeLock {
     const char* typeName;
     std::uint8_t wordCount = 0;
     bool setLocked = false;
+    bool registerPageOnly = false;
 };
 
 // How the alarm list's coil header (bytes 4 … 9) encodes the list's operand for the protocol's driver.
@@ -85,6 +87,12 @@ struct CAlarmCoil {
 
 struct CProtocolDescriptor {
     enum BaudSet : std::uint8_t { kAllBauds, kSiemensBauds, kSlowBauds };
+    // How the alarm list editor names the coil of each text in the notation of the PLC's manuals, A being
+    // the address, b the bit counted on from the sub-address, k the text's index. Where the protocol shows
+    // a bit number: A.b (:A/b for file addresses), A.b over byte addresses, A followed by the hexadecimal
+    // digit b, or A + k; where it does not: A + k, after a slash where `kSlashCounted`, octal where
+    // addresses are octal.
+    enum CoilNotation : std::uint8_t { kDotted, kByteDotted, kHexDigit, kCounted, kSlashCounted };
 
     unsigned number = 0; // 0 in the row of any other number
     const char* name = "";
@@ -94,6 +102,9 @@ struct CProtocolDescriptor {
     bool stationIsPlcStation = false; // the operand station range is the PLC station number itself
     bool hexEntry = false;            // addresses are typed in hexadecimal
     bool octal = false;               // addresses are octal
+    CNames octalTypes{};              // register types whose addresses are octal although the others' are not
+    bool addressesFromOne = false;    // the pages and the alarm list take operand addresses from 1
+    bool fileAddresses = false;       // addresses are written type:address, a bit as type:address/bit
     std::uint8_t baudOffset = 0;
     std::uint8_t registerStep = 1; // distance between the panel's control-block registers
     CShowFlags show{};
@@ -118,9 +129,27 @@ struct CProtocolDescriptor {
     std::uint16_t registerAddress = 0;
     std::uint8_t controlStation = 1;
     bool controlTypeFixed = false; // the control block always uses register type 0
-    bool functionKeyJumps = false; // a new function key jumps to a window instead of setting a coil
+    // Function keys set no coils: a key jumps instead (a new one too), and neither "Set Coil" nor the
+    // time/date screen is offered.
+    bool functionKeyJumps = false;
     std::uint8_t alarmStation = 1; // station of the alarm list a project is created with
     std::uint16_t alarmAddress = 0;
+
+    // The panel settings dialog's control block: addresses from 1, a register area the user cannot choose,
+    // a station the user cannot change.
+    bool controlAddressFromOne = false;
+    bool controlAreaFixed = false;
+    bool controlStationFixed = false;
+
+    // The alarm list editor: whether the protocol has an alarm list at all; whether the initial coil's
+    // sub-address names a bit inside a word (else it stays 0) and whether it is hidden although bit
+    // numbers are shown; the one alarm area (where set) whose coils are bits of words: the sub-address
+    // shows for it only, and the coils of the other areas are counted on one by one.
+    bool alarmListOffered = true;
+    bool alarmBitInWord = false;
+    bool alarmSubAddressHidden = false;
+    const char* alarmWordBitType = "";
+    CoilNotation coilNotation = kDotted;
 
     // Operands in records.
     bool namedVariables = false;      // operands name variables of the named-variable dictionary
@@ -129,8 +158,8 @@ struct CProtocolDescriptor {
     std::uint8_t counterAreaType = 0; // type value of the double-word counter area (values 200 … 255), or 0
     bool fullWordLimits = false;      // register limits range over 0 … 65535 whatever the type
 
-    // Register types whose word count or "Set" the property page locks; with `otherTypesWordCount`, every
-    // word type not named there is forced to that word count.
+    // Register types whose word count or "Set" the property pages lock; with `otherTypesWordCount`, every
+    // word type not named there is forced to that word count on every page.
     std::vector<CTypeLock> typeLocks{};
     std::uint8_t otherTypesWordCount = 0;
 

@@ -214,3 +214,69 @@ TEST(AlarmList, TextLimitFollowsTheRegisterUnit)
     EXPECT_FALSE(list.CoilLabel(2, torvain)); // bit 16 lies in the next register
     EXPECT_EQ(list.TextLimit(CProtocolTables::Build(3, {}, 1)), 255u);
 }
+
+// The coil of texts 0, 2 and 10 from address 10, sub-address 6 (offset 13 where the coil is an offset) in the
+// notation of each protocol's manuals.
+TEST(AlarmList, CoilLabelsPerProtocol)
+{
+    struct Case {
+        unsigned protocol;
+        std::uint8_t registerType;
+        const char* labels;
+    };
+    const Case cases[] = {
+        {1, 0, "-|-|-"}, // bit 13 of an 8-bit unit lies in the next register
+        {1, 1, "000a 06 0d|000a 06 0f|-"},
+        {2, 0, "M10.6|M11.0|M12.0"},
+        {3, 1, "1x/10|1x/12|1x/20"},
+        {4, 0, "M10|M12|M20"},
+        {5, 0, "IR10.6|IR10.8|IR11.0"},
+        {6, 0, "R10.6|R10.8|R11.0"},
+        {7, 0, "M12|M14|M24"},
+        {8, 0, "M10|M12|M20"},
+        {9, 0, "M10|M12|M20"},
+        {10, 0, "M10|M12|M20"},
+        {11, 0, "M106|M108|M110"},
+        {12, 0, "M106|M108|M110"},
+        {13, 0, "M10|M12|M20"},
+        {14, 0, "MW10.6|MW10.8|MW11.0"},
+        {15, 1, "B9:10/6|B9:10/8|B9:11/0"},
+        {16, 0, "0x/10|0x/12|0x/20"},
+        {17, 0, "F10|F12|F20"},
+        {18, 0, "M106|M108|M110"},
+        {19, 0, "0x10|0x12|0x20"},
+        {19, 1, "4x10.6|4x10.8|4x11.0"},
+        {20, 1, "SM10|SM12|SM20"},
+        {21, 0, "0x10|0x12|0x20"},
+        {22, 0, "MX106|MX108|MX110"},
+        {23, 0, "M10|M12|M20"},
+        {24, 0, "R10|R12|R20"},
+        {25, 0, "0x10|0x12|0x20"},
+        {25, 1, "4x10|4x12|4x20"},
+        {26, 1, "M10|M12|M20"},
+        {27, 1, "W10.6|W10.8|W11.0"},
+        {28, 1, "S10|S12|S20"},
+        {29, 1, "Q10.6|Q11.0|Q12.0"},
+        {30, 0, "M10.6|M11.0|M12.0"},
+        {31, 1, "AI10|AI12|AI20"},
+        {32, 0, "M10.6|M10.8|M11.0"},
+        {33, 0, "M10|M12|M20"},
+        {34, 1, "1x/10|1x/12|1x/20"},
+        {99, 0, "10.6|10.8|11.0"}, // a number with no row: no type names, bit numbers shown
+    };
+    for (const Case& c : cases) {
+        const CProtocolTables tables =
+            CProtocolTables::Build(c.protocol, CProtocolTables::Build(3, {}, 1), 1);
+        CAlarmList list;
+        list.registerType = c.registerType;
+        list.address = 10;
+        list.subAddress = 6;
+        list.offset = 13;
+        std::string labels;
+        for (std::size_t k : {0, 2, 10}) {
+            const auto label = list.CoilLabel(k, tables);
+            labels += (labels.empty() ? "" : "|") + label.value_or("-");
+        }
+        EXPECT_EQ(labels, c.labels) << "protocol " << c.protocol << ", register type " << int(c.registerType);
+    }
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "plc/CCommSettings.h"
 #include "plc/CProtocolTables.h"
 #include "plc/CPanelSettings.h"
@@ -230,4 +232,52 @@ TEST(ProtocolDescriptor, TypeLocksOfTheWordRegisterTypes)
             EXPECT_EQ(lock->setLocked, c.setLocked);
         }
     }
+}
+
+// The rules of the pages and dialogs apply under exactly the protocols their lists name.
+TEST(ProtocolDescriptor, PageAndDialogRulesByProtocol)
+{
+    using Rule = bool (*)(const CProtocolDescriptor&);
+    struct Case {
+        const char* rule;
+        Rule applies;
+        std::set<unsigned> protocols;
+    };
+    const Case cases[] = {
+        {"operand and alarm addresses from 1",
+         [](auto& d) { return d.addressesFromOne; },
+         {3, 16, 19, 21, 25, 31, 33, 34}},
+        {"control addresses from 1",
+         [](auto& d) { return d.controlAddressFromOne; },
+         {3, 16, 19, 20, 21, 23, 24, 25, 34}},
+        {"control area not chosen",
+         [](auto& d) { return d.controlAreaFixed; },
+         {3, 8, 11, 12, 16, 18, 20, 21, 22, 23, 24, 34}},
+        {"control station not chosen", [](auto& d) { return d.controlStationFixed; }, {15}},
+        {"file addresses", [](auto& d) { return d.fileAddresses; }, {15}},
+        {"no alarm list", [](auto& d) { return !d.alarmListOffered; }, {31}},
+        {"alarm sub-address names a bit",
+         [](auto& d) { return d.alarmBitInWord; },
+         {1, 2, 5, 6, 7, 14, 15, 19, 21, 25, 27, 29, 30, 32}},
+        {"alarm sub-address hidden", [](auto& d) { return d.alarmSubAddressHidden; }, {20, 23, 24}},
+        {"alarm sub-address for 4x only",
+         [](auto& d) { return std::string(d.alarmWordBitType) == "4x"; },
+         {19, 25}},
+        {"X and Y octal",
+         [](auto& d) {
+             return d.octalTypes == Names{"X", "Y"};
+         },
+         {20}},
+        {"3x cannot be set",
+         [](auto& d) { return d.typeLock("3x") && d.typeLock("3x")->setLocked; },
+         {1, 3, 16, 19, 25, 34}},
+        {"AQW one word on the register page only",
+         [](auto& d) { return d.typeLock("AQW") && d.typeLock("AQW")->registerPageOnly; },
+         {29, 30}},
+        {"function keys jump", [](auto& d) { return d.functionKeyJumps; }, {1}},
+    };
+    for (const Case& c : cases)
+        for (unsigned p = 0; p <= kProtocolCount + 1; ++p)
+            EXPECT_EQ(c.applies(protocolDescriptor(p)), c.protocols.count(p) == 1)
+                << c.rule << " under " << p;
 }
