@@ -1,4 +1,5 @@
-// zl410-cli tables: a protocol's name, operand tables, limits, flags and both default sets, as JSON.
+// zl410-cli tables: a protocol's name, operand tables, limits, flags, both default sets and the rules of
+// the pages and dialogs, as JSON.
 #include <cstdio>
 #include <string>
 
@@ -42,6 +43,24 @@ CJson namedVariables()
     return uses;
 }
 
+const char* notationName(CProtocolDescriptor::CoilNotation n)
+{
+    static const char* const names[] = {"dotted", "byteDotted", "hexDigit", "counted", "slashCounted"};
+    return names[n];
+}
+
+CJson typeLocks(const CProtocolDescriptor& d)
+{
+    CJson locks = CJson::array();
+    for (const CTypeLock& l : d.typeLocks)
+        locks.push(CJson::object()
+                       .set("typeName", l.typeName)
+                       .set("wordCount", l.wordCount)
+                       .set("setLocked", l.setLocked)
+                       .set("registerPageOnly", l.registerPageOnly));
+    return locks;
+}
+
 int run(Args& args)
 {
     const auto protocol = args.number("protocol", 1, kProtocolCount);
@@ -57,6 +76,7 @@ int run(Args& args)
     applyDialogDefaults(p, dialog);
 
     const CShowFlags& s = t.show;
+    const CProtocolDescriptor& d = t.descriptor();
     CJson out = CJson::object();
     out.set("protocol", p)
         .set("name", protocolName(p))
@@ -87,8 +107,22 @@ int run(Args& args)
                               .set("statusFlagsEnabled", s.statusFlagsEnabled)
                               .set("controlBlockEnabled", s.controlBlockEnabled))
         .set("startupDefaults", line(p, startup).set("controlStation", panel.controlStation))
-        .set("dialogDefaults", line(p, dialog));
-    if (t.descriptor().namedVariables)
+        .set("dialogDefaults", line(p, dialog))
+        .set("octalTypes", CJson::arrayOf(d.octalTypes))
+        .set("addressesFromOne", d.addressesFromOne)
+        .set("fileAddresses", d.fileAddresses)
+        .set("typeLocks", typeLocks(d))
+        .set("otherTypesWordCount", d.otherTypesWordCount)
+        .set("functionKeyJumps", d.functionKeyJumps)
+        .set("controlAddressFromOne", d.controlAddressFromOne)
+        .set("controlAreaFixed", d.controlAreaFixed)
+        .set("controlStationFixed", d.controlStationFixed)
+        .set("alarmListOffered", d.alarmListOffered)
+        .set("alarmBitInWord", d.alarmBitInWord)
+        .set("alarmSubAddressHidden", d.alarmSubAddressHidden)
+        .set("alarmWordBitType", d.alarmWordBitType)
+        .set("coilNotation", notationName(d.coilNotation));
+    if (d.namedVariables)
         out.set("namedVariables", namedVariables());
     std::fputs(out.dump().c_str(), stdout);
     return kExitOk;

@@ -13,6 +13,27 @@ TEST(TablesCommand, PrintsTheProtocolAsJson)
     EXPECT_NE(r.out.find("\"startupDefaults\""), std::string::npos);
 }
 
+TEST(TablesCommand, PrintsTheRulesOfThePagesAndDialogs)
+{
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"19",
+         {"\"addressesFromOne\": true", "\"controlAreaFixed\": false", "\"alarmBitInWord\": true",
+          "\"alarmWordBitType\": \"4x\"", "\"coilNotation\": \"dotted\"",
+          "\"typeName\": \"3x\",\n      \"wordCount\": 0,\n      \"setLocked\": true"}},
+        {"29",
+         {"\"typeName\": \"AQW\",\n      \"wordCount\": 1,\n      \"setLocked\": false,\n      "
+          "\"registerPageOnly\": true",
+          "\"coilNotation\": \"byteDotted\"", "\"octalTypes\": []"}},
+        {"15", {"\"fileAddresses\": true", "\"controlStationFixed\": true", "\"alarmListOffered\": true"}},
+    };
+    for (const auto& [protocol, keys] : cases) {
+        const auto r = runCli({"--data-dir", ZL410_BUILD_DATA_DIR, "tables", "--protocol", protocol});
+        ASSERT_EQ(r.status, 0) << r.err;
+        for (const std::string& key : keys)
+            EXPECT_NE(r.out.find(key), std::string::npos) << protocol << ": " << key << "\n" << r.out;
+    }
+}
+
 TEST(TablesCommand, UsageErrors)
 {
     for (const auto& args : std::vector<std::vector<std::string>>{
