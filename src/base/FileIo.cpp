@@ -1,101 +1,44 @@
+// Reading and safe writing, the same on every system; what differs sits behind FileIoSystem.h.
 #include "base/FileIo.h"
 
-#include <csignal>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <cerrno>
 #include <algorithm>
-#include <cstring>
-#include <filesystem>
+#include <atomic>
 #include <system_error>
 #include <vector>
+
+#include "base/FileIoSystem.h"
 
 namespace fs = std::filesystem;
 
 namespace zl
 {
-namespace
-{
 
-// Errors of the operating system's part below carry the reason alone; the portable part names the file.
-CError reason(const std::string& text)
+CError fileio::reason(const std::string& text)
 {
     return makeError(text);
 }
 
-// ---------------------------------------------------------------------------------------------------
-// The operating system's part (POSIX): every system call of this file is in the functions of this block.
-
-CError systemReason(int error)
+fs::path fileio::pathOf(const std::string& utf8)
 {
-    return reason(std::strerror(error));
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-// Closes the descriptor when it goes out of scope.
-class CFd
+std::string fileio::utf8Of(const fs::path& path)
 {
-public:
-    explicit CFd(int fd) : m_fd(fd) {}
-    ~CFd() { close(); }
-    CFd(const CFd&) = delete;
-    CFd& operator=(const CFd&) = delete;
-    int get() const { return m_fd; }
-    bool valid() const { return m_fd >= 0; }
-    // Closes now and returns 0 or the errno of the failure (a delayed write error shows here).
-    int close()
-    {
-        if (m_fd < 0)
-            return 0;
-        const int r = ::close(m_fd);
-        m_fd = -1;
-        return r == 0 ? 0 : errno;
-    }
-
-private:
-    int m_fd;
-};
-
-// Writes all of `data`; 0 or the errno of the failure.
-int writeAll(int fd, std::span<const std::uint8_t> data)
-{
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return 0;
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
 }
 
-Result<Bytes> readRegularFile(const std::string& path, std::size_t limit)
+Result<Bytes> fileio::readBounded(std::uint64_t sizeHint, std::size_t limit, const ReadSome& read)
 {
-    // Without O_NONBLOCK, opening a pipe would wait for a writer.
-    CFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!fd.valid())
-        return systemReason(errno);
-    struct stat st {
-    };
-    if (::fstat(fd.get(), &st) != 0)
-        return systemReason(errno);
-    if (S_ISDIR(st.st_mode))
-        return systemReason(EISDIR);
-    if (!S_ISREG(st.st_mode))
-        return reason("not a regular file");
     const auto tooLarge = [limit](std::uint64_t size) {
         return reason("too large: " + std::to_string(size) + " bytes, more than the " +
                       std::to_string(limit) + " bytes an input can have");
     };
-    if (static_cast<std::uint64_t>(st.st_size) > limit)
-        return tooLarge(static_cast<std::uint64_t>(st.st_size));
-    // The size is only a hint (files under /proc show 0, a file may grow): read at most one byte more.
-    Bytes data(static_cast<std::size_t>(st.st_size) + 1);
+    if (sizeHint > limit)
+        return tooLarge(sizeHint);
+    // Read at most one byte more than the limit, whatever the size said.
+    Bytes data(static_cast<std::size_t>(sizeHint) + 1);
     std::size_t got = 0;
     for (;;) {
         if (got == data.size()) {
@@ -103,111 +46,28 @@ Result<Bytes> readRegularFile(const std::string& path, std::size_t limit)
                 return tooLarge(got);
             data.resize(std::min(limit + 1, data.size() * 2 + 4096));
         }
-        const ssize_t n = ::read(fd.get(), data.data() + got, data.size() - got);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return systemReason(errno);
-        }
-        if (n == 0)
+        const Result<std::size_t> n = read(data.data() + got, data.size() - got);
+        if (!n)
+            return n.error();
+        if (*n == 0)
             break;
-        got += static_cast<std::size_t>(n);
+        got += *n;
     }
     data.resize(got);
     return data;
 }
 
-// A new file with a short name in `target`'s folder, so that a target name near the file system's
-// limit still leaves room; it takes the target's permissions, or the usual ones (0666 less umask).
-Result<std::string> createTemporary(const std::string& target, int& fd)
+std::string fileio::temporaryBeside(const std::string& target, unsigned long processId)
 {
     static std::atomic<unsigned> counter{0};
-    const fs::path folder = fs::path(target).parent_path();
-    std::string tempPath;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name =
-            ".zl410-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
-        tempPath = (folder / name).string();
-        fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0)
-            break;
-        if (errno == EEXIST)
-            continue;
-        // A folder that exists but takes no new files (/proc) says "No such file or directory".
-        struct stat st {
-        };
-        const std::string where = folder.empty() ? "." : folder.string();
-        if (errno == ENOENT && ::stat(where.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-            return reason("the folder " + where + " does not take new files");
-        return systemReason(errno);
-    }
-    if (fd < 0)
-        return systemReason(EEXIST);
-    struct stat st {
-    };
-    if (::stat(target.c_str(), &st) == 0)
-        ::fchmod(fd, st.st_mode & 07777);
-    return tempPath;
+    const std::string name = ".zl410-" + std::to_string(processId) + "-" + std::to_string(counter++) + ".tmp";
+    return utf8Of(pathOf(target).parent_path() / name);
 }
 
-// Writes `data` to a new temporary file beside `target` and flushes it to the disk; its path.
-Result<std::string> writeTemporary(const std::string& target, std::span<const std::uint8_t> data)
+namespace
 {
-    int raw = -1;
-    auto tempPath = createTemporary(target, raw);
-    if (!tempPath)
-        return tempPath;
-    CFd fd(raw);
-    int e = writeAll(fd.get(), data);
-    if (!e && ::fsync(fd.get()) != 0)
-        e = errno;
-    if (const int closed = fd.close(); !e)
-        e = closed;
-    if (e) {
-        ::unlink(tempPath->c_str());
-        return systemReason(e);
-    }
-    return tempPath;
-}
 
-// A device or a pipe: written in place. A pipe that no process reads is refused instead of waited on.
-Status writeDirectly(const std::string& target, std::span<const std::uint8_t> data)
-{
-    CFd fd(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!fd.valid())
-        return errno == ENXIO ? reason("a pipe that no process reads") : systemReason(errno);
-    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
-    if (const int e = writeAll(fd.get(), data))
-        return systemReason(e);
-    if (const int e = fd.close())
-        return systemReason(e);
-    return Ok{};
-}
-
-// Renames the complete temporary over its target.
-Status replaceWith(const std::string& tempPath, const std::string& target)
-{
-    if (::rename(tempPath.c_str(), target.c_str()) != 0)
-        return systemReason(errno);
-    return Ok{};
-}
-
-// Makes a rename in `target`'s folder durable.
-void syncFolder(const std::string& target)
-{
-    const fs::path folder = fs::path(target).parent_path();
-    CFd dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.valid())
-        ::fsync(dir.get());
-}
-
-void ignoreFileSizeSignal()
-{
-    ::signal(SIGXFSZ, SIG_IGN);
-}
-
-// End of the operating system's part.
-// ---------------------------------------------------------------------------------------------------
+using namespace fileio;
 
 // Temporaries of a write still to be renamed: removed unless the write completes.
 class CTemporaries
@@ -220,7 +80,7 @@ public:
     {
         for (const std::string& path : m_paths) {
             std::error_code ignored;
-            fs::remove(path, ignored);
+            fs::remove(pathOf(path), ignored);
         }
     }
     void add(std::string path) { m_paths.push_back(std::move(path)); }
@@ -252,7 +112,7 @@ void ReportFileSizeLimitAsError()
 
 std::string WriteTarget(const std::string& path)
 {
-    fs::path p = path;
+    fs::path p = pathOf(path);
     for (int hop = 0; hop < 40; ++hop) {
         std::error_code ec;
         if (!fs::is_symlink(fs::symlink_status(p, ec)))
@@ -262,16 +122,17 @@ std::string WriteTarget(const std::string& path)
             break;
         p = to.is_absolute() ? to : p.parent_path() / to;
     }
-    return p.string();
+    return utf8Of(p);
 }
 
 bool SameFile(const std::string& a, const std::string& b)
 {
     std::error_code ec;
-    if (fs::exists(a, ec) && fs::exists(b, ec))
-        return fs::equivalent(a, b, ec);
+    const fs::path pa = pathOf(a), pb = pathOf(b);
+    if (fs::exists(pa, ec) && fs::exists(pb, ec))
+        return fs::equivalent(pa, pb, ec);
     const auto real = [](const std::string& path, std::error_code& e) {
-        return fs::weakly_canonical(fs::absolute(WriteTarget(path), e), e).lexically_normal();
+        return fs::weakly_canonical(fs::absolute(pathOf(WriteTarget(path)), e), e).lexically_normal();
     };
     std::error_code ea, eb;
     const fs::path ra = real(a, ea);
@@ -291,7 +152,7 @@ Status WriteFilesSafely(std::span<const CFileWrite> files)
     for (const CFileWrite& f : files) {
         std::string target = WriteTarget(f.path);
         std::error_code ec;
-        const fs::file_type type = fs::status(target, ec).type();
+        const fs::file_type type = fs::status(pathOf(target), ec).type();
         if (ec && type != fs::file_type::not_found)
             return FileError(f.path, ec.message());
         if (type == fs::file_type::directory)
@@ -322,7 +183,6 @@ Status WriteFilesSafely(std::span<const CFileWrite> files)
         if (Status replaced = replaceWith(p.tempPath, p.target); !replaced)
             return FileError(p.file->path, replaced.error().text);
         temporaries.renamed(p.tempPath);
-        syncFolder(p.target);
     }
     return Ok{};
 }

@@ -1,6 +1,8 @@
 #pragma once
-// The serial port as the download's byte link: termios at 115200 baud, 8 data bits, no parity, 1 stop
-// bit, raw. A wait wakes as soon as bytes arrive (poll), or when interrupted through an eventfd.
+// The serial port as the download's byte link at 115200 baud, 8 data bits, no parity, 1 stop bit, raw. A
+// wait wakes as soon as bytes arrive or when interrupted. One implementation per system:
+// CSerialPortPosix.cpp (termios, poll, an eventfd to interrupt) and CSerialPortWindows.cpp (a COM port
+// with overlapped I/O, an event to interrupt).
 #include <memory>
 #include <string>
 
@@ -8,6 +10,10 @@
 
 namespace zl
 {
+
+// The device behind COM<portIndex + 1> until the user maps it elsewhere: /dev/ttyS0 … on Linux,
+// \\.\COM1 … on Windows (the form that also reaches COM10 and above).
+std::string defaultSerialDevicePath(unsigned portIndex);
 
 class CSerialPort : public CByteLink
 {
@@ -27,6 +33,13 @@ public:
     const std::string& device() const { return m_device; }
 
 private:
+#ifdef _WIN32
+    struct CSystemPort; // the handles and the pending wait, in CSerialPortWindows.cpp
+    CSerialPort(std::unique_ptr<CSystemPort> port, std::string device);
+    CError failure(const std::string& what, unsigned long error) const;
+
+    std::unique_ptr<CSystemPort> m_port;
+#else
     friend struct CPseudoTerminal;
     CSerialPort(int fd, int wakeFd, std::string device);
     CError failure(const std::string& what, int error) const;
@@ -34,8 +47,11 @@ private:
     int m_fd;
     int m_wakeFd;
     int m_heldFd = -1; // a pseudo-terminal's other side, kept open so the line never hangs up
+#endif
     std::string m_device;
 };
+
+#ifndef _WIN32
 
 // A pseudo-terminal pair for the panel simulator: `panel` is the master side; the tool opens `toolPath`.
 struct CPseudoTerminal {
@@ -44,5 +60,6 @@ struct CPseudoTerminal {
 
     static Result<CPseudoTerminal> open();
 };
+#endif
 
 } // namespace zl

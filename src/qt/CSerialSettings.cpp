@@ -26,11 +26,6 @@ QString portKey(unsigned portIndex)
 }
 } // namespace
 
-std::string defaultSerialDevicePath(unsigned portIndex)
-{
-    return "/dev/ttyS" + std::to_string(portIndex);
-}
-
 std::string serialDevicePath(unsigned portIndex)
 {
     const QString fallback = QString::fromStdString(defaultSerialDevicePath(portIndex));

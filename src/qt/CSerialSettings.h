@@ -1,9 +1,12 @@
 #pragma once
 // The user's download settings, kept with QSettings in <config folder>/zl410.conf:
-//   serial/COM1 … serial/COM6  the device behind each port of COM Selection (default /dev/ttyS0 … ttyS5)
+//   serial/COM1 … serial/COM6  the device behind each port of COM Selection (default /dev/ttyS0 … ttyS5,
+//                              on Windows \\.\COM1 … \\.\COM6)
 //   download/tickMs            the tick that download timeouts are counted in (default 16 ms)
 #include <chrono>
 #include <string>
+
+#include "platform/CSerialPort.h" // defaultSerialDevicePath
 
 namespace zl
 {
@@ -16,7 +19,6 @@ std::string settingsFilePath();
 std::string serialDevicePath(unsigned portIndex);
 // Maps COM<portIndex + 1> to `device`; the default device removes the entry.
 void setSerialDevicePath(unsigned portIndex, const std::string& device);
-std::string defaultSerialDevicePath(unsigned portIndex);
 std::chrono::milliseconds downloadTick();
 
 // The device a download opens for a COM entry, and how "Cannot open the serial port…" names it.

@@ -93,6 +93,11 @@ timespec untilDeadline(CByteLink::Clock::time_point deadline)
 
 } // namespace
 
+std::string defaultSerialDevicePath(unsigned portIndex)
+{
+    return "/dev/ttyS" + std::to_string(portIndex);
+}
+
 CSerialPort::CSerialPort(int fd, int wakeFd, std::string device)
     : m_fd(fd), m_wakeFd(wakeFd), m_device(std::move(device))
 {

@@ -1,0 +1,41 @@
+#pragma once
+// What the file I/O of FileIo.cpp asks of the operating system, one implementation per system
+// (FileIoPosix.cpp, FileIoWindows.cpp), and the portable helpers both use. Paths are UTF-8 throughout;
+// each system makes its own form of them. Errors carry the reason alone: FileIo.cpp names the file.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <span>
+#include <string>
+
+#include "base/Bytes.h"
+#include "base/Result.h"
+
+namespace zl::fileio
+{
+
+// Portable, in FileIo.cpp.
+CError reason(const std::string& text);
+std::filesystem::path pathOf(const std::string& utf8);
+std::string utf8Of(const std::filesystem::path& path);
+// Reads through `read` (which returns 0 at the end) at most `limit` bytes, refusing more; `sizeHint` is
+// the size the system gave, which may be wrong (files under /proc show 0, a file may grow).
+using ReadSome = std::function<Result<std::size_t>(std::uint8_t* into, std::size_t room)>;
+Result<Bytes> readBounded(std::uint64_t sizeHint, std::size_t limit, const ReadSome& read);
+// A fresh short name in `target`'s folder for a temporary, so that a target name near the file system's
+// limit still leaves room.
+std::string temporaryBeside(const std::string& target, unsigned long processId);
+
+// The system's part.
+Result<Bytes> readRegularFile(const std::string& path, std::size_t limit);
+// Writes `data` to a new temporary file beside `target` and flushes it to the disk; its path. A failure
+// leaves no temporary.
+Result<std::string> writeTemporary(const std::string& target, std::span<const std::uint8_t> data);
+// Writes an existing device or pipe in place.
+Status writeDirectly(const std::string& target, std::span<const std::uint8_t> data);
+// Puts the complete temporary in place of its target in one step, durably.
+Status replaceWith(const std::string& tempPath, const std::string& target);
+void ignoreFileSizeSignal();
+
+} // namespace zl::fileio
