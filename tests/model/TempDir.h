@@ -2,6 +2,7 @@
 // A fresh folder under the system's temporary folder, removed with everything in it.
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include "base/Bytes.h"
@@ -12,8 +13,13 @@ class TempDir {
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zl410-test-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+            const auto path =
+                std::filesystem::temp_directory_path() / ("zl410-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(path))
+                m_path = path;
+        }
     }
     ~TempDir() { std::filesystem::remove_all(m_path); }
     TempDir(const TempDir&) = delete;
