@@ -31,24 +31,6 @@ constexpr int kRowTwips = 240;
 constexpr int kShownRows = 17; // the header and the rows Enter walks through
 const QString kWidestCoil = QStringLiteral("B13:65535/f");
 
-// Protocols whose coils count from 1.
-bool addressFromOne(unsigned protocol)
-{
-    return isOneOf(protocol, {3, 16, 19, 21, 25, 33, 34});
-}
-
-// Protocols whose coil names a bit inside a word by its sub-address.
-bool bitInWord(unsigned protocol)
-{
-    return isOneOf(protocol, {1, 2, 5, 6, 7, 14, 15, 19, 21, 25, 27, 29, 30, 32});
-}
-
-// Protocols that show the sub-address only for their word area "4x".
-bool subAddressByType(unsigned protocol)
-{
-    return protocol == 19 || protocol == 25;
-}
-
 CNumEdit* numberEdit()
 {
     auto* edit = new CNumEdit;
@@ -140,12 +122,12 @@ QWidget* CAlarmListDialog::createCoilGroup()
 void CAlarmListDialog::bindCoil()
 {
     const CProtocolTables& t = m_project.tables();
-    const unsigned p = m_project.protocol();
+    const CProtocolDescriptor& d = t.descriptor();
     m_station->Bind(&m_list.station, t.stationMin, t.stationMax, t.hexEntry);
     m_type->Fill(t.alarmBitList);
     m_type->Bind(&m_list.registerType);
-    m_address->BindAddress(&m_list.address, addressFromOne(p) ? 1 : 0, t.coilMax, t);
-    m_subAddress->Bind(&m_list.subAddress, 0, bitInWord(p) ? t.bitMax : 0, true);
+    m_address->BindAddress(&m_list.address, d.addressesFromOne ? 1 : 0, t.coilMax, t);
+    m_subAddress->Bind(&m_list.subAddress, 0, d.alarmBitInWord ? t.bitMax : 0, true);
     m_offset->Bind(&m_list.offset, 0, m_list.UnitBits(t) - 1, true);
     m_offset->parentWidget()->setVisible(t.show.offset != 0);
     m_offsetLabel->setVisible(t.show.offset != 0);
@@ -158,10 +140,10 @@ void CAlarmListDialog::bindCoil()
 
 void CAlarmListDialog::showSubAddress()
 {
-    const unsigned p = m_project.protocol();
-    bool visible = m_project.tables().show.bitNumber != 0 && !isOneOf(p, {19, 20, 23, 24, 25});
-    if (subAddressByType(p))
-        visible = m_type->currentText() == QLatin1String("4x");
+    const CProtocolDescriptor& d = m_project.tables().descriptor();
+    bool visible = m_project.tables().show.bitNumber != 0 && !d.alarmSubAddressHidden;
+    if (*d.alarmWordBitType)
+        visible = m_type->currentText() == QLatin1String(d.alarmWordBitType);
     m_subAddress->parentWidget()->setVisible(visible);
 }
 

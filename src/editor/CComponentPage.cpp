@@ -104,6 +104,11 @@ unsigned CComponentPage::protocol() const
     return m_tables ? m_tables->protocol : 0;
 }
 
+bool CComponentPage::namedVariables() const
+{
+    return tables().descriptor().namedVariables;
+}
+
 void CComponentPage::Load(CBase* component, const CProtocolTables& tables)
 {
     m_component = component;
@@ -307,14 +312,15 @@ int CComponentPage::addOperand(COperandFields& f, int row, int col, QGridLayout*
 
 std::uint16_t CComponentPage::addressMin() const
 {
-    return isOneOf(protocol(), {3, 16, 19, 21, 25, 31, 33, 34}) ? 1 : 0;
+    return tables().descriptor().addressesFromOne ? 1 : 0;
 }
 
 void CComponentPage::bindAddress(COperandFields& f, const COperandKind& kind)
 {
     const std::string& name = tables().registerTypeName(m_component->registerType, kind.listKind);
+    const CNames& octalTypes = tables().descriptor().octalTypes;
     const bool octal =
-        (protocol() == 7 && tables().octal) || (protocol() == 20 && (name == "X" || name == "Y"));
+        tables().octal || std::find(octalTypes.begin(), octalTypes.end(), name) != octalTypes.end();
     if (octal)
         f.address->BindOctal(&m_component->address, addressMin(), kind.addressMax, true);
     else
@@ -323,7 +329,7 @@ void CComponentPage::bindAddress(COperandFields& f, const COperandKind& kind)
 
 void CComponentPage::fillVariables(COperandFields& f, const COperandKind& kind)
 {
-    const bool named = protocol() == 31;
+    const bool named = namedVariables();
     f.subType->setVisible(named);
     if (f.subTypeLabel)
         f.subTypeLabel->setVisible(named);
@@ -342,7 +348,7 @@ void CComponentPage::BindOperand(COperandFields& f, const COperandKind& kind)
     bindAddress(f, kind);
     f.sub->Bind(&m_component->subAddress, 0, t.bitMax, t.hexEntry);
     // The named variable takes the sub-address's place.
-    const bool subShown = kind.subAddressShown && protocol() != 31;
+    const bool subShown = kind.subAddressShown && !namedVariables();
     if (QWidget* field = f.sub->parentWidget())
         field->setVisible(subShown);
     if (f.subLabel)
@@ -356,14 +362,11 @@ void CComponentPage::OperandTypeChanged(COperandFields& f, const COperandKind& k
     fillVariables(f, kind);
 }
 
-void CComponentPage::BindWordCount(CNumEdit* words, bool analogueAreas)
+void CComponentPage::BindWordCount(CNumEdit* words, bool registerPage)
 {
     const std::string& type = tables().registerTypeName(m_component->registerType, kWordList);
-    int fixed = 0;
-    if (analogueAreas && isOneOf(protocol(), {29, 30}) && (type == "AIW" || type == "AQW"))
-        fixed = 1;
-    if (isOneOf(protocol(), {20, 23}) && type != "D" && type != "SD")
-        fixed = type == "C_double" ? 2 : 1;
+    const auto lock = tables().descriptor().typeLock(type);
+    const int fixed = lock && (registerPage || !lock->registerPageOnly) ? lock->wordCount : 0;
     if (fixed)
         words->Bind(&m_component->wordCount, fixed, fixed);
     else

@@ -116,6 +116,8 @@ protected:
 
     const CProtocolTables& tables() const { return *m_tables; }
     unsigned protocol() const;
+    // Whether the protocol names its operands by variables ("SubType") instead of sub-addresses.
+    bool namedVariables() const;
     QGridLayout* grid() const { return m_grid; }
 
     // Controls that report their user changes; `name` names the step and, for fields, the merge key.
@@ -150,10 +152,9 @@ protected:
     void OperandTypeChanged(COperandFields& fields, const COperandKind& kind);
     // Whether `source` is one of the controls whose change selects another register or variable.
     static bool IsTypeChange(const COperandFields& fields, QObject* source);
-    // Binds the word count. Some areas have one size only and fix it, disabling the field: under protocols
-    // 20 and 23 every area but "D" and "SD" ("C_double": 2 words, else 1) and, with `analogueAreas`, the
-    // "AIW" and "AQW" areas of protocols 29 and 30.
-    void BindWordCount(CNumEdit* words, bool analogueAreas);
+    // Binds the word count. Areas of one size only fix it, disabling the field, as the protocol's type
+    // locks say; the locks meant for the register page only apply where `registerPage` is set.
+    void BindWordCount(CNumEdit* words, bool registerPage);
     // HEX/BCD values have no sign: the format unticks and disables "Signed", DEC enables it.
     void ApplyFormat(CBoundCheckBox* signedBox);
     // Lowest address the protocol accepts.

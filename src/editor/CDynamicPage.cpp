@@ -90,7 +90,7 @@ void CDynamicPage::Bind()
     m_mode->Bind(&c->format);
     m_signed->Bind(&c->isSigned);
     BindOperand(m_operand, operandKind());
-    if (protocol() == 31)
+    if (namedVariables())
         c->DeriveVariable();
     m_shownMode = c->format;
     ApplyFormat(m_signed);
@@ -179,7 +179,7 @@ void CDynamicPage::Rules(QObject* source)
     if (IsTypeChange(m_operand, source)) {
         if (source == m_operand.type)
             OperandTypeChanged(m_operand, operandKind());
-        if (protocol() == 31)
+        if (namedVariables())
             c->DeriveVariable();
     }
     if (source == m_signed || source == m_operand.type) {

@@ -112,15 +112,16 @@ COperandKind CFunctionPage::operandKind() const
 {
     auto* c = static_cast<CFunction*>(m_component);
     if (c->action == CFunction::kSetRegister)
-        return {kWordList, kWriteWords, tables().registerMax, protocol() == 1};
-    const std::uint16_t last = protocol() == 31 ? tables().registerMax : tables().coilMax;
+        return {kWordList, kWriteWords, tables().registerMax, tables().show.subAddress != 0};
+    const std::uint16_t last = namedVariables() ? tables().registerMax : tables().coilMax;
     return {kBitList, kWriteBits, last, tables().show.bitNumber != 0};
 }
 
 void CFunctionPage::Bind()
 {
     auto* c = static_cast<CFunction*>(m_component);
-    if (protocol() == 1) {
+    const bool noCoils = tables().descriptor().functionKeyJumps;
+    if (noCoils) {
         // No coils to set: a coil key becomes a jump, and the time/date screen is not offered.
         if (c->action == CFunction::kSetCoil)
             c->action = CFunction::kJumpTo;
@@ -128,8 +129,8 @@ void CFunctionPage::Bind()
         if (c->jumpTarget == 2)
             c->jumpTarget = 0;
     }
-    m_action->button(CFunction::kSetCoil)->setEnabled(protocol() != 1);
-    m_jump->button(2)->setEnabled(protocol() != 1);
+    m_action->button(CFunction::kSetCoil)->setEnabled(!noCoils);
+    m_jump->button(2)->setEnabled(!noCoils);
     m_reverse->Bind(&c->reverse);
     m_double->Bind(&c->doubleSize);
     m_key->Bind(&c->shapeOrKey);
@@ -165,7 +166,7 @@ void CFunctionPage::showAction()
     for (QWidget* w : {static_cast<QWidget*>(m_formatLabel), static_cast<QWidget*>(m_format),
                        static_cast<QWidget*>(m_valueLabel), m_value->parentWidget()})
         w->setVisible(setRegister);
-    if (protocol() == 31)
+    if (namedVariables())
         c->DeriveVariable();
     bindValue();
 }
@@ -196,7 +197,7 @@ void CFunctionPage::Rules(QObject* source)
     if (source == m_format)
         bindValue();
     // The protocol-31 address carries the variable group and the address's low byte.
-    if (protocol() == 31 && (IsTypeChange(m_operand, source) || source == m_operand.address))
+    if (namedVariables() && (IsTypeChange(m_operand, source) || source == m_operand.address))
         c->DeriveVariable();
 }
 

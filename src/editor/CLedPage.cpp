@@ -37,7 +37,7 @@ bool CLedPage::Handles(int typeCode) const
 
 COperandKind CLedPage::operandKind() const
 {
-    const std::uint16_t last = protocol() == 31 ? tables().registerMax : tables().coilMax;
+    const std::uint16_t last = namedVariables() ? tables().registerMax : tables().coilMax;
     return {kThirdList, kReadBits, last, tables().show.bitNumber != 0};
 }
 
@@ -45,7 +45,7 @@ void CLedPage::bindOffset()
 {
     auto* c = static_cast<CLight*>(m_component);
     m_offset->Bind(&c->bitOffset, 0, c->BitOffsetMax(tables()));
-    const bool shown = tables().show.offset != 0 && protocol() != 31;
+    const bool shown = tables().show.offset != 0 && !namedVariables();
     m_offset->parentWidget()->setVisible(shown);
     m_offsetLabel->setVisible(shown);
 }
@@ -58,7 +58,7 @@ void CLedPage::Bind()
     m_logic->Bind(&c->reverse);
     BindOperand(m_operand, operandKind());
     bindOffset();
-    if (protocol() == 31)
+    if (namedVariables())
         c->DeriveVariable();
     BindPosition();
 }
@@ -72,7 +72,7 @@ void CLedPage::Rules(QObject* source)
         if (source == m_operand.type)
             OperandTypeChanged(m_operand, operandKind());
         bindOffset();
-        if (protocol() == 31)
+        if (namedVariables())
             c->DeriveVariable();
     }
 }

@@ -23,18 +23,6 @@ namespace
 
 constexpr int kNumberWidth = 70;
 
-// Protocols whose control registers count from 1.
-bool addressFromOne(unsigned protocol)
-{
-    return isOneOf(protocol, {3, 16, 19, 20, 21, 23, 24, 25, 34});
-}
-
-// Protocols whose control block has one fixed register area.
-bool fixedControlArea(unsigned protocol)
-{
-    return isOneOf(protocol, {3, 8, 11, 12, 16, 18, 20, 21, 22, 23, 24, 34});
-}
-
 CNumEdit* numberEdit()
 {
     auto* edit = new CNumEdit;
@@ -148,7 +136,6 @@ QWidget* CPanelSettingsDialog::createControlGroup()
 void CPanelSettingsDialog::bindControls()
 {
     const CProtocolTables& t = m_project.tables();
-    const unsigned protocol = m_project.protocol();
     m_initialWindow->Bind(&m_settings.initialWindow, 0, 65535);
     m_password->Bind(&m_settings.password, 0, 10000);
     m_saverDelay->Fill(
@@ -159,7 +146,7 @@ void CPanelSettingsDialog::bindControls()
     m_saverWindow->Bind(&m_settings.screenSaverWindow, 0, 65535);
     m_type->Fill(t.wordList);
     m_type->Bind(&m_settings.controlRegisterType);
-    m_address->BindAddress(&m_settings.controlRegisterAddress, addressFromOne(protocol) ? 1 : 0,
+    m_address->BindAddress(&m_settings.controlRegisterAddress, t.descriptor().controlAddressFromOne ? 1 : 0,
                            t.registerMax, t);
     m_station->Bind(&m_settings.controlStation, t.stationMin, t.stationMax, t.hexEntry);
     for (int bit = 0; bit < 3; ++bit) {
@@ -177,16 +164,16 @@ void CPanelSettingsDialog::bindControls()
 
 void CPanelSettingsDialog::refresh()
 {
-    const unsigned protocol = m_project.protocol();
     const CShowFlags& show = m_project.tables().show;
+    const CProtocolDescriptor& d = m_project.tables().descriptor();
     const bool used = m_statusBits[0] || m_statusBits[1] || m_statusBits[2];
     // The edits sit in a box with their spins: enabling the box enables both.
     m_saverWindow->parentWidget()->setEnabled(m_settings.screenSaverAction == 1);
     m_address->parentWidget()->setEnabled(used);
-    m_station->parentWidget()->setEnabled(used && protocol != 15);
-    m_type->setEnabled(used && show.controlBlockEnabled == 1 && !fixedControlArea(protocol));
+    m_station->parentWidget()->setEnabled(used && !d.controlStationFixed);
+    m_type->setEnabled(used && show.controlBlockEnabled == 1 && !d.controlAreaFixed);
 
-    const QString type = m_type->currentText() + (protocol == 15 ? QStringLiteral(":") : QString());
+    const QString type = m_type->currentText() + (d.fileAddresses ? QStringLiteral(":") : QString());
     const unsigned step = m_settings.registerStep;
     const unsigned before[] = {0u, m_statusBits[0], 0u + m_statusBits[0] + m_statusBits[1]};
     for (int bit = 0; bit < 3; ++bit) {

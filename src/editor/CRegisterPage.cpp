@@ -106,9 +106,9 @@ void CRegisterPage::applyTypeLocks()
 {
     auto* c = static_cast<CRegister*>(m_component);
     const std::string& type = tables().registerTypeName(c->registerType, kWordList);
-    const unsigned p = protocol();
     // Input registers are read-only: a value cannot be entered into them.
-    const bool readOnly = type == "3x" || (isOneOf(p, {29, 30}) && type == "AIW");
+    const auto lock = tables().descriptor().typeLock(type);
+    const bool readOnly = lock && lock->setLocked;
     if (readOnly)
         c->set = 0;
     m_set->setChecked(c->set != 0);

@@ -3,7 +3,6 @@
 // flags), built from its descriptor, and the type values of register type names.
 #include <algorithm>
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -11,12 +10,6 @@
 
 namespace zl
 {
-
-// Whether `protocol` is one of `set`: for the few places where a protocol's behaviour is its own algorithm.
-inline bool isOneOf(unsigned protocol, std::initializer_list<unsigned> set)
-{
-    return std::find(set.begin(), set.end(), protocol) != set.end();
-}
 
 // English name of protocol n (what the user sees); "" outside 1…34.
 const char* protocolName(unsigned protocol);

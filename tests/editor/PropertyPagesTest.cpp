@@ -347,6 +347,16 @@ private slots:
         QVERIFY(p.setBox()->isEnabled() && p.wordsEdit()->isEnabled());
     }
 
+    // The analogue words are one word only on the register page: a bar graph may span two.
+    void analogueWordsOnTheBarPage()
+    {
+        Bench<CBarTidePage, CBar> bar(29);
+        choose(bar.page->operand().type, "AQW");
+        QVERIFY(bar.page->wordsEdit()->isEnabled());
+        retype(bar.page->wordsEdit(), "2");
+        QCOMPARE(bar.component->wordCount, 2);
+    }
+
     void protocolThirtyOne()
     {
         Bench<CLedPage, CLight> led(31);
