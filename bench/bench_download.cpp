@@ -5,13 +5,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <thread>
 #include <vector>
 
 #include "DownloadBench.h"
 #include "download/CDownloadTransfer.h"
-#include "download/CPanelSimulator.h"
-#include "platform/CSerialPort.h"
 
 using namespace zl;
 using zl::bench::filler;
@@ -30,31 +27,14 @@ struct Run {
 
 Run downloadOnce(bool wireTime)
 {
-    auto pty = CPseudoTerminal::open();
-    if (!pty) {
-        std::fprintf(stderr, "%s\n", pty.error().text.c_str());
-        std::exit(1);
-    }
-    CPanelSimulator panel(CPanelSimConfig{{1, 0, 0}, 0, 0, 0, 0, wireTime});
-    std::atomic<bool> stop{false};
-    std::thread server([&] { panel.serve(*pty->panel, stop); });
-
     Run run;
-    {
-        auto port = CSerialPort::open(pty->toolPath, " " + pty->toolPath);
-        if (!port) {
-            std::fprintf(stderr, "%s\n", port.error().text.c_str());
-            std::exit(1);
-        }
+    bench::withSimulatedPanel(wireTime, [&](CSerialPort& port) {
         Silent silent;
-        CDownloadTransfer transfer(**port, silent, silent);
+        CDownloadTransfer transfer(port, silent, silent);
         const auto start = std::chrono::steady_clock::now();
         run.outcome = transfer.run({filler(32768, 1), CDriver{3, 2, filler(20480, 2), 0}, false, {}});
         run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    }
-    stop = true;
-    pty->panel->interrupt();
-    server.join();
+    });
     if (run.outcome.end != CDownloadOutcome::End::Complete) {
         std::fprintf(stderr, "download failed: %s\n", run.outcome.message.text.c_str());
         std::exit(1);

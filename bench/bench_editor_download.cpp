@@ -7,16 +7,12 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <thread>
 #include <vector>
 
 #include "DownloadBench.h"
-#include "download/CPanelSimulator.h"
 #include "editor/CDownloadDialog.h"
-#include "platform/CSerialPort.h"
 
 using namespace zl;
 using zl::bench::filler;
@@ -32,25 +28,11 @@ struct Run {
 
 Run downloadOnce()
 {
-    auto pty = CPseudoTerminal::open();
-    if (!pty) {
-        std::fprintf(stderr, "%s\n", pty.error().text.c_str());
-        std::exit(1);
-    }
-    CPanelSimulator panel(CPanelSimConfig{{1, 0, 0}, 0, 0, 0, 0, true});
-    std::atomic<bool> stop{false};
-    std::thread server([&] { panel.serve(*pty->panel, stop); });
-
     Run run;
-    {
-        auto port = CSerialPort::open(pty->toolPath, " " + pty->toolPath);
-        if (!port) {
-            std::fprintf(stderr, "%s\n", port.error().text.c_str());
-            std::exit(1);
-        }
+    bench::withSimulatedPanel(true, [&](CSerialPort& port) {
         bench::PrintingPrompter silent;
         CDownloadJob job{filler(32768, 1), CDriver{3, 2, filler(20480, 2), 0}, false, {}};
-        CDownloadDialog dialog(**port, std::move(job), silent, CSerialExchange::kDefaultTick);
+        CDownloadDialog dialog(port, std::move(job), silent, CSerialExchange::kDefaultTick);
         // A 1 ms timer: the longest gap between its ticks is the longest time the interface was held up.
         QElapsedTimer gap;
         QTimer probe;
@@ -71,10 +53,7 @@ Run downloadOnce()
         }
         const auto& c = outcome.counters;
         run.wire = double(c.bytesSent + c.bytesReceived) * 10.0 / 115200.0;
-    }
-    stop = true;
-    pty->panel->interrupt();
-    server.join();
+    });
     return run;
 }
 

@@ -66,6 +66,15 @@ const std::vector<CTypeLock> kInputRegisterLocks{{"3x", 0, true}};
 // The analogue words are one word each on the register page; the analogue inputs cannot be written.
 const std::vector<CTypeLock> kS7Locks{{"AIW", 1, true, true}, {"AQW", 1, false, true}};
 
+// `row` under another protocol's number and names.
+CProtocolDescriptor named(CProtocolDescriptor row, unsigned number, const char* name, const char* chineseName)
+{
+    row.number = number;
+    row.name = name;
+    row.chineseName = chineseName;
+    return row;
+}
+
 std::vector<CProtocolDescriptor> makeRows()
 {
     static const COperandSet p1{
@@ -144,6 +153,44 @@ std::vector<CProtocolDescriptor> makeRows()
     static const COperandSet p33{{"R"}, {"M"}, {"M"}, {"M"}, 0, 255, 0xFFFF, 9999, 15, 2};
 
     const Line modbusLine{19200, 8, 1, EVEN};
+    // Rows that two protocols share under their own numbers and names.
+    const CProtocolDescriptor modbusRtuRow{.operands = &kModbus,
+                                           .addressesFromOne = true,
+                                           .show = kNoBitNumber,
+                                           .startupLine = modbusLine,
+                                           .dialogLine = modbusLine,
+                                           .delay = 500,
+                                           .delayShown = true,
+                                           .operandAddress = 1,
+                                           .controlAddressFromOne = true,
+                                           .controlAreaFixed = true,
+                                           .coilNotation = CProtocolDescriptor::kSlashCounted,
+                                           .typeLocks = kInputRegisterLocks,
+                                           .alarmCoil = kModbusCoil};
+    const CProtocolDescriptor modbusExtendRow{.operands = &kModbusExtend,
+                                              .addressesFromOne = true,
+                                              .startupLine = modbusLine,
+                                              .dialogLine = modbusLine,
+                                              .operandAddress = 1,
+                                              .controlAddressFromOne = true,
+                                              .alarmBitInWord = true,
+                                              .alarmWordBitType = "4x",
+                                              .coilTypeFromBitList = true,
+                                              .typeLocks = kInputRegisterLocks,
+                                              .alarmCoil = kFromOneCoil,
+                                              .alarmCoilOfType1 = kPairedWordCoil};
+    const CProtocolDescriptor s7Row{.operands = &kS7Words,
+                                    .registerStep = 2,
+                                    .startupLine = {9600, 8, 1, NONE, KEEP},
+                                    .dialogLine = {19200, 8, 1, NONE},
+                                    .alarmBitInWord = true,
+                                    .coilNotation = CProtocolDescriptor::kByteDotted,
+                                    .typeLocks = kS7Locks,
+                                    .alarmCoil = kS7Coil};
+    // The G3 series counts the coils of its word area on instead of naming bits.
+    CProtocolDescriptor g3 = named(modbusExtendRow, 25, "Hollysys(G3 series)", "和利时(G3系列)");
+    g3.coilNotation = CProtocolDescriptor::kCounted;
+
     return {
         {.number = 1,
          .name = "TORVAIN",
@@ -182,22 +229,7 @@ std::vector<CProtocolDescriptor> makeRows()
          .coilNotation = CProtocolDescriptor::kByteDotted,
          .alarmCoil = {.lengthCode = 1, .fieldB = Coil::kSubAddress},
          .oldCodes = {2}},
-        {.number = 3,
-         .name = "Modbus RTU",
-         .chineseName = "Modbus RTU",
-         .operands = &kModbus,
-         .addressesFromOne = true,
-         .show = kNoBitNumber,
-         .startupLine = modbusLine,
-         .dialogLine = modbusLine,
-         .delay = 500,
-         .delayShown = true,
-         .operandAddress = 1,
-         .controlAddressFromOne = true,
-         .controlAreaFixed = true,
-         .coilNotation = CProtocolDescriptor::kSlashCounted,
-         .typeLocks = kInputRegisterLocks,
-         .alarmCoil = kModbusCoil},
+        named(modbusRtuRow, 3, "Modbus RTU", "Modbus RTU"),
         {.number = 4,
          .name = "Mitsubishi (FX)",
          .chineseName = "三菱(FX系列)",
@@ -362,21 +394,7 @@ std::vector<CProtocolDescriptor> makeRows()
          .bitsInWords = true,
          .alarmCoil = kPlainCoil,
          .oldBitsInWords = true},
-        {.number = 19,
-         .name = "Modbus RTU Extend",
-         .chineseName = "Modbus RTU Extend",
-         .operands = &kModbusExtend,
-         .addressesFromOne = true,
-         .startupLine = modbusLine,
-         .dialogLine = modbusLine,
-         .operandAddress = 1,
-         .controlAddressFromOne = true,
-         .alarmBitInWord = true,
-         .alarmWordBitType = "4x",
-         .coilTypeFromBitList = true,
-         .typeLocks = kInputRegisterLocks,
-         .alarmCoil = kFromOneCoil,
-         .alarmCoilOfType1 = kPairedWordCoil},
+        named(modbusExtendRow, 19, "Modbus RTU Extend", "Modbus RTU Extend"),
         {.number = 20,
          .name = "Emerson EC20",
          .chineseName = "Emerson PLC EC20",
@@ -463,22 +481,7 @@ std::vector<CProtocolDescriptor> makeRows()
          .coilTypeFromBitList = true,
          .alarmCoil =
              {.typeRule = Coil::kBitList, .lengthCode = 0, .fieldA = Coil::kZero, .fieldB = Coil::kZero}},
-        {.number = 25,
-         .name = "Hollysys(G3 series)",
-         .chineseName = "和利时(G3系列)",
-         .operands = &kModbusExtend,
-         .addressesFromOne = true,
-         .startupLine = modbusLine,
-         .dialogLine = modbusLine,
-         .operandAddress = 1,
-         .controlAddressFromOne = true,
-         .alarmBitInWord = true,
-         .alarmWordBitType = "4x",
-         .coilNotation = CProtocolDescriptor::kCounted,
-         .coilTypeFromBitList = true,
-         .typeLocks = kInputRegisterLocks,
-         .alarmCoil = kFromOneCoil,
-         .alarmCoilOfType1 = kPairedWordCoil},
+        g3,
         {.number = 26,
          .name = "HITACHI(EH-A14DR)",
          .chineseName = "日立(HITACHI)",
@@ -516,28 +519,8 @@ std::vector<CProtocolDescriptor> makeRows()
               .lengthCode = 2,
               .fieldB = Coil::kAddressBits,
               .valueB = 0x0F}},
-        {.number = 29,
-         .name = "QPL-m7",
-         .chineseName = "QPL-m7",
-         .operands = &kS7Words,
-         .registerStep = 2,
-         .startupLine = {9600, 8, 1, NONE, KEEP},
-         .dialogLine = {19200, 8, 1, NONE},
-         .alarmBitInWord = true,
-         .coilNotation = CProtocolDescriptor::kByteDotted,
-         .typeLocks = kS7Locks,
-         .alarmCoil = kS7Coil},
-        {.number = 30,
-         .name = "RONDA",
-         .chineseName = "RONDA",
-         .operands = &kS7Words,
-         .registerStep = 2,
-         .startupLine = {9600, 8, 1, NONE, KEEP},
-         .dialogLine = {19200, 8, 1, NONE},
-         .alarmBitInWord = true,
-         .coilNotation = CProtocolDescriptor::kByteDotted,
-         .typeLocks = kS7Locks,
-         .alarmCoil = kS7Coil},
+        named(s7Row, 29, "QPL-m7", "QPL-m7"),
+        named(s7Row, 30, "RONDA", "RONDA"),
         {.number = 31,
          .name = "VXM",
          .chineseName = "VXM",
@@ -569,22 +552,7 @@ std::vector<CProtocolDescriptor> makeRows()
          .startupLine = {19200, 8, 1, ODD, KEEP},
          .dialogLine = {19200, 8, 1, ODD},
          .alarmCoil = kBitNumbered},
-        {.number = 34,
-         .name = "techwayson V80",
-         .chineseName = "德维森V80",
-         .operands = &kModbus,
-         .addressesFromOne = true,
-         .show = kNoBitNumber,
-         .startupLine = modbusLine,
-         .dialogLine = modbusLine,
-         .delay = 500,
-         .delayShown = true,
-         .operandAddress = 1,
-         .controlAddressFromOne = true,
-         .controlAreaFixed = true,
-         .coilNotation = CProtocolDescriptor::kSlashCounted,
-         .typeLocks = kInputRegisterLocks,
-         .alarmCoil = kModbusCoil},
+        named(modbusRtuRow, 34, "techwayson V80", "德维森V80"),
     };
 }
 

@@ -2,41 +2,17 @@
 // refusals.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
+#include "CliProjectTest.h"
 #include "RunCli.h"
-#include "components/CChars.h"
 #include "components/CRegister.h"
-#include "file/CProjectFile.h"
-#include "model/CProject.h"
-#include "model/TempDir.h"
 
 namespace zl::test
 {
 namespace
 {
 
-class CheckCommandTest : public ::testing::Test
+class CheckCommandTest : public CliProjectTest
 {
-protected:
-    void SetUp() override
-    {
-        ::setenv("ZL410_CONFIG_DIR", config.path().c_str(), 1);
-        project.SetProtocol(3);
-        project.AddWindow(1);
-        project.WindowAt(0)->AppendComponent(std::make_unique<CChars>(3, CPoint{0, 0}, "Hi"));
-    }
-
-    std::string save()
-    {
-        const std::string path = dir.file("plant.pjz");
-        EXPECT_TRUE(SaveProjectFile(path, project).ok());
-        return path;
-    }
-
-    TempDir config;
-    TempDir dir;
-    CProject project;
 };
 
 TEST_F(CheckCommandTest, CleanProjectShowsItsSizeAndExitsZero)

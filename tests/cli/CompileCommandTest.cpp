@@ -1,30 +1,18 @@
 // zl410-cli compile as a user runs it: the image, driver and map files it writes, and how it refuses.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
+#include "CliProjectTest.h"
 #include "RunCli.h"
-#include "components/CChars.h"
 #include "components/CRegister.h"
 #include "compile/CImageCompiler.h"
 #include "plc/CProtocolCatalogue.h"
-#include "model/CProject.h"
-#include "file/CProjectFile.h"
-#include "model/TempDir.h"
 
 namespace zl::test {
 namespace {
 
-class CompileCommandTest : public ::testing::Test {
+class CompileCommandTest : public CliProjectTest
+{
 protected:
-    void SetUp() override
-    {
-        ::setenv("ZL410_CONFIG_DIR", config.path().c_str(), 1); // the In.dat the command writes
-        project.SetProtocol(3);
-        project.AddWindow(1);
-        project.WindowAt(0)->AppendComponent(std::make_unique<CChars>(3, CPoint{0, 0}, "Hi"));
-    }
-
     CRegister& addRegister()
     {
         auto c = std::make_unique<CRegister>(3, CPoint{0, 36});
@@ -32,17 +20,6 @@ protected:
         project.WindowAt(0)->AppendComponent(std::move(c));
         return r;
     }
-
-    std::string save()
-    {
-        const std::string path = dir.file("plant.pjz");
-        EXPECT_TRUE(SaveProjectFile(path, project).ok());
-        return path;
-    }
-
-    TempDir config;
-    TempDir dir;
-    CProject project;
 };
 
 TEST_F(CompileCommandTest, WritesImageDriverAndMap)
