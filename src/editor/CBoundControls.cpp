@@ -43,7 +43,7 @@ CBoundCheckBox::CBoundCheckBox(const QString& text, QWidget* parent) : QCheckBox
 {
     connect(this, &QCheckBox::clicked, this, [this](bool checked) {
         if (m_flag)
-            *m_flag = checked ? 1 : 0;
+            write([&] { *m_flag = checked ? 1 : 0; });
         m_changed = true;
     });
 }
@@ -54,14 +54,15 @@ void CBoundCheckBox::Bind(std::uint8_t* flag)
     if (!flag)
         return;
     setChecked(*flag != 0);
-    *flag = isChecked() ? 1 : 0;
+    if (*flag > 1)
+        write([&] { *flag = 1; });
 }
 
 CBoundComboBox::CBoundComboBox(QWidget* parent) : QComboBox(parent)
 {
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (m_index && index >= 0 && *m_index != index)
-            *m_index = static_cast<std::uint8_t>(index);
+            write([&] { *m_index = static_cast<std::uint8_t>(index); });
         m_changed = true;
     });
 }
@@ -72,7 +73,7 @@ void CBoundComboBox::Bind(std::uint8_t* index)
     if (!index || count() == 0)
         return;
     if (*index >= count())
-        *index = static_cast<std::uint8_t>(count() - 1);
+        write([&] { *index = static_cast<std::uint8_t>(count() - 1); });
     setCurrentIndex(*index);
 }
 
@@ -131,7 +132,7 @@ void CBoundTextEdit::onTextChanged(const QString& shown)
     const bool cut = gbk.size() > m_limit;
     if (cut)
         gbk = cutToLimit(gbk, m_limit);
-    *m_text = gbk;
+    write([&] { *m_text = gbk; });
     if (cut || utf8ToGbk(shown.toStdString()) != gbk) {
         const QSignalBlocker block(this);
         setText(QString::fromStdString(gbkToUtf8(gbk)));

@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "editor/CFieldGate.h"
+
 namespace zl
 {
 
-class CBoundCheckBox : public QCheckBox
+class CBoundCheckBox : public QCheckBox, public CFieldGate
 {
     Q_OBJECT
 public:
@@ -27,7 +29,7 @@ private:
     bool m_changed = false;
 };
 
-class CBoundComboBox : public QComboBox
+class CBoundComboBox : public QComboBox, public CFieldGate
 {
     Q_OBJECT
 public:
@@ -47,7 +49,7 @@ private:
 
 // A text edit whose field holds GBK bytes: a character without a GBK code, or one that would take the text
 // past its limit in GBK bytes, is refused as it is typed; a longer pasted text is cut to the limit.
-class CBoundTextEdit : public QLineEdit
+class CBoundTextEdit : public QLineEdit, public CFieldGate
 {
     Q_OBJECT
 public:

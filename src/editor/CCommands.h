@@ -14,9 +14,12 @@ enum CCommand : int {
     kCmdDownload = 32783,
     kCmdImportOld = 32806,
     kCmdExit = 57665,
-    kCmdCut = 32773, // "Cut" in Edit and "Delete component" in Tools
+    kCmdCut = 32773, // "Cut" in Edit; "Delete component" in Tools carries the same id
     kCmdCopy = 57634,
     kCmdPaste = 57637,
+    kCmdDuplicate = 32810,
+    kCmdUndo = 57643,
+    kCmdRedo = 57644,
     kCmdToolbar = 59392,
     kCmdStatusbar = 59393,
     kCmdNewWindow = 32781,

@@ -5,7 +5,7 @@
 
 #include "model/CCanvasPainter.h"
 #include "components/CComponentFactory.h"
-#include "model/CProject.h"
+#include "editor/CEditorDocument.h"
 #include "qt/CQtPainter.h"
 
 namespace zl
@@ -38,32 +38,48 @@ CRect pictureGhostRect(int width, int height)
     return {0, 0, static_cast<int>(width * 2.5 + 0.5), static_cast<int>(height * 2.5 + 0.5)};
 }
 
-CEditorCanvas::CEditorCanvas(CProject& project, QWidget* parent)
-    : QWidget(parent), m_project(project), m_image(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32)
+CEditorCanvas::CEditorCanvas(CEditorDocument& document, QWidget* parent)
+    : QWidget(parent), m_doc(document), m_image(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32)
 {
     setFixedSize(kCanvasWidth, kCanvasHeight);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent); // the composed image covers every pixel: nothing to erase
     m_image.fill(QColor(0x40, 0x40, 0x40));
+    const auto repaint = [this] { update(); };
+    connect(&m_doc, &CEditorDocument::projectReset, this, [this] {
+        m_dragging = false;
+        CancelPlacement();
+    });
+    connect(&m_doc, &CEditorDocument::currentWindowChanged, this, [this] {
+        m_dragging = false;
+        update();
+    });
+    connect(&m_doc, &CEditorDocument::selectionChanged, this, repaint);
+    connect(&m_doc, &CEditorDocument::componentAdded, this, repaint);
+    connect(&m_doc, &CEditorDocument::componentRemoved, this, repaint);
+    connect(&m_doc, &CEditorDocument::componentChanged, this, repaint);
 }
 
 CMainView* CEditorCanvas::window() const
 {
-    return m_project.CurrentWindow();
+    return m_doc.currentWindow();
 }
 
 CBase* CEditorCanvas::selected() const
 {
-    CMainView* w = window();
-    return (w && !m_nothingSelected) ? w->head() : nullptr;
+    return m_doc.selectedComponent();
+}
+
+bool CEditorCanvas::hasSelection() const
+{
+    return m_doc.hasSelection();
 }
 
 void CEditorCanvas::setPending(int typeCode, CRect ghost)
 {
     m_pendingType = typeCode;
     m_frame = ghost;
-    m_nothingSelected = true;
-    emit selectionCleared();
+    m_doc.clearSelection();
     emit stateChanged();
     update();
 }
@@ -95,37 +111,30 @@ void CEditorCanvas::CancelPlacement()
 
 bool CEditorCanvas::DeleteSelected()
 {
-    CMainView* w = window();
-    if (m_nothingSelected || !w)
+    const CBase* c = selected();
+    if (!c)
         return false;
-    w->DeleteSelected();
-    m_nothingSelected = true;
     m_dragging = false;
-    emit selectionCleared();
-    emit modified();
-    emit stateChanged();
-    update();
+    m_doc.editWindow(QStringLiteral("Delete ") + componentName(c->typeCode), [this](CMainView& w) {
+        w.DeleteSelected();
+        m_doc.clearSelection();
+    });
     return true;
-}
-
-void CEditorCanvas::ClearSelection()
-{
-    m_nothingSelected = true;
-    m_dragging = false;
-    emit stateChanged();
-    update();
 }
 
 void CEditorCanvas::Compose()
 {
     CMainView* w = window();
     std::optional<CRect> outline;
-    if (w && !m_nothingSelected)
+    const bool selection = hasSelection();
+    if (w && selection)
         m_frame = w->SelectionRect().value_or(m_frame);
-    if (!m_nothingSelected || m_pendingType != kNothingPending)
+    if (selection || m_pendingType != kNothingPending)
         outline = m_frame;
-    if (!w)
-        return; // nothing to paint without a window
+    if (!w) {
+        m_image.fill(palette().window().color()); // no window: the canvas shows nothing
+        return;
+    }
     CQtPainter painter(m_image, m_fonts);
     PaintCanvas(w, painter, outline);
 }
@@ -136,28 +145,28 @@ void CEditorCanvas::paintEvent(QPaintEvent*)
     QPainter(this).drawImage(0, 0, m_image);
 }
 
-void CEditorCanvas::place(CMainView& w)
+void CEditorCanvas::place()
 {
     const CPoint at{m_frame.left, m_frame.top};
+    const int type = m_pendingType;
     std::unique_ptr<CBase> component =
-        CreateComponent(static_cast<std::uint8_t>(m_pendingType), m_project.protocol(), at);
+        CreateComponent(static_cast<std::uint8_t>(type), m_doc.project().protocol(), at);
     if (component && m_picture && !static_cast<CUpLoadPic&>(*component).TakeImage(*m_picture))
         component.reset(); // an image the picture refuses is not placed
     m_pendingType = kNothingPending;
     m_picture.reset();
     if (!component)
         return;
-    w.AddComponent(std::move(component), at);
+    m_doc.editWindow(QStringLiteral("Place ") + componentName(type), [&](CMainView& into) {
+        into.AddComponent(std::move(component), at);
+        m_doc.selectHead();
+    });
     m_dragging = true;
-    m_nothingSelected = false;
-    emit componentSelected(w.head());
-    emit modified();
 }
 
 void CEditorCanvas::mousePressEvent(QMouseEvent* event)
 {
-    CMainView* w = window();
-    if (!w)
+    if (!window())
         return;
     const CPoint p{event->position().toPoint().x(), event->position().toPoint().y()};
     if (event->button() == Qt::RightButton) {
@@ -168,52 +177,29 @@ void CEditorCanvas::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     emit pressed();
-    if (m_pendingType != kNothingPending) {
-        place(*w);
-    } else if (w->SelectAt(p)) {
-        m_dragging = true;
-        m_nothingSelected = false;
-        emit componentSelected(w->head());
-    } else {
-        m_dragging = false;
-        m_nothingSelected = true;
-        emit selectionCleared();
-    }
+    m_dragKey = m_doc.newBurstKey(QStringLiteral("drag"));
+    if (m_pendingType != kNothingPending)
+        place();
+    else
+        m_dragging = m_doc.selectAt(p);
     m_anchor = p;
     update();
     emit stateChanged();
 }
 
-bool CEditorCanvas::SelectComponent(std::size_t position)
-{
-    CMainView* w = window();
-    if (!w || !w->SelectPosition(position))
-        return false;
-    m_nothingSelected = false;
-    emit componentSelected(w->head());
-    update();
-    emit stateChanged();
-    return true;
-}
-
 void CEditorCanvas::mouseMoveEvent(QMouseEvent* event)
 {
-    CMainView* w = window();
-    if (!w)
+    if (!window())
         return;
     const CPoint p{event->position().toPoint().x(), event->position().toPoint().y()};
     if (m_dragging) {
-        CBase* head = w->head();
+        const CBase* head = selected();
         if (!head)
             return;
-        const CRect before = head->rect;
-        const CRect area = head->Drag(m_anchor, p);
-        if (!(head->rect == before)) {
-            update(QRect(area.left, area.top, area.width(), area.height()));
-            emit componentMoved(head);
-        }
+        m_doc.editComponent(
+            QStringLiteral("Move ") + componentName(head->typeCode), [&](CBase& c) { c.Drag(m_anchor, p); },
+            m_dragKey);
         setCursor(Qt::PointingHandCursor);
-        emit modified();
         return;
     }
     unsetCursor();

@@ -1,6 +1,7 @@
 #pragma once
 // The preview canvas of the current window: painting, placing a new component, selecting, dragging and
-// deleting with the mouse. It keeps the editing state of the canvas; the form reacts to its signals.
+// deleting with the mouse, each change an undoable edit of the editing document. It keeps the pending
+// placement and the drag; the selection is the document's.
 #include <QImage>
 #include <QWidget>
 
@@ -14,8 +15,8 @@ namespace zl
 
 class CBase;
 class CFontFiles;
+class CEditorDocument;
 class CMainView;
-class CProject;
 
 class CEditorCanvas : public QWidget
 {
@@ -23,7 +24,7 @@ class CEditorCanvas : public QWidget
 public:
     static constexpr int kNothingPending = -1;
 
-    CEditorCanvas(CProject& project, QWidget* parent = nullptr);
+    CEditorCanvas(CEditorDocument& document, QWidget* parent = nullptr);
     // The panel glyphs texts are drawn with; without them character cells stay blank.
     void setFonts(const CFontFiles* fonts) { m_fonts = fonts; }
 
@@ -34,14 +35,10 @@ public:
     void CancelPlacement();
     // Deletes the selected component; false when nothing is selected.
     bool DeleteSelected();
-    // Forgets the selection (after a window switch and the like) and repaints.
-    void ClearSelection();
-    // Selects the current window's component at list position `position`, as a click on it would.
-    bool SelectComponent(std::size_t position);
     void Invalidate() { update(); }
 
     int pendingType() const { return m_pendingType; }
-    bool hasSelection() const { return !m_nothingSelected; }
+    bool hasSelection() const;
     CBase* selected() const;
     bool dragging() const { return m_dragging; }
     // The ghost outline of the pending component, or the outline of the selected one.
@@ -54,11 +51,7 @@ public:
 signals:
     // A left-button press reached the canvas (the form then moves the keyboard focus to its list).
     void pressed();
-    void componentSelected(CBase* component);
-    void selectionCleared();
-    // A component was dragged by a step.
-    void componentMoved(CBase* component);
-    void modified();
+    // The pending placement changed.
     void stateChanged();
 
 protected:
@@ -69,17 +62,17 @@ protected:
 
 private:
     CMainView* window() const;
-    void place(CMainView& window);
+    void place();
     void snapGhost(CPoint to);
     void setPending(int typeCode, CRect ghost);
 
-    CProject& m_project;
+    CEditorDocument& m_doc;
     const CFontFiles* m_fonts = nullptr;
     QImage m_image;
     int m_pendingType = kNothingPending;
     CRect m_frame{-1, -1, -1, -1};
-    bool m_nothingSelected = true;
     bool m_dragging = false;
+    QString m_dragKey; // one drag is one undo step
     CPoint m_anchor;
     std::optional<CRgbImage> m_picture; // the image of a pending picture
 };

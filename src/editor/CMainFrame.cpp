@@ -1,5 +1,6 @@
 #include "editor/CMainFrame.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -16,6 +17,7 @@
 #include "editor/CCheckDialog.h"
 #include "editor/CCommands.h"
 #include "editor/CDownloadCommand.h"
+#include "editor/CEditorDocument.h"
 #include "editor/CFileChooser.h"
 #include "editor/CMessagePrompter.h"
 #include "editor/CPanelSimWindow.h"
@@ -54,7 +56,8 @@ CMainFrame::CMainFrame(CPrompter* prompter, CFileChooser* files)
         m_ownFiles = std::make_unique<CDialogFileChooser>();
     m_prompter = prompter ? prompter : m_ownPrompter.get();
     m_files = files ? files : m_ownFiles.get();
-    m_view = new CZL110View(*m_prompter, *m_files, this);
+    m_editing = new CEditorDocument(this);
+    m_view = new CZL110View(*m_editing, *m_prompter, *m_files, this);
     m_doc = new CZL110Doc(*m_view, *m_prompter, *m_files, this);
     m_download = new CDownloadCommand(*m_view, *m_prompter, this);
     m_check = new CCheckDialog(this);
@@ -71,18 +74,23 @@ CMainFrame::CMainFrame(CPrompter* prompter, CFileChooser* files)
         move(screen->availableGeometry().center() - rect().center());
     setAcceptDrops(true);
 
-    connect(m_doc, &CZL110Doc::titleChanged, this,
-            [this](const QString& title) { setWindowTitle(title + QStringLiteral(" - ") + kAppTitle); });
+    connect(m_doc, &CZL110Doc::titleChanged, this, &CMainFrame::showTitle);
     connect(m_doc, &CZL110Doc::recentFilesChanged, this, &CMainFrame::fillRecentFiles);
     connect(m_view, &CZL110View::stateChanged, this, &CMainFrame::UpdateCommands);
     connect(m_view, &CZL110View::protocolText, this, &CMainFrame::SetProtocolText);
     connect(m_view, &CZL110View::contextMenuWanted, this, &CMainFrame::showContextMenu);
-    setWindowTitle(m_doc->title() + QStringLiteral(" - ") + kAppTitle);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::UpdateCommands);
+    showTitle(m_doc->caption());
     fillRecentFiles();
     UpdateCommands();
 }
 
 CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::showTitle(const QString& caption)
+{
+    setWindowTitle(caption + QStringLiteral(" - ") + kAppTitle);
+}
 
 void CMainFrame::StartUp(const std::string& dataDir, const std::string& configDir)
 {
@@ -118,6 +126,10 @@ void CMainFrame::createMenus()
     file->addAction(addCommand(kCmdSave, QStringLiteral("Save Project(&S)"), QStringLiteral("Save Project")));
     file->addAction(addCommand(kCmdSaveAs, QStringLiteral("Save Project as(&A)..."),
                                QStringLiteral("Save Project as"), false));
+    action(kCmdNewProject)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    action(kCmdOpen)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    action(kCmdSave)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    action(kCmdSaveAs)->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
     file->addAction(addCommand(kCmdPlcSelection, QStringLiteral("PLC Selection(P)..."),
                                QStringLiteral("PLC Selection"), false));
@@ -130,10 +142,7 @@ void CMainFrame::createMenus()
     m_recentSeparator = file->addSeparator();
     file->addAction(addCommand(kCmdExit, QStringLiteral("Exit(&X)"), QStringLiteral("Exit"), false));
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
-    edit->addAction(addCommand(kCmdCut, QStringLiteral("Cut(&T)"), QStringLiteral("Delete component")));
-    edit->addAction(addCommand(kCmdCopy, QStringLiteral("Copy(&C)\tCtrl+C"), QStringLiteral("Copy")));
-    edit->addAction(addCommand(kCmdPaste, QStringLiteral("Paste(&P)\tCtrl+V"), QStringLiteral("Paste")));
+    createEditMenu();
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("View(&V)"));
     view->addAction(addCommand(kCmdToolbar, QStringLiteral("Toolbar(&T)"), QStringLiteral("Toolbar"), false));
@@ -194,14 +203,14 @@ void CMainFrame::createMenus()
     connect(action(kCmdSaveAs), &QAction::triggered, m_doc, &CZL110Doc::SaveAs);
     connect(action(kCmdImportOld), &QAction::triggered, m_doc, &CZL110Doc::ImportOldProject);
     connect(action(kCmdExit), &QAction::triggered, this, &QWidget::close);
-    connect(action(kCmdPlcSelection), &QAction::triggered, this, [this] {
-        if (m_view->RunPlcSelection())
-            m_doc->SetModifiedFlag(); // the project's settings changed
-    });
+    connect(action(kCmdPlcSelection), &QAction::triggered, m_view, &CZL110View::RunPlcSelection);
     connect(action(kCmdComSelection), &QAction::triggered, m_view, &CZL110View::RunComSelection);
     connect(action(kCmdPanelConfig), &QAction::triggered, m_view, &CZL110View::RunPanelSettings);
     connect(action(kCmdAlarmList), &QAction::triggered, m_view, &CZL110View::RunAlarmList);
-    connect(action(kCmdCut), &QAction::triggered, m_view, &CZL110View::DeleteComponent);
+    connect(action(kCmdCut), &QAction::triggered, m_view, &CZL110View::CutComponent);
+    connect(action(kCmdCopy), &QAction::triggered, m_view, &CZL110View::CopyComponent);
+    connect(action(kCmdPaste), &QAction::triggered, m_view, &CZL110View::PasteComponent);
+    connect(action(kCmdDuplicate), &QAction::triggered, m_view, &CZL110View::DuplicateComponent);
     connect(m_deleteComponent, &QAction::triggered, m_view, &CZL110View::DeleteComponent);
     connect(action(kCmdNewWindow), &QAction::triggered, m_view, &CZL110View::NewWindow);
     connect(action(kCmdCopyWindow), &QAction::triggered, m_view, &CZL110View::CopyWindow);
@@ -241,7 +250,37 @@ void CMainFrame::createMenus()
     action(kCmdToolbar)->setCheckable(true);
     action(kCmdStatusbar)->setCheckable(true);
     connect(action(kCmdToolbar), &QAction::toggled, this, [this](bool on) { m_toolBar->setVisible(on); });
+
     connect(action(kCmdStatusbar), &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+}
+
+void CMainFrame::createEditMenu()
+{
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
+    QUndoStack& history = m_editing->undoStack();
+    QAction* undo = history.createUndoAction(this, QStringLiteral("Undo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = history.createRedoAction(this, QStringLiteral("Redo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (auto [a, command] : {std::pair{undo, kCmdUndo}, std::pair{redo, kCmdRedo}}) {
+        a->setData(command);
+        m_actions.emplace(command, a);
+        edit->addAction(a);
+    }
+    edit->addSeparator();
+    const auto withKeys = [](QAction* a, QList<QKeySequence> keys) {
+        a->setShortcuts(keys);
+        return a;
+    };
+    edit->addAction(withKeys(addCommand(kCmdCut, QStringLiteral("Cut(&T)"), QStringLiteral("Cut")),
+                             {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}));
+    edit->addAction(withKeys(addCommand(kCmdCopy, QStringLiteral("Copy(&C)"), QStringLiteral("Copy")),
+                             {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}));
+    edit->addAction(withKeys(addCommand(kCmdPaste, QStringLiteral("Paste(&P)"), QStringLiteral("Paste")),
+                             {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}));
+    edit->addAction(withKeys(
+        addCommand(kCmdDuplicate, QStringLiteral("Duplicate(&D)"), QStringLiteral("Duplicate"), false),
+        {QKeySequence(Qt::CTRL | Qt::Key_D)}));
 }
 
 void CMainFrame::createToolBar()
@@ -287,25 +326,22 @@ void CMainFrame::createToolBar()
     }
     m_toolBar->addAction(m_secondAttribute);
     action(kCmdToolbar)->setChecked(true);
+    // Hidden through Qt's own toolbar menu too: the check mark follows.
+    connect(m_toolBar, &QToolBar::visibilityChanged, action(kCmdToolbar), &QAction::setChecked);
 }
 
 void CMainFrame::createStatusBar()
 {
     m_model = new QLabel(QStringLiteral(" "));
     m_protocol = new QLabel(QStringLiteral("No protocol"));
+    // "Ready" is the first pane's own text: help texts cover it while shown and it returns after them.
+    // Caps, Num and Scroll Lock have no portable reading, so they have no panes.
+    statusBar()->addWidget(new QLabel(QStringLiteral("Ready")), 1);
     for (QLabel* pane : {m_model, m_protocol}) {
         pane->setFixedWidth(kPaneWidth);
         statusBar()->addPermanentWidget(pane);
     }
-    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
-        auto* pane = new QLabel(QString::fromLatin1(indicator));
-        pane->setAlignment(Qt::AlignCenter);
-        pane->setFixedWidth(pane->fontMetrics().horizontalAdvance(pane->text()) + 6);
-        pane->setEnabled(QLatin1String(indicator) == QLatin1String("NUM"));
-        statusBar()->addPermanentWidget(pane);
-    }
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->showMessage(QStringLiteral("Ready"));
     action(kCmdStatusbar)->setChecked(true);
 }
 
@@ -335,18 +371,24 @@ void CMainFrame::SetProtocolText(const QString& text)
 void CMainFrame::UpdateCommands()
 {
     const bool active = m_view->projectActive();
-    for (int command : {kCmdSave, kCmdSaveAs, kCmdPlcSelection, kCmdNewWindow, kCmdCopyWindow, kCmdDeleteWindow,
-                        kCmdPanelConfig, kCmdAlarmList, kCmdDownload, kCmdCheckProject})
+    // A project without windows can still make one.
+    const bool window = active && m_editing->currentWindow();
+    for (int command : {kCmdSave, kCmdSaveAs, kCmdPlcSelection, kCmdNewWindow, kCmdPanelConfig, kCmdAlarmList,
+                        kCmdDownload, kCmdCheckProject})
         action(command)->setEnabled(active);
+    for (int command : {kCmdCopyWindow, kCmdDeleteWindow})
+        action(command)->setEnabled(window);
     const bool selected = active && m_view->hasSelection();
-    action(kCmdCut)->setEnabled(selected);
+    for (int command : {kCmdCut, kCmdCopy, kCmdDuplicate})
+        action(command)->setEnabled(selected);
     m_deleteComponent->setEnabled(selected);
     m_simulate->setEnabled(active);
-    for (int never : {kCmdCopy, kCmdPaste, kCmdWindowAttribute})
+    action(kCmdPaste)->setEnabled(m_view->canPaste());
+    for (int never : {kCmdWindowAttribute})
         action(never)->setEnabled(false);
     m_secondAttribute->setEnabled(false);
     for (const auto& [command, type] : kPlacements) {
-        action(command)->setEnabled(active);
+        action(command)->setEnabled(window);
         action(command)->setChecked(m_view->pendingType() == type);
     }
 }

@@ -15,6 +15,7 @@ namespace zl
 
 class CCheckDialog;
 class CDownloadCommand;
+class CEditorDocument;
 class CFileChooser;
 class CPanelSimWindow;
 class CPrompter;
@@ -35,6 +36,7 @@ public:
     // The view's start-up: "In.dat", the protocol catalogue and the fonts.
     void StartUp(const std::string& dataDir, const std::string& configDir);
 
+    CEditorDocument& editing() const { return *m_editing; }
     CZL110View& view() const { return *m_view; }
     CZL110Doc& document() const { return *m_doc; }
     CPrompter& prompter() const { return *m_prompter; }
@@ -65,6 +67,8 @@ protected:
 private:
     QAction* addCommand(int command, const QString& text, const QString& tip, bool withImage = true);
     void createMenus();
+    void createEditMenu();
+    void showTitle(const QString& caption);
     void createToolBar();
     void createStatusBar();
     void fillRecentFiles();
@@ -74,6 +78,7 @@ private:
     std::unique_ptr<CFileChooser> m_ownFiles;
     CPrompter* m_prompter;
     CFileChooser* m_files;
+    CEditorDocument* m_editing;
     CZL110View* m_view;
     CZL110Doc* m_doc;
     CDownloadCommand* m_download;

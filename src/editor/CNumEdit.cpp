@@ -88,13 +88,15 @@ void CNumEdit::store(std::int64_t value)
 {
     if (std::holds_alternative<std::monostate>(m_field))
         return;
-    std::visit(
-        [&](auto& p) {
-            using P = std::decay_t<decltype(p)>;
-            if constexpr (std::is_pointer_v<P>)
-                *p = static_cast<std::remove_pointer_t<P>>(value); // truncated to the field's width
-        },
-        m_field);
+    write([&] {
+        std::visit(
+            [&](auto& p) {
+                using P = std::decay_t<decltype(p)>;
+                if constexpr (std::is_pointer_v<P>)
+                    *p = static_cast<std::remove_pointer_t<P>>(value); // truncated to the field's width
+            },
+            m_field);
+    });
     emit valueStored();
 }
 

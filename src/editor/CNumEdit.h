@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <variant>
 
+#include "editor/CFieldGate.h"
 #include "editor/CNumValue.h"
 
 namespace zl
@@ -14,7 +15,7 @@ namespace zl
 class CNumSpinCtrl;
 struct CProtocolTables;
 
-class CNumEdit : public QLineEdit
+class CNumEdit : public QLineEdit, public CFieldGate
 {
     Q_OBJECT
 public:

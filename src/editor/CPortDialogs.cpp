@@ -42,7 +42,7 @@ QDialogButtonBox* okCancel(QDialog* dialog)
 
 } // namespace
 
-CPlcSelectionDialog::CPlcSelectionDialog(CProject& project, std::string cataloguePath,
+CPlcSelectionDialog::CPlcSelectionDialog(const CProject& project, std::string cataloguePath,
                                          std::string toolSettingsPath, CPrompter& prompter, QWidget* parent)
     : QDialog(parent), m_project(project), m_cataloguePath(std::move(cataloguePath)),
       m_toolSettingsPath(std::move(toolSettingsPath)), m_prompter(prompter), m_comm(project.comm),
@@ -136,8 +136,7 @@ bool CPlcSelectionDialog::delayShown() const
 
 void CPlcSelectionDialog::limitStation()
 {
-    if (!m_station->editing())
-        return;
+    // Typed or stepped with the spin, the station keeps to the same limits.
     const CProtocolDescriptor& d = protocolDescriptor(m_protocol);
     const std::int64_t limited = std::clamp<std::int64_t>(m_station->GetValue(), d.plcStationMin, d.plcStationMax);
     if (limited != m_station->GetValue())
@@ -146,28 +145,21 @@ void CPlcSelectionDialog::limitStation()
 
 void CPlcSelectionDialog::accept()
 {
-    CCommSettings& comm = m_project.comm;
-    comm.listPosition = m_comm.listPosition;
-    comm.baud = m_comm.baud;
-    comm.parity = m_comm.parity;
-    comm.stopBits = m_comm.stopBits;
-    comm.dataBits = m_comm.dataBits;
-    comm.plcStation = m_comm.plcStation;
-    comm.interface = m_comm.interface;
+    // The project takes settings() and protocol() after OK, as one undoable step.
     if (usesStation(m_protocol))
-        comm.plcStation = static_cast<std::uint8_t>(m_station->GetValue());
+        m_comm.plcStation = static_cast<std::uint8_t>(m_station->GetValue());
     if (usesDelay(m_protocol))
-        comm.delay = static_cast<std::uint16_t>(m_delay->GetValue());
+        m_comm.delay = static_cast<std::uint16_t>(m_delay->GetValue());
     auto driver = CProtocolCatalogue::LoadDriver(m_cataloguePath, static_cast<std::uint8_t>(m_protocol));
     if (driver) {
         // The position follows the entry whose driver was found.
-        comm.listPosition = static_cast<std::uint8_t>(driver->position);
+        m_comm.listPosition = static_cast<std::uint8_t>(driver->position);
         m_statusText = m_plcType->currentText() + QStringLiteral(".%1").arg(driver->version);
     } else {
         m_prompter.message(driver.error().text, driver.error().caption);
         m_statusText = m_plcType->currentText();
     }
-    const Status written = CToolSettings{comm.listPosition, comm.portIndex}.Write(m_toolSettingsPath);
+    const Status written = CToolSettings{m_comm.listPosition, m_comm.portIndex}.Write(m_toolSettingsPath);
     if (!written)
         m_prompter.message(written.error().text, written.error().caption);
     QDialog::accept();

@@ -25,13 +25,14 @@ class CPlcSelectionDialog : public QDialog
 {
     Q_OBJECT
 public:
-    CPlcSelectionDialog(CProject& project, std::string cataloguePath, std::string toolSettingsPath,
+    CPlcSelectionDialog(const CProject& project, std::string cataloguePath, std::string toolSettingsPath,
                         CPrompter& prompter, QWidget* parent = nullptr);
 
     // The protocol of the selected entry (what the project takes on OK).
     unsigned protocol() const { return m_protocol; }
     // After OK: the protocol pane's text ("<name>.<driver version>").
     const QString& statusText() const { return m_statusText; }
+    // After OK: the communication settings the project takes with protocol().
     const CCommSettings& settings() const { return m_comm; }
 
     CBoundComboBox* plcTypeCombo() const { return m_plcType; }
@@ -50,7 +51,7 @@ private:
     void showFields();
     void limitStation();
 
-    CProject& m_project;
+    const CProject& m_project;
     std::string m_cataloguePath;
     std::string m_toolSettingsPath;
     CPrompter& m_prompter;

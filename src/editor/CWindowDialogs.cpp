@@ -43,11 +43,22 @@ bool holdsNumber(CNumEdit* edit)
     return false;
 }
 
+// The first number after the current window's that no window has (the current number + 1 when every
+// later number is taken, which Ok then refuses).
+std::uint16_t proposedNumber(const CProject& project)
+{
+    const unsigned current = project.CurrentWindow() ? project.CurrentWindow()->number : 0;
+    unsigned n = current + 1;
+    for (const auto& w : project.windows()) // sorted by number
+        if (w->number == n)
+            ++n;
+    return static_cast<std::uint16_t>(n <= 65535 ? n : current + 1);
+}
+
 } // namespace
 
 CNewWindowDialog::CNewWindowDialog(const CProject& project, CPrompter& prompter, QWidget* parent)
-    : QDialog(parent), m_project(project), m_prompter(prompter),
-      m_number(static_cast<std::uint16_t>(project.CurrentWindow() ? project.CurrentWindow()->number + 1 : 1))
+    : QDialog(parent), m_project(project), m_prompter(prompter), m_number(proposedNumber(project))
 {
     setWindowTitle(QStringLiteral("New window"));
     auto* form = new QFormLayout(this);

@@ -17,7 +17,7 @@ class CNewWindowDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // Proposes the current window's number + 1.
+    // Proposes the first free number after the current window's.
     CNewWindowDialog(const CProject& project, CPrompter& prompter, QWidget* parent = nullptr);
 
     std::uint16_t number() const { return m_number; }

@@ -3,7 +3,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
-#include "model/CProject.h"
+#include "editor/CEditorDocument.h"
 #include "base/Gbk.h"
 
 namespace zl
@@ -20,7 +20,8 @@ QTableWidgetItem* cell(const QString& text)
 
 } // namespace
 
-CWindowList::CWindowList(QWidget* parent) : QTableWidget(0, 4, parent)
+CWindowList::CWindowList(CEditorDocument& document, QWidget* parent)
+    : QTableWidget(0, 4, parent), m_doc(document)
 {
     // Two further columns stand behind the English ones; nothing is written into them.
     setHorizontalHeaderLabels({QStringLiteral("Window"), QStringLiteral("Description"),
@@ -36,35 +37,48 @@ CWindowList::CWindowList(QWidget* parent) : QTableWidget(0, 4, parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setShowGrid(true);
     setWordWrap(false);
+
+    connect(&m_doc, &CEditorDocument::projectReset, this, &CWindowList::Rebuild);
+    connect(&m_doc, &CEditorDocument::windowAdded, this, [this](int row) {
+        insertRow(row);
+        SetRow(row);
+    });
+    connect(&m_doc, &CEditorDocument::windowRemoved, this, &QTableWidget::removeRow);
+    connect(&m_doc, &CEditorDocument::windowChanged, this, &CWindowList::SetRow);
+    connect(&m_doc, &CEditorDocument::currentWindowChanged, this, &CWindowList::SelectRow);
 }
 
-void CWindowList::Rebuild(const CProject& project)
+void CWindowList::Rebuild()
 {
     setRowCount(0);
-    setRowCount(static_cast<int>(project.windowCount()));
-    for (std::size_t i = 0; i < project.windowCount(); ++i)
-        SetRow(static_cast<int>(i), project.WindowAt(i)->number, project.WindowAt(i)->description);
-    if (project.windowCount() > 0)
-        SelectRow(project.currentWindow);
+    setRowCount(static_cast<int>(m_doc.project().windowCount()));
+    for (int i = 0; i < rowCount(); ++i)
+        SetRow(i);
+    SelectRow(m_doc.currentPosition());
 }
 
-void CWindowList::SetRow(int row, unsigned number, const std::string& gbkDescription)
+void CWindowList::SetRow(int row)
 {
-    setItem(row, 0, cell(QStringLiteral(" %1").arg(number)));
-    SetDescription(row, gbkDescription);
-}
-
-void CWindowList::SetDescription(int row, const std::string& gbkDescription)
-{
-    setItem(row, 1, cell(QString::fromStdString(gbkToUtf8(gbkDescription))));
+    const CMainView* w = m_doc.project().WindowAt(std::size_t(row));
+    if (!w || row >= rowCount())
+        return;
+    setItem(row, 0, cell(QStringLiteral(" %1").arg(w->number)));
+    setItem(row, 1, cell(QString::fromStdString(gbkToUtf8(w->description))));
 }
 
 void CWindowList::SelectRow(int row)
 {
-    if (row < 0 || row >= rowCount())
+    if (row < 0 || row >= rowCount()) {
+        clearSelection();
         return;
+    }
     setCurrentCell(row, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollToItem(item(row, 0));
+}
+
+QModelIndex CWindowList::moveCursor(CursorAction, Qt::KeyboardModifiers)
+{
+    return currentIndex(); // keys do not move the highlight away from the current window
 }
 
 void CWindowList::mousePressEvent(QMouseEvent* event)

@@ -1,23 +1,23 @@
 #pragma once
 // The list of the project's windows on the left of the form: one row per window (" %d" and the
-// description). Only a click switches the current window; moving the selection with the keyboard does not.
+// description), following the editing document. Its highlighted row is always the current window's: a
+// click asks the form to switch, and the keys never move the highlight on their own.
 #include <QTableWidget>
 
 namespace zl
 {
 
+class CEditorDocument;
 class CProject;
 
 class CWindowList : public QTableWidget
 {
     Q_OBJECT
 public:
-    explicit CWindowList(QWidget* parent = nullptr);
+    explicit CWindowList(CEditorDocument& document, QWidget* parent = nullptr);
 
     // One row per window of the project, the current one selected.
-    void Rebuild(const CProject& project);
-    void SetRow(int row, unsigned number, const std::string& gbkDescription);
-    void SetDescription(int row, const std::string& gbkDescription);
+    void Rebuild();
     void SelectRow(int row);
 
 signals:
@@ -27,9 +27,16 @@ signals:
     void contextMenuWanted(const QPoint& globalPos);
 
 protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void keyboardSearch(const QString&) override {}
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void SetRow(int row);
+
+    CEditorDocument& m_doc;
 };
 
 } // namespace zl

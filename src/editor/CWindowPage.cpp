@@ -8,7 +8,7 @@
 #include "editor/CBoundControls.h"
 #include "editor/CNumEdit.h"
 #include "editor/CNumSpinCtrl.h"
-#include "model/CMainView.h"
+#include "editor/CEditorDocument.h"
 
 namespace zl
 {
@@ -19,9 +19,9 @@ constexpr double kLastWindow = 65535;
 
 } // namespace
 
-CWindowPage::CWindowPage(QWidget* parent)
-    : QWidget(parent), m_title(new QLabel), m_description(new CBoundTextEdit), m_up(new CNumEdit),
-      m_down(new CNumEdit)
+CWindowPage::CWindowPage(CEditorDocument& document, QWidget* parent)
+    : QWidget(parent), m_doc(document), m_title(new QLabel), m_description(new CBoundTextEdit),
+      m_up(new CNumEdit), m_down(new CNumEdit)
 {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -43,23 +43,20 @@ CWindowPage::CWindowPage(QWidget* parent)
     grid->addWidget(numberField(m_down), 3, 1);
     grid->setRowStretch(4, 1);
 
-    connect(m_description, &CBoundTextEdit::textStored, this, [this] {
-        if (m_loading)
-            return;
-        emit descriptionEdited();
-        emit edited();
-    });
-    for (CNumEdit* e : {m_up, m_down})
-        connect(e, &CNumEdit::valueStored, this, [this] {
-            if (!m_loading)
-                emit edited();
-        });
+    const auto gate = [this](const char* step, const char* field) {
+        return [this, step, field](const std::function<void()>& write) {
+            m_doc.editWindow(
+                QString::fromLatin1(step), [&](CMainView&) { write(); }, QString::fromLatin1(field));
+        };
+    };
+    m_description->setGate(gate("Window description", "description"));
+    m_up->setGate(gate("Up jump", "up"));
+    m_down->setGate(gate("Down jump", "down"));
 }
 
-void CWindowPage::Load(CMainView* window)
+void CWindowPage::Load()
 {
-    m_loading = true;
-    if (window) {
+    if (CMainView* window = m_doc.currentWindow()) {
         m_title->setText(QStringLiteral("window%1").arg(window->number));
         m_down->Bind(&window->downJump, 0, kLastWindow);
         m_up->Bind(&window->upJump, 0, kLastWindow);
@@ -69,8 +66,9 @@ void CWindowPage::Load(CMainView* window)
         m_up->Unbind();
         m_down->Unbind();
         m_description->Bind(nullptr);
+        for (QLineEdit* e : std::initializer_list<QLineEdit*>{m_up, m_down})
+            e->clear();
     }
-    m_loading = false;
 }
 
 QString CWindowPage::title() const

@@ -28,14 +28,25 @@ std::string text(const QString& s)
 
 CZL110Doc::CZL110Doc(CZL110View& view, CPrompter& prompter, CFileChooser& files, QWidget* dialogParent)
     : QObject(dialogParent), m_view(view), m_prompter(prompter), m_files(files), m_dialogParent(dialogParent),
-      m_title(QStringLiteral("ZL210"))
+      m_title(QStringLiteral("ZL410"))
 {
-    connect(&view, &CZL110View::modified, this, [this] { SetModifiedFlag(); });
+    connect(&view.document(), &CEditorDocument::modifiedChanged, this,
+            [this] { emit titleChanged(caption()); });
+}
+
+bool CZL110Doc::IsModified() const
+{
+    return m_view.document().isModified();
 }
 
 void CZL110Doc::SetModifiedFlag(bool modified)
 {
-    m_modified = modified;
+    m_view.document().setModified(modified);
+}
+
+QString CZL110Doc::caption() const
+{
+    return IsModified() ? m_title + QLatin1Char('*') : m_title;
 }
 
 void CZL110Doc::SetPathName(const QString& path)
@@ -48,12 +59,12 @@ void CZL110Doc::SetPathName(const QString& path)
 void CZL110Doc::SetTitle(const QString& title)
 {
     m_title = m_path.isEmpty() ? title : m_path;
-    emit titleChanged(m_title);
+    emit titleChanged(caption());
 }
 
 bool CZL110Doc::SaveModified()
 {
-    if (!m_modified)
+    if (!IsModified())
         return true;
     const QString name = !m_path.isEmpty() ? m_path : !m_title.isEmpty() ? m_title : QStringLiteral("无标题");
     switch (
@@ -70,8 +81,10 @@ bool CZL110Doc::SaveModified()
 bool CZL110Doc::DoSave(QString path)
 {
     if (path.isEmpty()) {
+        // A project with a path proposes that path, an untitled one its title.
+        const QString proposed = !m_path.isEmpty() ? m_path : m_title + QStringLiteral(".pjz");
         path = m_files.saveFile(m_dialogParent, QStringLiteral("Save Project as"),
-                                QString::fromLatin1(kFilter), m_title + QStringLiteral(".pjz"));
+                                QString::fromLatin1(kFilter), proposed);
         if (path.isEmpty())
             return false;
         if (QFileInfo(path).suffix().isEmpty())
@@ -119,8 +132,7 @@ bool CZL110Doc::Load(const QString& path)
         m_view.ProjectRestored();
         return false;
     }
-    SetModifiedFlag(false);
-    m_view.ProjectLoaded();
+    m_view.ProjectLoaded(); // with a fresh history, unmodified
     return true;
 }
 

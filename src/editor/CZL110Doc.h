@@ -1,6 +1,7 @@
 #pragma once
-// The document: the file identity of the project (path, title, modified flag), the recently-used files
-// and the file commands. The project itself is the view's.
+// The document: the file identity of the project (path, title), the recently-used files and the file
+// commands. The project itself and its modified flag (the undo history's clean state) are the editing
+// document's.
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -26,7 +27,9 @@ public:
 
     const QString& pathName() const { return m_path; }
     const QString& title() const { return m_title; }
-    bool IsModified() const { return m_modified; }
+    // The title with the mark "*" while the project is modified.
+    QString caption() const;
+    bool IsModified() const;
     void SetModifiedFlag(bool modified = true);
     void SetPathName(const QString& path);
     // With a path the path is the title; without one, `title`.
@@ -51,7 +54,8 @@ public:
     QStringList recentFiles() const;
 
 signals:
-    void titleChanged(const QString& title);
+    // The caption changed (the title, or the modified mark).
+    void titleChanged(const QString& caption);
     void recentFilesChanged();
 
 private:
@@ -68,7 +72,6 @@ private:
     QWidget* m_dialogParent;
     QString m_path;
     QString m_title;
-    bool m_modified = false;
 };
 
 } // namespace zl

@@ -10,8 +10,11 @@
 #include "plc/CProtocolTables.h"
 #include "plc/CToolSettings.h"
 #include "editor/CBoundControls.h"
+#include "editor/CComponentClipboard.h"
+#include "editor/CComponentPage.h"
 #include "editor/CEditorCanvas.h"
 #include "editor/CFileChooser.h"
+#include "editor/CNumEdit.h"
 #include "editor/CPortDialogs.h"
 #include "editor/CPropertyPages.h"
 #include "editor/CWindowList.h"
@@ -22,10 +25,10 @@
 namespace zl
 {
 
-CZL110View::CZL110View(CPrompter& prompter, CFileChooser& files, QWidget* parent)
-    : QWidget(parent), m_prompter(prompter), m_files(files), m_list(new CWindowList(this)),
-      m_pageArea(new QGroupBox(this)), m_windowPage(new CWindowPage),
-      m_pages(new CPropertyPages(m_windowPage, m_pageArea))
+CZL110View::CZL110View(CEditorDocument& document, CPrompter& prompter, CFileChooser& files, QWidget* parent)
+    : QWidget(parent), m_prompter(prompter), m_files(files), m_doc(document),
+      m_list(new CWindowList(document, this)), m_pageArea(new QGroupBox(this)),
+      m_windowPage(new CWindowPage(document)), m_pages(new CPropertyPages(m_windowPage, m_pageArea))
 {
     setFixedSize(kPageRect.right() + 11, kPageRect.bottom() + 11);
     m_list->setGeometry(kListRect);
@@ -37,7 +40,7 @@ CZL110View::CZL110View(CPrompter& prompter, CFileChooser& files, QWidget* parent
     auto* pageLayout = new QVBoxLayout(m_pageArea);
     pageLayout->setContentsMargins(0, 0, 0, 0);
     pageLayout->addWidget(m_pages);
-    m_canvas = new CEditorCanvas(m_project, this);
+    m_canvas = new CEditorCanvas(m_doc, this);
     m_canvas->move(kCanvasOrigin);
 
     m_list->installEventFilter(this);
@@ -45,19 +48,40 @@ CZL110View::CZL110View(CPrompter& prompter, CFileChooser& files, QWidget* parent
     connect(m_list, &CWindowList::rowClicked, this, &CZL110View::SwitchToRow);
     connect(m_list, &CWindowList::contextMenuWanted, this, &CZL110View::contextMenuWanted);
     connect(m_canvas, &CEditorCanvas::pressed, m_list, [this] { m_list->setFocus(); });
-    connect(m_canvas, &CEditorCanvas::componentSelected, this, &CZL110View::ShowComponentPage);
-    connect(m_canvas, &CEditorCanvas::selectionCleared, this, &CZL110View::ShowWindowPage);
-    connect(m_canvas, &CEditorCanvas::componentMoved, m_pages, &CPropertyPages::ShowPosition);
-    connect(m_pages, &CPropertyPages::edited, this, [this] {
-        m_canvas->Invalidate();
-        emit modified();
-    });
-    connect(m_canvas, &CEditorCanvas::modified, this, &CZL110View::modified);
+    // Every write of a component page's controls is an undoable edit of the selected component; typing
+    // in one control is one step.
+    for (CComponentPage* page : m_pages->pages()) {
+        const auto gate = [this](QObject* control) {
+            return [this, control](const std::function<void()>& write) {
+                const CBase* c = m_doc.selectedComponent();
+                if (!c) {
+                    write();
+                    return;
+                }
+                m_doc.editComponent(QStringLiteral("Edit ") + componentName(c->typeCode),
+                                    [&](CBase&) { write(); }, QString::number(quintptr(control)));
+            };
+        };
+        for (CNumEdit* e : page->findChildren<CNumEdit*>())
+            e->setGate(gate(e));
+        for (CBoundTextEdit* e : page->findChildren<CBoundTextEdit*>())
+            e->setGate(gate(e));
+        for (CBoundComboBox* e : page->findChildren<CBoundComboBox*>())
+            e->setGate(gate(e));
+        for (CBoundCheckBox* e : page->findChildren<CBoundCheckBox*>())
+            e->setGate(gate(e));
+    }
+    connect(m_pages, &CPropertyPages::edited, m_canvas, &CEditorCanvas::Invalidate);
+    connect(&m_doc, &CEditorDocument::componentChanged, m_pages, &CPropertyPages::ShowPosition);
     connect(m_canvas, &CEditorCanvas::stateChanged, this, &CZL110View::stateChanged);
-    connect(m_windowPage, &CWindowPage::edited, this, &CZL110View::modified);
-    connect(m_windowPage, &CWindowPage::descriptionEdited, this, [this] {
-        if (CMainView* w = m_project.CurrentWindow())
-            m_list->SetDescription(m_project.currentWindow, w->description);
+    for (auto changed :
+         {&CEditorDocument::selectionChanged, &CEditorDocument::restored, &CEditorDocument::projectReset})
+        connect(&m_doc, changed, this, &CZL110View::ShowPage);
+    connect(&m_doc, &CEditorDocument::currentWindowChanged, this, &CZL110View::ShowPage);
+    connect(&m_doc, &CEditorDocument::settingsChanged, this, [this](bool protocolChanged) {
+        if (protocolChanged)
+            LoadProtocolPane();
+        ShowPage(); // the page reloads for the protocol's tables
     });
 }
 
@@ -68,7 +92,7 @@ void CZL110View::StartUp(const std::string& dataDir, const std::string& configDi
     m_dataDir = dataDir;
     m_cataloguePath = CProtocolCatalogue::cataloguePath(dataDir);
     m_toolSettingsPath = CToolSettings::path(configDir);
-    const Status started = m_project.StartUp(m_cataloguePath, m_toolSettingsPath);
+    const Status started = project().StartUp(m_cataloguePath, m_toolSettingsPath);
     if (!started)
         m_prompter.message(started.error().text, started.error().caption);
     // Without the fonts the preview draws blank character cells; the download reports them.
@@ -79,7 +103,7 @@ void CZL110View::StartUp(const std::string& dataDir, const std::string& configDi
 
 bool CZL110View::hasSelection() const
 {
-    return m_canvas->hasSelection();
+    return m_doc.hasSelection();
 }
 
 int CZL110View::pendingType() const
@@ -94,122 +118,123 @@ bool CZL110View::takeControlKey()
     return down;
 }
 
-void CZL110View::ShowWindowPage()
+void CZL110View::ShowPage()
 {
-    m_pages->ShowWindowPage();
-    m_windowPage->Load(m_project.CurrentWindow());
-}
-
-void CZL110View::ShowComponentPage(CBase* component)
-{
-    if (!m_pages->ShowComponent(component, m_project.tables()))
-        m_windowPage->Load(m_project.CurrentWindow());
-    emit stateChanged();
-}
-
-void CZL110View::AfterWindowChange()
-{
-    m_list->SelectRow(m_project.currentWindow);
-    m_canvas->ClearSelection();
-    ShowWindowPage();
+    if (CBase* selected = m_doc.selectedComponent())
+        m_pages->ShowComponent(selected, project().tables());
+    else
+        m_pages->ShowWindowPage();
+    m_windowPage->Load();
     emit stateChanged();
 }
 
 void CZL110View::ClearView()
 {
-    m_list->setRowCount(0);
-    m_project.ClearWindows();
     m_canvas->CancelPlacement();
-    m_canvas->ClearSelection();
-    m_windowPage->Load(nullptr);
+    project().ClearWindows();
+    m_doc.reset(false);
     m_list->setFocus();
 }
 
 void CZL110View::ShowProtocol(std::uint8_t driverVersion)
 {
-    emit protocolText(QString::fromStdString(protocolDisplayName(m_project.protocol())) +
+    emit protocolText(QString::fromStdString(protocolDisplayName(project().protocol())) +
                       QStringLiteral(".%1").arg(driverVersion));
+}
+
+bool CZL110View::LoadProtocolPane()
+{
+    CProject& p = project();
+    const auto& types = p.entryTypes();
+    if (std::find(types.begin(), types.end(), p.protocol()) == types.end()) {
+        emit protocolText(QStringLiteral("No protocol"));
+        return false;
+    }
+    auto driver = CProtocolCatalogue::LoadDriver(m_cataloguePath, static_cast<std::uint8_t>(p.protocol()));
+    if (!driver) {
+        // The pane must not go on naming the previous project's protocol.
+        emit protocolText(QString::fromStdString(protocolDisplayName(p.protocol())));
+        m_prompter.message(driver.error().text, driver.error().caption);
+        return true;
+    }
+    p.comm.listPosition = static_cast<std::uint8_t>(driver->position);
+    ShowProtocol(driver->version);
+    return true;
 }
 
 void CZL110View::ProjectLoaded()
 {
     m_projectActive = true;
-    m_list->Rebuild(m_project);
-    const auto& types = m_project.entryTypes();
-    const auto entry = std::find(types.begin(), types.end(), m_project.protocol());
-    if (entry == types.end()) {
-        // The loaded protocol is not in the catalogue: nothing to select in PLC Selection.
+    m_doc.reset();
+    if (LoadProtocolPane())
+        (void)CToolSettings::WriteListPosition(m_toolSettingsPath, project().comm.listPosition);
+    else
         m_prompter.message("protocol number error!!!", "");
-    } else {
-        auto driver =
-            CProtocolCatalogue::LoadDriver(m_cataloguePath, static_cast<std::uint8_t>(m_project.protocol()));
-        if (driver) {
-            m_project.comm.listPosition = static_cast<std::uint8_t>(driver->position);
-            (void)CToolSettings::WriteListPosition(m_toolSettingsPath, m_project.comm.listPosition);
-            ShowProtocol(driver->version);
-        } else {
-            m_prompter.message(driver.error().text, driver.error().caption);
-        }
-    }
-    AfterWindowChange();
+    emit stateChanged();
 }
 
 void CZL110View::ProjectRestored()
 {
-    m_list->Rebuild(m_project);
-    AfterWindowChange();
+    m_doc.reset(false);
 }
 
 bool CZL110View::NewProject(const std::function<bool()>& mayDiscard)
 {
-    if (m_project.entryTypes().empty()) {
+    if (project().entryTypes().empty()) {
         m_prompter.message("The file Zentu_Ptc.dat error!!!", "");
         return false;
     }
-    if (!mayDiscard() || !RunPlcSelection())
+    if (!mayDiscard())
         return false;
-    ClearView();
-    m_project.ResetForNewProject();
+    CPlcSelectionDialog dialog(project(), m_cataloguePath, m_toolSettingsPath, m_prompter, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    m_canvas->CancelPlacement();
+    project().comm = dialog.settings();
+    project().SetProtocol(dialog.protocol());
+    emit protocolText(dialog.statusText());
+    project().ResetForNewProject();
     m_projectActive = true;
-    m_list->Rebuild(m_project);
-    AfterWindowChange();
+    m_doc.reset();
     return true;
 }
 
 bool CZL110View::RunPlcSelection()
 {
-    CPlcSelectionDialog dialog(m_project, m_cataloguePath, m_toolSettingsPath, m_prompter, this);
+    CPlcSelectionDialog dialog(project(), m_cataloguePath, m_toolSettingsPath, m_prompter, this);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    m_project.SetProtocol(dialog.protocol());
+    m_doc.editSettings(QStringLiteral("PLC Selection"), [&](CProject& p) {
+        p.comm = dialog.settings();
+        p.SetProtocol(dialog.protocol());
+    });
     emit protocolText(dialog.statusText());
-    if (CBase* selected = m_canvas->selected())
-        ShowComponentPage(selected); // the page reloads for the new protocol's tables
     emit stateChanged();
     return true;
 }
 
 void CZL110View::RunComSelection()
 {
-    CComSelectionDialog dialog(m_project.comm.portIndex, this);
+    // The port is the tool's setting, not the project's: no undo step.
+    CCommSettings& comm = project().comm;
+    CComSelectionDialog dialog(comm.portIndex, this);
     if (dialog.exec() == QDialog::Accepted)
-        m_project.comm.portIndex = dialog.portIndex();
-    const Status written =
-        CToolSettings{m_project.comm.listPosition, m_project.comm.portIndex}.Write(m_toolSettingsPath);
+        comm.portIndex = dialog.portIndex();
+    const Status written = CToolSettings{comm.listPosition, comm.portIndex}.Write(m_toolSettingsPath);
     if (!written)
         m_prompter.message(written.error().text, written.error().caption);
 }
 
 void CZL110View::ArmComponent(int typeCode)
 {
-    if (!m_project.CurrentWindow())
+    if (!m_doc.currentWindow())
         return;
     m_canvas->ArmPlacement(typeCode);
 }
 
 void CZL110View::ArmPicture()
 {
-    if (!m_project.CurrentWindow())
+    if (!m_doc.currentWindow())
         return;
     if (m_canvas->pendingType() == kPicture) {
         m_canvas->CancelPlacement();
@@ -234,6 +259,56 @@ void CZL110View::DeleteComponent()
     m_canvas->DeleteSelected();
 }
 
+void CZL110View::CutComponent()
+{
+    CBase* c = m_doc.selectedComponent();
+    if (!c)
+        return;
+    CopyToClipboard(*c);
+    m_doc.editWindow(QStringLiteral("Cut ") + componentName(c->typeCode), [this](CMainView& w) {
+        w.DeleteSelected();
+        m_doc.clearSelection();
+    });
+}
+
+void CZL110View::CopyComponent()
+{
+    if (CBase* c = m_doc.selectedComponent())
+        CopyToClipboard(*c);
+}
+
+bool CZL110View::canPaste() const
+{
+    return m_projectActive && m_doc.currentWindow() && ClipboardHasComponent();
+}
+
+void CZL110View::PasteComponent()
+{
+    if (!m_doc.currentWindow())
+        return;
+    // A clipboard that does not read back as a component pastes nothing.
+    if (std::unique_ptr<CBase> copy = ComponentFromClipboard())
+        PasteCopy(std::move(copy), QStringLiteral("Paste "));
+}
+
+void CZL110View::DuplicateComponent()
+{
+    if (const CBase* c = m_doc.selectedComponent())
+        PasteCopy(c->Clone(), QStringLiteral("Duplicate "));
+}
+
+void CZL110View::PasteCopy(std::unique_ptr<CBase> copy, const QString& stepName)
+{
+    m_canvas->CancelPlacement();
+    const int type = copy->typeCode;
+    // One grid step right and down of the original, pulled back inside the canvas.
+    const CPoint at{copy->rect.left + kCanvasStep, copy->rect.top + kCanvasStep};
+    m_doc.editWindow(stepName + componentName(type), [&](CMainView& w) {
+        w.AddComponent(std::move(copy), at);
+        m_doc.selectHead();
+    });
+}
+
 bool CZL110View::filterKey(QEvent* event)
 {
     const auto* key = static_cast<QKeyEvent*>(event);
@@ -241,13 +316,64 @@ bool CZL110View::filterKey(QEvent* event)
         m_controlKeyDown = event->type() == QEvent::KeyPress;
         return false;
     }
-    if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_Delete && m_projectActive) {
-        if (m_canvas->hasSelection())
+    if (event->type() != QEvent::KeyPress || !m_projectActive)
+        return false;
+    const bool shift = key->modifiers() & Qt::ShiftModifier;
+    const int step = shift ? 8 : 1;
+    const bool selected = m_doc.hasSelection();
+    switch (key->key()) {
+    case Qt::Key_Delete:
+        if (selected)
             DeleteComponent();
         else
             DeleteWindow();
+        return false; // the key goes on to its control as usual
+    case Qt::Key_Escape:
+        if (m_canvas->pendingType() != CEditorCanvas::kNothingPending)
+            m_canvas->CancelPlacement();
+        else
+            m_doc.clearSelection();
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        m_doc.selectNext(key->key() == Qt::Key_Backtab || shift);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (selected)
+            MoveSelected(key->key() == Qt::Key_Left ? -step : step, 0, key->isAutoRepeat());
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        // With nothing selected they step through the windows, and the list's highlight goes along.
+        if (selected)
+            MoveSelected(0, key->key() == Qt::Key_Up ? -step : step, key->isAutoRepeat());
+        else
+            m_doc.setCurrentWindow(m_doc.currentPosition() + (key->key() == Qt::Key_Up ? -1 : 1));
+        return true;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (!selected)
+            m_doc.setCurrentWindow(key->key() == Qt::Key_Home ? 0 : int(project().windowCount()) - 1);
+        return true;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true; // the list's highlight moves only with the current window
+    default:
+        return false;
     }
-    return false; // the key goes on to its control as usual
+}
+
+void CZL110View::MoveSelected(int dx, int dy, bool repeated)
+{
+    const CBase* c = m_doc.selectedComponent();
+    if (!c)
+        return;
+    if (!repeated || m_keyBurst.isEmpty())
+        m_keyBurst = m_doc.newBurstKey(QStringLiteral("key"));
+    m_doc.editComponent(
+        QStringLiteral("Move ") + componentName(c->typeCode),
+        [&](CBase& moved) { moved.MoveByPanel(dx, dy); }, m_keyBurst);
 }
 
 bool CZL110View::eventFilter(QObject* watched, QEvent* event)

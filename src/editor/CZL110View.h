@@ -1,15 +1,17 @@
 #pragma once
-// The main form: the window list, the preview canvas and the property page area. It holds the project
-// and carries out the editing commands on it; file identity and file commands are the document's.
+// The main form: the window list, the preview canvas and the property page area. It carries out the
+// editing commands as undoable edits of the editing document, which owns the project; file identity and
+// file commands are the file document's.
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "render/CFontFiles.h"
-#include "model/CProject.h"
+#include "editor/CEditorDocument.h"
 
 class QGroupBox;
 
@@ -34,15 +36,16 @@ public:
     static constexpr QPoint kCanvasOrigin{260, 40};
     static constexpr QRect kPageRect{220, 218, 512, 230};
 
-    CZL110View(CPrompter& prompter, CFileChooser& files, QWidget* parent = nullptr);
+    CZL110View(CEditorDocument& document, CPrompter& prompter, CFileChooser& files,
+               QWidget* parent = nullptr);
     ~CZL110View() override;
 
     // Reads "In.dat" and the protocol catalogue and sets the protocol's start-up defaults; a missing
     // catalogue is reported. Also loads the panel fonts for the preview.
     void StartUp(const std::string& dataDir, const std::string& configDir);
 
-    CProject& project() { return m_project; }
-    const CProject& project() const { return m_project; }
+    CEditorDocument& document() const { return m_doc; }
+    CProject& project() const { return m_doc.project(); }
     const std::string& cataloguePath() const { return m_cataloguePath; }
     const std::string& toolSettingsPath() const { return m_toolSettingsPath; }
     const std::string& dataDir() const { return m_dataDir; }
@@ -61,11 +64,13 @@ public:
     bool takeControlKey();
 
     // --- document support
-    // Empties the list and the project's windows before a load.
+    // Empties the project's windows before a load.
     void ClearView();
-    // After a load: the list, the protocol pane and the canvas follow the loaded project.
+    // After a load: the list, the protocol pane and the canvas follow the loaded project, whose history
+    // starts afresh.
     void ProjectLoaded();
-    // After a failed load put the previous project back: the list and the canvas show it again.
+    // After a failed load put the previous project back: the list and the canvas show it again and its
+    // history stays.
     void ProjectRestored();
     // New Project after the save prompt: PLC Selection, then the fresh project with window 1. False when
     // the catalogue has no protocol or the user cancels.
@@ -75,6 +80,12 @@ public:
     void ArmComponent(int typeCode);
     void ArmPicture();
     void DeleteComponent();
+    void CutComponent();
+    void CopyComponent();
+    void PasteComponent();
+    void DuplicateComponent();
+    // The clipboard holds a component and there is a window to paste it into.
+    bool canPaste() const;
     void NewWindow();
     void CopyWindow();
     void DeleteWindow();
@@ -98,7 +109,6 @@ public:
 
 signals:
     void stateChanged();
-    void modified();
     // The protocol pane's text.
     void protocolText(const QString& text);
     void contextMenuWanted(const QPoint& globalPos);
@@ -108,16 +118,19 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    // Shows the window page for the current window.
-    void ShowWindowPage();
-    // Shows the page of the component's kind, bound to it.
-    void ShowComponentPage(CBase* component);
-    void AfterWindowChange();
+    // The page of the selection: the window page for the current window when nothing is selected
+    // or the page of the selected component's kind.
+    void ShowPage();
+    // The protocol pane for the project's protocol; false when the catalogue has no such entry.
+    bool LoadProtocolPane();
     bool filterKey(QEvent* event);
+    // Arrow keys: the selected component by panel pixels, one undo step per key-repeat burst.
+    void MoveSelected(int dx, int dy, bool repeated);
+    void PasteCopy(std::unique_ptr<CBase> copy, const QString& stepName);
 
     CPrompter& m_prompter;
     CFileChooser& m_files;
-    CProject m_project;
+    CEditorDocument& m_doc;
     std::optional<CFontFiles> m_fonts;
     std::string m_cataloguePath;
     std::string m_toolSettingsPath;
@@ -129,6 +142,7 @@ private:
     CEditorCanvas* m_canvas;
     bool m_projectActive = false;
     bool m_controlKeyDown = false;
+    QString m_keyBurst;
 };
 
 } // namespace zl

@@ -10,17 +10,15 @@ void CZL110View::RunPanelSettings()
 {
     if (!m_projectActive)
         return;
-    CPanelSettingsDialog dialog(m_project, this);
+    CPanelSettingsDialog dialog(project(), this);
     if (dialog.exec() == QDialog::Accepted)
         ApplyPanelSettings(dialog.settings());
 }
 
 void CZL110View::ApplyPanelSettings(const CPanelSettings& settings)
 {
-    if (settings == m_project.panel)
-        return;
-    m_project.panel = settings;
-    emit modified();
+    // One undoable step; settings equal to the project's record none.
+    m_doc.editSettings(QStringLiteral("Panel settings"), [&](CProject& p) { p.panel = settings; });
 }
 
 void CZL110View::RunAlarmList()

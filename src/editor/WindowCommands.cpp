@@ -1,5 +1,5 @@
 // The window commands of the form: switching by a click in the list, New window, Copy window and Delete
-// window.
+// window, each but the switch an undoable edit of the window list.
 #include <QDialog>
 
 #include <cstdio>
@@ -15,69 +15,66 @@ namespace zl
 
 void CZL110View::SwitchToRow(int row)
 {
-    if (m_project.windowCount() == 0)
+    if (project().windowCount() == 0)
         return;
-    if (row < 0 || row >= static_cast<int>(m_project.windowCount())) {
-        m_list->SelectRow(m_project.currentWindow);
-        return;
-    }
-    m_project.currentWindow = static_cast<std::uint16_t>(row);
-    AfterWindowChange();
+    if (row < 0 || row >= static_cast<int>(project().windowCount()))
+        m_list->SelectRow(m_doc.currentPosition());
+    else
+        m_doc.setCurrentWindow(row);
     m_list->setFocus();
 }
 
 bool CZL110View::SelectComponent(std::uint16_t number, std::size_t position)
 {
-    const int row = m_project.FindWindowPosition(number);
+    const int row = project().FindWindowPosition(number);
     if (row < 0)
         return false;
-    if (row != m_project.currentWindow)
+    if (row != m_doc.currentPosition())
         SwitchToRow(row);
-    return m_canvas->SelectComponent(position);
+    return m_doc.selectPosition(position);
 }
 
 void CZL110View::NewWindow()
 {
-    if (!m_project.CurrentWindow())
-        return;
-    CNewWindowDialog dialog(m_project, m_prompter, this);
+    if (!m_projectActive)
+        return; // a project loaded without windows can make its first
+    CNewWindowDialog dialog(project(), m_prompter, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const std::size_t at = m_project.AddWindow(dialog.number(), dialog.description());
-    m_list->insertRow(static_cast<int>(at));
-    m_list->SetRow(static_cast<int>(at), dialog.number(), dialog.description());
-    AfterWindowChange();
-    emit modified();
+    m_doc.editWindows(QStringLiteral("New window"), {dialog.number()}, [&](CProject& p) {
+        p.AddWindow(dialog.number(), dialog.description());
+        m_doc.clearSelection();
+    });
 }
 
 void CZL110View::CopyWindow()
 {
-    CMainView* source = m_project.CurrentWindow();
+    const CMainView* source = m_doc.currentWindow();
     if (!source)
         return;
     CCopyWindowDialog dialog(source->number, m_prompter, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!m_project.CopyWindow(dialog.target(), m_prompter))
-        return;
-    m_list->Rebuild(m_project);
-    AfterWindowChange();
-    emit modified(); // a copied window is work to keep
+    m_doc.editWindows(QStringLiteral("Copy window"), {dialog.target()}, [&](CProject& p) {
+        if (p.CopyWindow(dialog.target(), m_prompter))
+            m_doc.clearSelection();
+    });
 }
 
 void CZL110View::DeleteWindow()
 {
-    CMainView* current = m_project.CurrentWindow();
+    const CMainView* current = m_doc.currentWindow();
     if (!current)
         return;
     char text[80];
     std::snprintf(text, sizeof text, "Do you want to delete the No. %d window?", int(current->number));
     if (!m_prompter.askOkCancel(text, "Delete current window"))
         return;
-    m_project.DeleteCurrentWindow();
-    m_list->Rebuild(m_project);
-    AfterWindowChange();
-    emit modified(); // so is a deletion
+    // Deleting the only window makes a new window 1.
+    m_doc.editWindows(QStringLiteral("Delete window"), {current->number, 1}, [&](CProject& p) {
+        p.DeleteCurrentWindow();
+        m_doc.clearSelection();
+    });
 }
 
 } // namespace zl

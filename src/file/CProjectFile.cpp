@@ -108,25 +108,41 @@ struct CPlace {
     }
 };
 
-void readComponents(CArchive& ar, CMainView& w, CPlace& place)
+// One component after its object tag; null for the null object.
+std::unique_ptr<CBase> readComponent(CArchive& ar, CPlace& place)
 {
+    place.className.clear();
+    const auto className = ar.readObjectTag(componentClassNames());
+    if (!className)
+        return nullptr; // a null object: nothing to hold
+    place.className = *className;
+    std::unique_ptr<CBase> c = CreateComponentForLoading(*className);
+    const std::size_t start = ar.offset();
+    c->Serialize(ar);
+    if (c->typeCode != typeCodeOfClass(*className))
+        throw CArchiveError("type code " + std::to_string(c->typeCode) + " does not belong to class " + *className,
+                            start);
+    return c;
+}
+
+// One window after its object tag.
+std::unique_ptr<CMainView> readWindowBody(CArchive& ar, CPlace& place)
+{
+    place.inComponents = false;
+    auto w = std::make_unique<CMainView>();
+    w->number = ar.readWord();
+    w->description = ar.readText();
+    w->upJump = ar.readWord();
+    w->downJump = ar.readWord();
+    ar.readReserved(kWindowReserved);
     const std::uint32_t count = ar.readCount(kMinElement);
     place.inComponents = true;
     for (std::uint32_t i = 0; i < count; ++i) {
         place.component = i;
-        place.className.clear();
-        const auto className = ar.readObjectTag(componentClassNames());
-        if (!className)
-            continue; // a null object: nothing to hold
-        place.className = *className;
-        std::unique_ptr<CBase> c = CreateComponentForLoading(*className);
-        const std::size_t start = ar.offset();
-        c->Serialize(ar);
-        if (c->typeCode != typeCodeOfClass(*className))
-            throw CArchiveError("type code " + std::to_string(c->typeCode) + " does not belong to class " +
-                                    *className, start);
-        w.AppendComponent(std::move(c));
+        if (auto c = readComponent(ar, place))
+            w->AppendComponent(std::move(c));
     }
+    return w;
 }
 
 void readWindows(CArchive& ar, CProject& p, CPlace& place)
@@ -136,17 +152,15 @@ void readWindows(CArchive& ar, CProject& p, CPlace& place)
     for (std::uint32_t i = 0; i < count; ++i) {
         place.window = i;
         place.inComponents = false;
-        if (!ar.readObjectTag({CMainView::kClassName}))
-            continue;
-        auto w = std::make_unique<CMainView>();
-        w->number = ar.readWord();
-        w->description = ar.readText();
-        w->upJump = ar.readWord();
-        w->downJump = ar.readWord();
-        ar.readReserved(kWindowReserved);
-        readComponents(ar, *w, place);
-        p.AppendWindow(std::move(w));
+        if (ar.readObjectTag({CMainView::kClassName}))
+            p.AppendWindow(readWindowBody(ar, place));
     }
+}
+
+void writeComponent(CArchive& ar, CBase& c)
+{
+    ar.writeObjectTag(c.GetRuntimeClass());
+    c.Serialize(ar);
 }
 
 void writeWindow(CArchive& ar, const CMainView& w)
@@ -158,9 +172,36 @@ void writeWindow(CArchive& ar, const CMainView& w)
     ar.writeWord(w.downJump);
     ar.writeReserved(kWindowReserved);
     ar.writeCount(static_cast<std::uint32_t>(w.componentCount()));
-    for (const auto& c : w.components()) {
-        ar.writeObjectTag(c->GetRuntimeClass());
-        c->Serialize(ar);
+    for (const auto& c : w.components())
+        writeComponent(ar, *c);
+}
+
+// The header settings of the current version, after the version and marker bytes.
+template <class Io>
+void headerSettings(Io& io, CProject& p, std::uint8_t& protocol)
+{
+    headerStart(io, p, protocol);
+    io.byte(p.comm.stopBits);
+    headerEnd(io, p, true);
+    io.word(p.comm.delay);
+}
+
+// Reads a whole piece with `read`; bytes left over are a format error like any other.
+template <class T, class Read>
+Result<T> readPiece(const Bytes& data, const char* what, Read read)
+{
+    CArchive ar(data);
+    CPlace place;
+    place.part = CPlace::Windows;
+    try {
+        T value = read(ar, place);
+        if (ar.remaining() != 0)
+            ar.fail(std::string("bytes after the ") + what);
+        return value;
+    } catch (const CArchiveError& e) {
+        CError error = makeError(std::string(e.what()) + " (" + what + ")");
+        error.offset = e.offset();
+        return error;
     }
 }
 
@@ -246,10 +287,7 @@ Bytes WriteProject(CProject& project)
     ar.writeByte(kFormatMarker);
     CStore io{ar};
     std::uint8_t protocol = static_cast<std::uint8_t>(project.protocol());
-    headerStart(io, project, protocol);
-    io.byte(project.comm.stopBits);
-    headerEnd(io, project, true);
-    io.word(project.comm.delay);
+    headerSettings(io, project, protocol);
     ar.writeReserved(kHeaderReserved);
     ar.writeCount(static_cast<std::uint32_t>(project.windowCount()));
     for (const auto& w : project.windows())
@@ -261,6 +299,72 @@ Bytes WriteProject(CProject& project)
 Status SaveProjectFile(const std::string& path, CProject& project)
 {
     return WriteFileSafely(path, WriteProject(project));
+}
+
+Bytes WriteWindow(const CMainView& window)
+{
+    CArchive ar;
+    writeWindow(ar, window);
+    return ar.takeBuffer();
+}
+
+Result<std::unique_ptr<CMainView>> ReadWindow(const Bytes& data)
+{
+    return readPiece<std::unique_ptr<CMainView>>(data, "window", [](CArchive& ar, CPlace& place) {
+        if (!ar.readObjectTag({CMainView::kClassName}))
+            ar.fail("no window");
+        return readWindowBody(ar, place);
+    });
+}
+
+Bytes WriteComponent(CBase& component)
+{
+    CArchive ar;
+    writeComponent(ar, component);
+    return ar.takeBuffer();
+}
+
+Result<std::unique_ptr<CBase>> ReadComponent(const Bytes& data)
+{
+    return readPiece<std::unique_ptr<CBase>>(data, "component", [](CArchive& ar, CPlace& place) {
+        auto c = readComponent(ar, place);
+        if (!c)
+            ar.fail("no component");
+        return c;
+    });
+}
+
+Bytes WriteSettings(CProject& project)
+{
+    CArchive ar;
+    CStore io{ar};
+    std::uint8_t protocol = static_cast<std::uint8_t>(project.protocol());
+    headerSettings(io, project, protocol);
+    project.alarms.Serialize(ar);
+    return ar.takeBuffer();
+}
+
+Status ReadSettings(const Bytes& data, CProject& project)
+{
+    // Read into a copy so that a damaged block changes nothing.
+    CProject read;
+    read.comm = project.comm;
+    read.panel = project.panel;
+    std::uint8_t protocol = 0;
+    const auto done = readPiece<Ok>(data, "settings", [&](CArchive& ar, CPlace&) {
+        CLoad io{ar};
+        headerSettings(io, read, protocol);
+        read.alarms.Serialize(ar);
+        return Ok{};
+    });
+    if (!done)
+        return done.error();
+    project.comm = read.comm;
+    project.alarms = std::move(read.alarms);
+    // The tables follow the protocol and station; the panel settings keep the stored bytes exactly.
+    project.SetProtocol(protocol);
+    project.panel = read.panel;
+    return Ok{};
 }
 
 } // namespace zl

@@ -2,6 +2,7 @@
 // The project file (.pjz): header with the settings, reserved block, windows with their components, and
 // the alarm list, in one tagged little-endian stream. Versions 1, 10, 11 and 12 are read; 12 is written.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "base/Bytes.h"
@@ -9,6 +10,8 @@
 
 namespace zl {
 
+class CBase;
+class CMainView;
 class CProject;
 
 constexpr std::uint8_t kProjectFileVersion = 12;
@@ -35,5 +38,18 @@ Status OpenProjectFile(const std::string& path, CProject& project);
 Bytes WriteProject(CProject& project);
 // Writes the project safely over `path` (see WriteFileSafely).
 Status SaveProjectFile(const std::string& path, CProject& project);
+
+// --- Pieces of a project in the file's own encoding, for the editor's history and clipboard. Each is a
+// self-contained stream (it announces its own classes) read back through the same bounds-checked reader,
+// so a damaged or hostile piece gives an error, never a crash.
+Bytes WriteWindow(const CMainView& window);
+Result<std::unique_ptr<CMainView>> ReadWindow(const Bytes& data);
+Bytes WriteComponent(CBase& component);
+Result<std::unique_ptr<CBase>> ReadComponent(const Bytes& data);
+// The settings block: protocol, communication and panel settings and the alarm list (the current window
+// is carried along but not read back). Reading it rebuilds the protocol tables and restores every stored
+// byte; a damaged block changes nothing.
+Bytes WriteSettings(CProject& project);
+Status ReadSettings(const Bytes& data, CProject& project);
 
 } // namespace zl

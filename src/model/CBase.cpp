@@ -171,4 +171,18 @@ CRect CBase::Drag(CPoint& mouse, CPoint to)
     return old.united(rect).grown(1);
 }
 
+bool CBase::MoveByPanel(int dx, int dy)
+{
+    const int px = std::clamp(x + dx, 0, std::max(0, MaxPanelX()));
+    const int py = std::clamp(y + dy, 0, std::max(0, MaxPanelY()));
+    if (px == x && py == y)
+        return false;
+    MoveTo(panelToCanvas(px), panelToCanvas(py));
+    x = px;
+    y = py;
+    if (!InsideCanvas())
+        ClampToCanvas();
+    return true;
+}
+
 } // namespace zl

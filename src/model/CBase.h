@@ -64,6 +64,8 @@ public:
     // steps taken so that the remainder carries over. Returns the canvas area to repaint: the old and new
     // rectangles united and grown by one pixel.
     CRect Drag(CPoint& mouse, CPoint to);
+    // Moves by whole panel pixels, kept inside the panel. True when the position changed.
+    bool MoveByPanel(int dx, int dy);
     // Largest panel x and y at which the component still fits on the panel (the position spins' ranges).
     int MaxPanelX() const;
     int MaxPanelY() const;

@@ -39,6 +39,16 @@ bool CMainView::SelectPosition(std::size_t position)
     return true;
 }
 
+void CMainView::SelectNext(bool backward)
+{
+    if (m_components.size() < 2)
+        return;
+    if (backward)
+        std::rotate(m_components.begin(), m_components.begin() + 1, m_components.end());
+    else
+        std::rotate(m_components.begin(), m_components.end() - 1, m_components.end());
+}
+
 void CMainView::DeleteSelected()
 {
     if (!m_components.empty())

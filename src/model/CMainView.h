@@ -36,6 +36,9 @@ public:
     bool SelectAt(CPoint canvas);
     // Selects the component at list position `position` (moving it to the head); false when there is none.
     bool SelectPosition(std::size_t position);
+    // Steps the selection through every component: forward brings the tail to the head, backward sends
+    // the head to the tail.
+    void SelectNext(bool backward);
     void DeleteSelected();
     void DeleteAll();
     // Takes the description and copies of every component of `source`, appended in its order.

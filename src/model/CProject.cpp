@@ -76,10 +76,16 @@ void CProject::ResetForNewProject()
 
 std::size_t CProject::AddWindow(std::uint16_t number, std::string description)
 {
-    const auto it = std::find_if(m_windows.begin(), m_windows.end(), [&](const auto& w) { return w->number > number; });
-    const auto at = m_windows.insert(it, std::make_unique<CMainView>(number, std::move(description)));
-    currentWindow = static_cast<std::uint16_t>(at - m_windows.begin());
+    currentWindow = static_cast<std::uint16_t>(InsertWindow(std::make_unique<CMainView>(number, std::move(description))));
     return currentWindow;
+}
+
+std::size_t CProject::InsertWindow(std::unique_ptr<CMainView> window)
+{
+    const std::uint16_t number = window->number;
+    const auto it = std::find_if(m_windows.begin(), m_windows.end(), [&](const auto& w) { return w->number > number; });
+    const auto at = m_windows.insert(it, std::move(window));
+    return static_cast<std::size_t>(at - m_windows.begin());
 }
 
 int CProject::FindWindowPosition(std::uint16_t number) const

@@ -64,6 +64,9 @@ public:
     // "No. %d window exist, do you want to replace it?" when present (then it becomes current). False
     // when nothing was copied.
     bool CopyWindow(std::uint16_t target, CPrompter& prompter);
+    // Inserts a whole window in number order without changing the current window; returns its position.
+    // The caller refuses duplicate numbers.
+    std::size_t InsertWindow(std::unique_ptr<CMainView> window);
     // Takes ownership of a window read from a file, at the end of the list.
     void AppendWindow(std::unique_ptr<CMainView> window) { m_windows.push_back(std::move(window)); }
 

@@ -72,7 +72,7 @@ private slots:
         QVERIFY(!(e.frame->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(e.frame->modelText(), QStringLiteral(" "));
         QCOMPARE(e.frame->protocolText(), QStringLiteral("No protocol"));
-        QCOMPARE(e.frame->windowTitle(), QStringLiteral("ZL210 - ZL410 software"));
+        QCOMPARE(e.frame->windowTitle(), QStringLiteral("ZL410 - ZL410 software")); // the untitled caption
         const std::pair<int, const char*> models[] = {
             {2, "VT306 V4.5"}, {4, "VT316 V1"}, {3, "VT306 V4"}, {0, "VT306 V4"}};
         for (const auto& [code, text] : models) {

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -16,10 +17,16 @@
 #include <string>
 #include <vector>
 
+#include "editor/CBoundControls.h"
+#include "editor/CEditorCanvas.h"
+#include "editor/CEditorDocument.h"
 #include "editor/CFileChooser.h"
+#include "editor/CNumEdit.h"
+#include "editor/CWindowDialogs.h"
 #include "editor/CMainFrame.h"
 #include "editor/CZL110View.h"
 #include "base/CPrompter.h"
+#include "file/CProjectFile.h"
 
 namespace zl::test
 {
@@ -107,6 +114,26 @@ inline void choose(QComboBox* combo, const QString& text)
     choose(combo, combo->findText(text));
 }
 
+// Mouse events straight to a widget, at widget coordinates.
+inline void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::NoButton,
+                 Qt::MouseButtons buttons = Qt::NoButton)
+{
+    QMouseEvent e(type, at, w->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+inline void press(QWidget* w, QPoint at, Qt::MouseButton b = Qt::LeftButton)
+{
+    send(w, QEvent::MouseButtonPress, at, b, b);
+}
+inline void release(QWidget* w, QPoint at)
+{
+    send(w, QEvent::MouseButtonRelease, at, Qt::LeftButton);
+}
+inline void move(QWidget* w, QPoint at, Qt::MouseButtons held = Qt::NoButton)
+{
+    send(w, QEvent::MouseMove, at, Qt::NoButton, held);
+}
+
 // Runs `act` on the next modal dialog of type T as soon as it is open.
 template <class T> void onNextDialog(std::function<void(T&)> act, int delayMs = 0)
 {
@@ -146,6 +173,31 @@ struct Editor {
         trigger(32771);
     }
     QString configFile(const QString& name) const { return QDir(config.path()).filePath(name); }
+    CEditorDocument& doc() const { return frame->editing(); }
+    // The project as the file writer writes it.
+    Bytes bytes() const { return WriteProject(project()); }
+    // Places a component of `command` with its ghost snapped at canvas point `at`.
+    CBase& place(int command, QPoint at)
+    {
+        QWidget* canvas = &view().canvas();
+        trigger(command);
+        move(canvas, at);
+        press(canvas, at);
+        release(canvas, at);
+        return *project().CurrentWindow()->head();
+    }
+    // New window with `number` typed into the dialog.
+    void newWindow(int number, const QString& description = {})
+    {
+        onNextDialog<CNewWindowDialog>([number, description](CNewWindowDialog& d) {
+            d.numberEdit()->SetValue(number);
+            d.descriptionEdit()->setText(description);
+            d.accept();
+            if (d.isVisible())
+                d.reject(); // a refused number keeps the dialog open: leave it
+        });
+        trigger(32781);
+    }
 };
 
 } // namespace zl::test

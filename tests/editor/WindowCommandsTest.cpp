@@ -29,18 +29,7 @@ class WindowCommandsTest : public QObject
         return rows.join(',');
     }
     int current() const { return editor->project().currentWindow; }
-    // New window with `number` typed into the dialog.
-    void newWindow(int number, const QString& description = {})
-    {
-        onNextDialog<CNewWindowDialog>([number, description](CNewWindowDialog& d) {
-            d.numberEdit()->SetValue(number);
-            d.descriptionEdit()->setText(description);
-            d.accept();
-            if (d.isVisible())
-                d.reject(); // a refused number keeps the dialog open: leave it
-        });
-        editor->trigger(kCmdNewWindow);
-    }
+    void newWindow(int number, const QString& description = {}) { editor->newWindow(number, description); }
     void copyWindow(int target)
     {
         onNextDialog<CCopyWindowDialog>([target](CCopyWindowDialog& d) {
@@ -106,13 +95,16 @@ private slots:
         newWindow(2);
         clickRow(0);
         bool stayedOpen = false;
+        int proposed = 0;
         onNextDialog<CNewWindowDialog>([&](CNewWindowDialog& d) {
-            QCOMPARE(int(d.number()), 2); // current + 1 is proposed even when it exists
+            proposed = d.number();
+            d.numberEdit()->SetValue(2);
             d.accept();
             stayedOpen = d.isVisible();
             d.reject();
         });
         editor->trigger(kCmdNewWindow);
+        QCOMPARE(proposed, 3); // the first free number after the current window's
         QVERIFY(stayedOpen);
         QCOMPARE(editor->prompter.last(), "window exist: No.2 window exist");
         QCOMPARE(numbers(), QStringLiteral("1,2"));
@@ -177,20 +169,38 @@ private slots:
         QCOMPARE(editor->project().CurrentWindow()->componentCount(), 0u);
     }
 
-    void onlyClicksSwitchWindows()
+    void theHighlightedRowIsAlwaysTheCurrentWindow()
     {
         newWindow(2);
         newWindow(3);
+        const auto highlighted = [this] {
+            const auto rows = list().selectionModel()->selectedRows();
+            return rows.size() == 1 && rows[0].row() == current() && list().currentRow() == current();
+        };
         clickRow(0);
         QCOMPARE(current(), 0);
         QCOMPARE(editor->view().windowPage().title(), QStringLiteral("window1"));
-        QTest::keyClick(&list(), Qt::Key_Down);
-        QCOMPARE(current(), 0);
+        // With no component selected, Up, Down, Home and End step through the windows; other keys
+        // that would move a list's highlight leave it where the current window is.
+        const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Down, 1}, {Qt::Key_End, 2},     {Qt::Key_PageUp, 2},
+                                                {Qt::Key_Up, 1},   {Qt::Key_Home, 0},    {Qt::Key_Up, 0},
+                                                {Qt::Key_3, 0},    {Qt::Key_PageDown, 0}};
+        for (const auto& [key, expected] : keys) {
+            QTest::keyClick(&list(), key);
+            QCOMPARE(current(), expected);
+            QVERIFY(highlighted());
+        }
         clickRow(99); // below the rows
         QCOMPARE(current(), 0);
-        QCOMPARE(list().currentRow(), 0);
+        QVERIFY(highlighted());
         clickRow(2);
         QCOMPARE(current(), 2);
+        QVERIFY(highlighted());
+        // So the Delete key deletes the window the list shows highlighted.
+        QTest::keyClick(&list(), Qt::Key_Up);
+        QTest::keyClick(&list(), Qt::Key_Delete);
+        QCOMPARE(numbers(), QStringLiteral("1,3"));
+        QVERIFY(highlighted());
     }
 
     void rightClickOnTheListOpensTheWindowMenu()

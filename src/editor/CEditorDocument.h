@@ -1,0 +1,134 @@
+#pragma once
+// The editing document: owns the project, the current window, the component selection and the undo
+// history, and tells its listeners what changed. Every change of the project goes through one of its
+// edit functions, which record it as one undoable step.
+//
+// A step keeps mementos of what it touched, written by the project file's own writer: the affected
+// windows (by number) and/or the settings block, before and after, with the current window and the
+// selection. Undo and redo read them back, so the project returns to exactly the bytes it had.
+//
+// Undo and redo replace the window's component objects (and a window that was removed and comes back is
+// a new object): listeners never keep a CBase* (or a pointer into one) across a change signal, they
+// reload from selectedComponent() and currentWindow().
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "base/Geometry.h"
+#include "model/CProject.h"
+
+namespace zl
+{
+
+class CEditStep;
+struct CEditState;
+
+class CEditorDocument : public QObject
+{
+    Q_OBJECT
+public:
+    explicit CEditorDocument(QObject* parent = nullptr);
+    ~CEditorDocument() override;
+
+    // Read freely; change only through the edit functions below (start-up and loading excepted, which
+    // call reset() afterwards).
+    CProject& project() { return m_project; }
+    const CProject& project() const { return m_project; }
+    QUndoStack& undoStack() { return m_undo; }
+
+    // The project as a whole was replaced (New, Open, a failed Open put back): listeners rebuild, and
+    // `clearHistory` forgets the undo history and marks the project unmodified.
+    void reset(bool clearHistory = true);
+    bool isModified() const { return !m_undo.isClean(); }
+    // Saved: the current step becomes the clean state. `modified` true marks the project modified with
+    // no step to undo back to it.
+    void setModified(bool modified);
+
+    // --- current window and selection (not edits: they are not recorded)
+    CMainView* currentWindow() const { return m_project.CurrentWindow(); }
+    int currentPosition() const;
+    void setCurrentWindow(int position);
+    // The selected component: the head of the current window's list while something is selected.
+    CBase* selectedComponent() const;
+    bool hasSelection() const { return selectedComponent() != nullptr; }
+    // Selects the topmost component at the canvas point (it moves to the head); a miss clears the
+    // selection. True on a hit.
+    bool selectAt(CPoint canvas);
+    // Selects the current window's component at list position `position` (it moves to the head); false
+    // when there is none.
+    bool selectPosition(std::size_t position);
+    // Tab and Shift+Tab: the next or previous component of the window.
+    void selectNext(bool backward);
+    void selectHead();
+    void clearSelection();
+
+    // --- undoable edits. Each runs `change`, then records the step named `name` ("Move LED") unless the
+    // change left every byte as it was. Consecutive edits with the same non-empty `mergeKey` on the same
+    // target merge into one step (typing in one field, one drag). An edit made while another runs, or
+    // while a step is undone or redone, becomes part of that. False when nothing changed or there was
+    // nothing to edit.
+    bool editWindow(const QString& name, const std::function<void(CMainView&)>& change,
+                    const QString& mergeKey = {});
+    // Of the selected component.
+    bool editComponent(const QString& name, const std::function<void(CBase&)>& change,
+                       const QString& mergeKey = {});
+    // Of the settings block: protocol, communication and panel settings, alarm list.
+    bool editSettings(const QString& name, const std::function<void(CProject&)>& change,
+                      const QString& mergeKey = {});
+    // Of the window list: `numbers` are every window the change may add, replace or remove.
+    bool editWindows(const QString& name, const std::vector<std::uint16_t>& numbers,
+                     const std::function<void(CProject&)>& change);
+
+    // A merge key no earlier edit used: one per drag, per key-repeat burst.
+    QString newBurstKey(const QString& kind);
+
+signals:
+    // After reset().
+    void projectReset();
+    void windowAdded(int position);
+    void windowRemoved(int position);
+    // Number, description or jumps of the window at `position` (a renumbered window arrives as removed
+    // and added, the list being sorted by number).
+    void windowChanged(int position);
+    void currentWindowChanged(int position);
+    // Components of the window at `position` were added, removed or changed.
+    void componentAdded(int position);
+    void componentRemoved(int position);
+    void componentChanged(int position);
+    void selectionChanged();
+    // The settings block; `protocolChanged` when the protocol (and with it the operand tables) changed.
+    void settingsChanged(bool protocolChanged);
+    void modifiedChanged(bool modified);
+    // After an undo or a redo, once the signals above told what changed: pages reload their fields from
+    // the document (after an ordinary edit they do not, as the page itself made it).
+    void restored();
+
+private:
+    friend class CEditStep;
+    struct Scope {
+        std::vector<std::uint16_t> windows;
+        bool settings = false;
+    };
+    bool edit(const QString& name, const Scope& scope, const QString& mergeKey,
+              const std::function<void()>& change);
+    CEditState capture(const Scope& scope);
+    // Puts a captured state back (undo, redo) and tells the listeners.
+    void restore(const CEditState& from, const CEditState& to);
+    void notify(const CEditState& from, const CEditState& to, bool restoring);
+    void setSelected(bool selected);
+
+    CProject m_project;
+    QUndoStack m_undo;
+    bool m_selected = false;
+    bool m_busy = false; // an edit or a restore runs: nested edits join it
+    unsigned m_bursts = 0;
+};
+
+// The component kind as undo steps name it ("LED" in "Move LED").
+QString componentName(int typeCode);
+
+} // namespace zl

@@ -1,0 +1,29 @@
+#pragma once
+// Where a bound control's writes go: straight into its field, or through a gate that runs the write (the
+// editing document records it as an undoable step).
+#include <functional>
+#include <utility>
+
+namespace zl
+{
+
+class CFieldGate
+{
+public:
+    using Gate = std::function<void(const std::function<void()>& write)>;
+    void setGate(Gate gate) { m_gate = std::move(gate); }
+
+protected:
+    void write(const std::function<void()>& w) const
+    {
+        if (m_gate)
+            m_gate(w);
+        else
+            w();
+    }
+
+private:
+    Gate m_gate;
+};
+
+} // namespace zl
