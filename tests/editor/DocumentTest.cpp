@@ -1,18 +1,21 @@
 // The main frame and the document: fixed size, panes, menus and toolbar, New/Open/Save through the
 // menus, the save prompt and the file checks.
 #include <QFile>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
 
 #include "../import/OldFileBuilder.h"
 #include "EditorTesting.h"
+#include "plc/CProtocolTables.h"
 #include "editor/CCommands.h"
 #include "editor/CEditorCanvas.h"
 #include "editor/CWindowList.h"
 #include "editor/CZL110Doc.h"
 #include "file/CProjectFile.h"
-
-#include <QMimeData>
-#include <QPushButton>
 
 using namespace zl;
 using namespace zl::test;
@@ -281,6 +284,111 @@ private slots:
         QCOMPARE(e.project().windowCount(), 1u);
         QCOMPARE(int(e.project().CurrentWindow()->number), 7);
         QCOMPARE(e.view().windowList().item(0, 1)->text(), QStringLiteral("Old"));
+    }
+
+    void saveAsProposesTheProjectsOwnPath()
+    {
+        Editor e;
+        e.newProject();
+        e.trigger(kCmdSaveAs); // cancelled
+        QCOMPARE(e.files.lastProposal, QStringLiteral("New file.pjz"));
+        const QString file = path("own.pjz");
+        e.files.paths = {file};
+        e.trigger(kCmdSaveAs);
+        e.trigger(kCmdSaveAs);
+        QCOMPARE(e.files.lastProposal, file);
+    }
+
+    void statusBarPanes()
+    {
+        Editor e;
+        QLabel* ready = nullptr;
+        QStringList texts;
+        for (QLabel* label : e.frame->statusBar()->findChildren<QLabel*>()) {
+            texts << label->text();
+            if (label->text() == QStringLiteral("Ready"))
+                ready = label;
+        }
+        // No lock-key panes: their state cannot be read portably.
+        QVERIFY(!texts.contains(QStringLiteral("NUM")) && !texts.contains(QStringLiteral("CAP")));
+        QVERIFY(ready && ready->isVisible());
+        // A help text covers "Ready" while shown; it comes back afterwards.
+        QStatusTipEvent tip(QStringLiteral("Led"));
+        QApplication::sendEvent(e.frame.get(), &tip);
+        QCOMPARE(e.frame->statusBar()->currentMessage(), QStringLiteral("Led"));
+        QStatusTipEvent gone{QString()};
+        QApplication::sendEvent(e.frame.get(), &gone);
+        QVERIFY(ready->isVisible());
+    }
+
+    void toolbarCheckMarkFollowsTheToolbar()
+    {
+        Editor e;
+        auto* bar = e.frame->findChild<QToolBar*>();
+        bar->toggleViewAction()->trigger(); // what Qt's own toolbar menu does
+        QVERIFY(!bar->isVisible());
+        QVERIFY(!e.frame->action(kCmdToolbar)->isChecked());
+        e.trigger(kCmdToolbar);
+        QVERIFY(bar->isVisible());
+        QVERIFY(e.frame->action(kCmdToolbar)->isChecked());
+    }
+
+    void noWindowShowsNothingAndCanMakeOne()
+    {
+        const auto blank = [](CEditorCanvas& canvas) {
+            canvas.Compose();
+            const QImage& image = canvas.image();
+            for (int y = 0; y < image.height(); y += 3)
+                for (int x = 0; x < image.width(); x += 3)
+                    if (image.pixel(x, y) != image.pixel(0, 0))
+                        return false;
+            return image.pixelColor(0, 0) != QColor(0x40, 0x40, 0x40);
+        };
+        Editor e;
+        QVERIFY(blank(e.view().canvas()));
+        // A project saved without windows opens to an empty canvas, and New window makes window 1.
+        const QString file = path("empty.pjz");
+        {
+            CProject empty;
+            empty.SetProtocol(3);
+            QVERIFY(SaveProjectFile(file.toStdString(), empty).ok());
+        }
+        e.files.paths = {file};
+        e.trigger(kCmdOpen);
+        QCOMPARE(e.project().windowCount(), 0u);
+        QVERIFY(blank(e.view().canvas()));
+        QVERIFY(e.frame->action(kCmdNewWindow)->isEnabled());
+        QVERIFY(!e.frame->action(kCmdDeleteWindow)->isEnabled());
+        QVERIFY(!e.frame->action(kCmdLed)->isEnabled());
+        e.newWindow(1);
+        QCOMPARE(e.project().windowCount(), 1u);
+        QVERIFY(!blank(e.view().canvas()));
+        QVERIFY(e.frame->action(kCmdLed)->isEnabled());
+    }
+
+    void protocolPaneFollowsAProjectWhoseDriverIsMissing()
+    {
+        QTemporaryDir data;
+        for (const QString& name :
+             QDir(QStringLiteral(ZL410_BUILD_DATA_DIR)).entryList({QStringLiteral("Zentu_*")}))
+            QFile::copy(QDir(QStringLiteral(ZL410_BUILD_DATA_DIR)).filePath(name),
+                        QDir(data.path()).filePath(name));
+        const QString file = path("p5.pjz");
+        auto saved = editorWithSavedProject(file);
+        QByteArray bytes = readFile(file);
+        bytes[10] = char(5); // the protocol number
+        writeFile(file, bytes);
+
+        Editor e(data.path().toStdString());
+        e.newProject(2);
+        const QString before = e.frame->protocolText();
+        QVERIFY(QFile::remove(QDir(data.path()).filePath(QStringLiteral("Zentu_Ptc.dat"))));
+        e.prompter.yesNoAnswers = {CPrompter::Answer::No};
+        e.files.paths = {file};
+        e.trigger(kCmdOpen);
+        QVERIFY(QString::fromStdString(e.prompter.last()).endsWith(QStringLiteral(" does not exist!")));
+        QCOMPARE(e.frame->protocolText(), QString::fromStdString(protocolDisplayName(5)));
+        QVERIFY(e.frame->protocolText() != before);
     }
 
     void missingCatalogue()

@@ -68,12 +68,17 @@ class ScriptedFiles : public CFileChooser
 public:
     std::deque<QString> paths; // answers in order; an empty path (or none left) is a Cancel
     QString lastFilter;        // of the last open-file dialog
+    QString lastProposal;      // the name the last save dialog proposed
     QString openFile(QWidget*, const QString&, const QString& filter) override
     {
         lastFilter = filter;
         return next();
     }
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return next(); }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString& proposed) override
+    {
+        lastProposal = proposed;
+        return next();
+    }
 
 private:
     QString next()

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "EditorTesting.h"
+#include "editor/CNumSpinCtrl.h"
 #include "plc/CProtocolTables.h"
 #include "editor/CBoundControls.h"
 #include "editor/CCommands.h"
@@ -101,6 +102,37 @@ private slots:
             true);
         QTEST(shown, "shown");
         QCOMPARE(QString::number(editor->project().comm.plcStation), shown);
+    }
+
+    void stationSpinKeepsTheSameLimits_data()
+    {
+        QTest::addColumn<int>("protocol");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("14: up from 255") << 14 << "254" << 3 << 255;
+        QTest::newRow("21: up from 247") << 21 << "246" << 3 << 247;
+        QTest::newRow("21: down to 1") << 21 << "2" << -3 << 1;
+        QTest::newRow("31: down to 0") << 31 << "1" << -3 << 0;
+    }
+
+    // The spin steps within the limits that typing keeps to, so OK never stores a value modulo 256.
+    void stationSpinKeepsTheSameLimits()
+    {
+        QFETCH(int, protocol);
+        QFETCH(QString, typed);
+        QFETCH(int, clicks);
+        plcSelection(
+            [&](CPlcSelectionDialog& d) {
+                choose(d, unsigned(protocol));
+                typeStation(d, typed.toLatin1().constData());
+                for (CNumSpinCtrl* spin : d.findChildren<CNumSpinCtrl*>())
+                    if (spin->GetBuddy() == d.stationEdit())
+                        for (int i = 0; i < std::abs(clicks); ++i)
+                            spin->Click(clicks > 0 ? 1 : -1);
+            },
+            true);
+        QTEST(int(editor->project().comm.plcStation), "stored");
     }
 
     void fieldsFollowTheProtocol_data()
