@@ -140,44 +140,46 @@ void memoryWithManyWindows(const std::string& dataDir)
                 static_cast<long long>(QFile(file).size()), openMs, residentKb() / 1024.0, before / 1024.0);
 }
 
-// Undo and redo on a 1,000-window project, and the memory 1,000 single-component steps take, for windows
-// of `perWindow` components.
-void undoHistory(int perWindow)
+// Undo and redo in the editor on a 1,000-window project (list, canvas and page following each step), and
+// the memory 1,000 single-component steps take, for windows of `perWindow` components.
+void undoHistory(const std::string& dataDir, int perWindow)
 {
-    zl::CEditorDocument doc;
+    CQuietPrompter prompter;
+    zl::CMainFrame frame(&prompter);
+    frame.StartUp(dataDir, QTemporaryDir().path().toStdString());
+    zl::CEditorDocument& doc = frame.editing();
     zl::CProject& project = doc.project();
     project.SetProtocol(3);
     for (int n = 1; n <= 1000; ++n) {
         project.AddWindow(static_cast<std::uint16_t>(n), "window " + std::to_string(n));
         fill(*project.CurrentWindow(), 3, perWindow);
     }
-    doc.reset();
+    frame.view().ProjectRestored();
+    frame.show();
     doc.setCurrentWindow(500);
     doc.selectHead();
+    QApplication::processEvents();
     const long before = residentKb();
     const int steps = 1000;
     for (int i = 0; i < steps; ++i)
         doc.editComponent(QStringLiteral("Move"), [i](zl::CBase& c) { c.MoveByPanel(i % 2 ? -1 : 1, 0); });
+    QApplication::processEvents();
     const long after = residentKb();
     QElapsedTimer t;
-    double worstUndo = 0, worstRedo = 0, totalUndo = 0, totalRedo = 0;
-    for (int i = 0; i < steps; ++i) {
-        t.restart();
-        doc.undoStack().undo();
-        const double ms = t.nsecsElapsed() / 1e6;
-        worstUndo = std::max(worstUndo, ms);
-        totalUndo += ms;
-    }
-    for (int i = 0; i < steps; ++i) {
-        t.restart();
-        doc.undoStack().redo();
-        const double ms = t.nsecsElapsed() / 1e6;
-        worstRedo = std::max(worstRedo, ms);
-        totalRedo += ms;
+    double worst[2] = {0, 0}, total[2] = {0, 0};
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < steps; ++i) {
+            t.restart();
+            pass == 0 ? doc.undoStack().undo() : doc.undoStack().redo();
+            QApplication::processEvents(); // the repaint it caused
+            const double ms = t.nsecsElapsed() / 1e6;
+            worst[pass] = std::max(worst[pass], ms);
+            total[pass] += ms;
+        }
     }
     std::printf("1,000 windows of %d components: undo mean %.3f ms (worst %.3f), redo mean %.3f ms (worst %.3f) "
                 "(target < 5 ms); 1,000 single-component steps take %.1f MB (target < 50 MB)\n",
-                perWindow, totalUndo / steps, worstUndo, totalRedo / steps, worstRedo, (after - before) / 1024.0);
+                perWindow, total[0] / steps, worst[0], total[1] / steps, worst[1], (after - before) / 1024.0);
 }
 
 } // namespace
@@ -190,8 +192,8 @@ int main(int argc, char* argv[])
     qputenv("ZL410_DATA_DIR", dataDir.c_str());
     QTemporaryDir config;
     qputenv("ZL410_CONFIG_DIR", config.path().toUtf8());
-    undoHistory(10);
-    undoHistory(255);
+    undoHistory(dataDir, 10);
+    undoHistory(dataDir, 255);
     memoryWithManyWindows(dataDir);
     startUp(QString::fromStdString(dataDir));
     canvasRepaint(dataDir);

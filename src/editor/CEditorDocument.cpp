@@ -125,6 +125,7 @@ void CEditorDocument::reset(bool clearHistory)
     emit projectReset();
     emit currentWindowChanged(currentPosition());
     emit selectionChanged();
+    emit changed();
 }
 
 void CEditorDocument::setModified(bool modified)
@@ -289,6 +290,7 @@ bool CEditorDocument::edit(const QString& name, const Scope& scope, const QStrin
     // Tell the listeners first: a merge may find the step obsolete and delete it.
     notify(before, after, false);
     m_undo.push(new CEditStep(*this, name, mergeKey, std::move(before), std::move(after)));
+    emit changed();
     return true;
 }
 
@@ -328,6 +330,7 @@ void CEditorDocument::restore(const CEditState& from, const CEditState& to)
     notify(from, to, true);
     m_busy = false;
     emit restored();
+    emit changed();
 }
 
 void CEditorDocument::notify(const CEditState& from, const CEditState& to, bool restoring)

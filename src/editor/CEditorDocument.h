@@ -103,6 +103,8 @@ signals:
     // The settings block; `protocolChanged` when the protocol (and with it the operand tables) changed.
     void settingsChanged(bool protocolChanged);
     void modifiedChanged(bool modified);
+    // After every recorded edit, undo, redo and reset: the project's content may differ.
+    void changed();
     // After an undo or a redo, once the signals above told what changed: pages reload their fields from
     // the document (after an ordinary edit they do not, as the page itself made it).
     void restored();

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "compile/CImageCompiler.h"
+#include "editor/CEditorDocument.h"
 #include "editor/CZL110View.h"
 #include "file/CProjectFile.h"
 #include "image/CImageReader.h"
@@ -184,7 +185,7 @@ CPanelSimWindow* CPanelSimWindow::ForView(CZL110View& view, const std::string& d
     auto* window = new CPanelSimWindow([&view, dataDir] { return CompileCopy(view.project(), dataDir); },
                                        dataDir, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    connect(&view, &CZL110View::modified, window, &CPanelSimWindow::projectChanged);
+    connect(&view.document(), &CEditorDocument::changed, window, &CPanelSimWindow::projectChanged);
     connect(&view, &CZL110View::stateChanged, window, &CPanelSimWindow::projectChanged);
     return window;
 }

@@ -130,8 +130,8 @@ private slots:
 
         // A register placed in the editor reaches the running panel.
         auto reg = std::make_unique<CRegister>(e.project().protocol(), CPoint{});
-        e.project().WindowAt(0)->AppendComponent(std::move(reg));
-        emit e.view().modified();
+        e.frame->editing().editWindow(QStringLiteral("Add"),
+                                      [&](CMainView& w) { w.AppendComponent(std::move(reg)); });
         QTRY_COMPARE(window->operandTable()->rowCount(), 1);
         const auto version = e.project().formatVersion;
         window->restart();

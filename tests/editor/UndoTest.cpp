@@ -29,7 +29,8 @@ enum Kind {
     DeleteWindow,
     DeleteOnlyWindow,
     Description,
-    PlcSelection
+    PlcSelection,
+    PanelSettings
 };
 
 } // namespace
@@ -45,7 +46,7 @@ class UndoTest : public QObject
     // What the command of `kind` needs to find in place.
     void prepare(Kind kind)
     {
-        if (kind != NewWindow && kind != Description && kind != PlcSelection) {
+        if (kind != NewWindow && kind != Description && kind != PlcSelection && kind != PanelSettings) {
             e->place(kCmdLed, {100, 50});
             e->place(kCmdText, {200, 90});
         }
@@ -111,6 +112,13 @@ class UndoTest : public QObject
             });
             e->trigger(kCmdPlcSelection);
             break;
+        case PanelSettings: {
+            CPanelSettings settings = e->project().panel;
+            settings.password = 1234;
+            settings.statusFlags = 3;
+            e->view().ApplyPanelSettings(settings);
+            break;
+        }
         }
     }
 
@@ -139,6 +147,7 @@ private slots:
         QTest::newRow("delete the only window") << int(DeleteOnlyWindow) << "Delete window";
         QTest::newRow("window page typing") << int(Description) << "Window description";
         QTest::newRow("PLC Selection") << int(PlcSelection) << "PLC Selection";
+        QTest::newRow("panel settings") << int(PanelSettings) << "Panel settings";
     }
     void undoGivesTheBytesBackAndRedoTheEdit()
     {
