@@ -23,20 +23,21 @@ void CZL110View::ApplyPanelSettings(const CPanelSettings& settings)
 
 void CZL110View::RunAlarmList()
 {
-    if (!m_projectActive || m_project.protocol() == 31)
+    if (!m_projectActive || project().protocol() == 31)
         return;
-    CAlarmListDialog dialog(m_project, this);
+    CAlarmListDialog dialog(project(), this);
     dialog.exec();
     ApplyAlarmList(dialog.alarms()); // "Cancel" keeps a changed coil too
 }
 
 void CZL110View::ApplyAlarmList(const CAlarmList& edited)
 {
-    if (edited.SameContent(m_project.alarms))
+    if (edited.SameContent(project().alarms))
         return;
-    m_project.alarms = edited;
-    m_project.alarms.workingCopy.clear();
-    emit modified();
+    m_doc.editSettings(QStringLiteral("Alarm list"), [&](CProject& p) {
+        p.alarms = edited;
+        p.alarms.workingCopy.clear();
+    });
 }
 
 } // namespace zl
