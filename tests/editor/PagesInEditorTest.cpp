@@ -33,12 +33,6 @@ using namespace zl::test;
 namespace
 {
 
-void send(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons)
-{
-    QMouseEvent e(type, at, w->mapToGlobal(at), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
 void click(QWidget* w, QPoint at)
 {
     send(w, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
