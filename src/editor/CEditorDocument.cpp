@@ -327,7 +327,9 @@ void CEditorDocument::restore(const CEditState& from, const CEditState& to)
     }
     const CMainView* current = currentWindow();
     m_selected = to.selected && current && current->head();
+    m_restoring = true;
     notify(from, to, true);
+    m_restoring = false;
     m_busy = false;
     emit restored();
     emit changed();

@@ -44,6 +44,9 @@ public:
     // `clearHistory` forgets the undo history and marks the project unmodified.
     void reset(bool clearHistory = true);
     bool isModified() const { return !m_undo.isClean(); }
+    // While an undo or redo tells what changed: component objects may already be replaced, so a page
+    // waits for restored() to rebind instead of reading through the pointers it holds.
+    bool restoring() const { return m_restoring; }
     // Saved: the current step becomes the clean state. `modified` true marks the project modified with
     // no step to undo back to it.
     void setModified(bool modified);
@@ -127,6 +130,7 @@ private:
     QUndoStack m_undo;
     bool m_selected = false;
     bool m_busy = false; // an edit or a restore runs: nested edits join it
+    bool m_restoring = false;
     unsigned m_bursts = 0;
 };
 

@@ -72,7 +72,10 @@ CZL110View::CZL110View(CEditorDocument& document, CPrompter& prompter, CFileChoo
             e->setGate(gate(e));
     }
     connect(m_pages, &CPropertyPages::edited, m_canvas, &CEditorCanvas::Invalidate);
-    connect(&m_doc, &CEditorDocument::componentChanged, m_pages, &CPropertyPages::ShowPosition);
+    connect(&m_doc, &CEditorDocument::componentChanged, m_pages, [this] {
+        if (!m_doc.restoring()) // after an undo the page rebinds on restored()
+            m_pages->ShowPosition();
+    });
     connect(m_canvas, &CEditorCanvas::stateChanged, this, &CZL110View::stateChanged);
     for (auto changed :
          {&CEditorDocument::selectionChanged, &CEditorDocument::restored, &CEditorDocument::projectReset})
