@@ -23,7 +23,7 @@ constexpr int kSmallest = 16; // panel pixels either way
 } // namespace
 
 CBarTidePage::CBarTidePage(QWidget* parent)
-    : CComponentPage(QStringLiteral("Property"), QStringLiteral("Bar"), parent),
+    : CComponentPage(QStringLiteral("Property"), parent),
       m_width(number(QStringLiteral("W"))), m_height(number(QStringLiteral("H"))),
       m_operand(makeOperand(QStringLiteral("Station:"), QStringLiteral("Type:"), QStringLiteral("Addr:"),
                             QStringLiteral("Sub Addr:"))),

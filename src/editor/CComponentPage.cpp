@@ -1,6 +1,7 @@
 #include "editor/CComponentPage.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <cstdlib>
 
 #include "editor/CBoundControls.h"
+#include "editor/CEditorDocument.h"
 #include "editor/CNumEdit.h"
 #include "editor/CNumSpinCtrl.h"
 #include "model/CBase.h"
@@ -41,7 +43,7 @@ CBoundRadioGroup::CBoundRadioGroup(QObject* parent) : QObject(parent), m_group(n
 {
     connect(m_group, &QButtonGroup::idClicked, this, [this](int id) {
         if (m_index)
-            *m_index = static_cast<std::uint8_t>(id);
+            write([&] { *m_index = static_cast<std::uint8_t>(id); });
         emit clicked(id);
     });
 }
@@ -85,8 +87,8 @@ int CBoundRadioGroup::checked() const
 
 // --- page
 
-CComponentPage::CComponentPage(const QString& title, const QString& kind, QWidget* parent)
-    : QWidget(parent), m_kind(kind), m_group(new QGroupBox(title)), m_grid(new QGridLayout)
+CComponentPage::CComponentPage(const QString& title, QWidget* parent)
+    : QWidget(parent), m_group(new QGroupBox(title)), m_grid(new QGridLayout)
 {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -113,8 +115,63 @@ void CComponentPage::Load(CBase* component, const CProtocolTables& tables)
 {
     m_component = component;
     m_tables = &tables;
+    m_burstField = nullptr;
+    // Binding may fit a field to its range: that is a change of the component like any other.
     if (component)
-        quietly([this] { Bind(); });
+        change(QStringLiteral("Edit ") + componentName(component->typeCode), {},
+               [this] { quietly([this] { Bind(); }); });
+}
+
+void CComponentPage::change(const QString& step, const QString& mergeKey, const std::function<void()>& act)
+{
+    if (!m_editGate || m_changing) {
+        act(); // a write of the running change belongs to it
+        return;
+    }
+    m_changing = true;
+    m_editGate(step, mergeKey, act);
+    m_changing = false;
+}
+
+void CComponentPage::ownRules(QObject* source)
+{
+    // A new position moves the component at once.
+    if (source == m_x || source == m_y)
+        m_component->MoveTo(static_cast<int>(m_component->x * kCanvasPerPanel + 0.5),
+                            static_cast<int>(m_component->y * kCanvasPerPanel + 0.5));
+    Rules(source);
+}
+
+QString CComponentPage::stepFor(QObject* control) const
+{
+    return componentName(m_component->typeCode) + QStringLiteral(": ") + stepName(control->objectName());
+}
+
+void CComponentPage::controlWrite(QObject* control, const std::function<void()>& write)
+{
+    if (!m_component) {
+        write();
+        return;
+    }
+    const bool user = !m_quiet;
+    // Typing in one field is one step however many keystrokes it takes (until the field loses the focus);
+    // a click is a step of its own.
+    const bool field = qobject_cast<CNumEdit*>(control) || qobject_cast<CBoundTextEdit*>(control);
+    if (user && control != m_burstField) {
+        m_burstField = field ? control : nullptr;
+        ++m_burst;
+    }
+    const QString key =
+        user && m_burstField
+            ? QStringLiteral("%1/%2#%3").arg(quintptr(m_component)).arg(control->objectName()).arg(m_burst)
+            : QString();
+    change(stepFor(control), key, [&] {
+        write();
+        if (user) {
+            quietly([&] { ownRules(control); });
+            m_ruled = control;
+        }
+    });
 }
 
 void CComponentPage::showEvent(QShowEvent* event)
@@ -157,17 +214,22 @@ void CComponentPage::Unbind()
         g->Bind(nullptr);
 }
 
+bool CComponentPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut && watched == m_burstField)
+        m_burstField = nullptr;
+    return QWidget::eventFilter(watched, event);
+}
+
 void CComponentPage::userChanged(QObject* source)
 {
     if (m_quiet || !m_component)
         return;
-    quietly([&] { Rules(source); });
-    // Typing in one field is one step however many keystrokes it takes; a click is a step of its own.
-    auto* field = qobject_cast<QWidget*>(source);
-    const bool typing = field && field->hasFocus() &&
-                        (qobject_cast<CNumEdit*>(source) || qobject_cast<CBoundTextEdit*>(source));
-    const QString name = stepName(source->objectName());
-    emit edited(m_kind + QStringLiteral(": ") + name, typing ? name : QString());
+    // A control that wrote nothing still has its rules.
+    if (m_ruled != source)
+        change(stepFor(source), {}, [&] { quietly([&] { ownRules(source); }); });
+    m_ruled = nullptr;
+    emit edited();
 }
 
 CNumEdit* CComponentPage::number(const QString& name)
@@ -175,6 +237,7 @@ CNumEdit* CComponentPage::number(const QString& name)
     auto* e = new CNumEdit;
     e->setObjectName(name);
     e->setFixedWidth(kFieldWidth);
+    gateWrites(e);
     connect(e, &CNumEdit::valueStored, this, [this, e] { userChanged(e); });
     return e;
 }
@@ -183,6 +246,7 @@ CBoundCheckBox* CComponentPage::check(const QString& text)
 {
     auto* b = new CBoundCheckBox(text);
     b->setObjectName(text);
+    gateWrites(b);
     connect(b, &QCheckBox::clicked, this, [this, b] { userChanged(b); });
     return b;
 }
@@ -191,6 +255,7 @@ CBoundComboBox* CComponentPage::combo(const QString& name, const std::vector<std
 {
     auto* c = new CBoundComboBox;
     c->setObjectName(name);
+    gateWrites(c);
     if (!items.empty())
         c->Fill(items);
     connect(c, &QComboBox::activated, this, [this, c] { userChanged(c); });
@@ -201,6 +266,7 @@ CBoundTextEdit* CComponentPage::textEdit(const QString& name)
 {
     auto* t = new CBoundTextEdit;
     t->setObjectName(name);
+    gateWrites(t);
     connect(t, &CBoundTextEdit::textStored, this, [this, t] { userChanged(t); });
     return t;
 }
@@ -209,6 +275,7 @@ CBoundRadioGroup* CComponentPage::radios(const QString& name)
 {
     auto* g = new CBoundRadioGroup(this);
     g->setObjectName(name);
+    gateWrites(g);
     connect(g, &CBoundRadioGroup::clicked, this, [this, g] { userChanged(g); });
     return g;
 }
@@ -241,14 +308,8 @@ void CComponentPage::addPosition(int row)
     m_y->setObjectName(QStringLiteral("Y"));
     for (CNumEdit* e : {m_x, m_y}) {
         e->setFixedWidth(kFieldWidth);
-        // A new position moves the component at once.
-        connect(e, &CNumEdit::valueStored, this, [this, e] {
-            if (m_quiet || !m_component)
-                return;
-            m_component->MoveTo(static_cast<int>(m_component->x * kCanvasPerPanel + 0.5),
-                                static_cast<int>(m_component->y * kCanvasPerPanel + 0.5));
-            userChanged(e);
-        });
+        gateWrites(e);
+        connect(e, &CNumEdit::valueStored, this, [this, e] { userChanged(e); });
     }
     addNumber(QStringLiteral("X:"), m_x, row, 0);
     addNumber(QStringLiteral("Y:"), m_y, row, 2);

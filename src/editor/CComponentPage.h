@@ -1,14 +1,18 @@
 #pragma once
 // What every component property page shares: the titled group, the position fields, the PLC operand
 // fields, and the way a user's change becomes one edit. A page binds its controls to the fields of the
-// component it is given (the controls write the fields as the user types or clicks), then applies its
-// rules for the control that changed and reports the change with `edited`, which the owner turns into
-// one undoable step.
+// component it is given (the controls write the fields as the user types or clicks); a control's write
+// and the page's rules for that control run as one change through the page's edit gate, which the owner
+// records as one undoable step, and `edited` reports it.
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
+
+#include "editor/CFieldGate.h"
 
 class QButtonGroup;
 class QGridLayout;
@@ -27,7 +31,7 @@ class CNumEdit;
 struct CProtocolTables;
 
 // Radio buttons bound to a byte holding the index of the checked one.
-class CBoundRadioGroup : public QObject
+class CBoundRadioGroup : public QObject, public CFieldGate
 {
     Q_OBJECT
 public:
@@ -81,7 +85,7 @@ public:
     static constexpr double kPanelPerCanvas = 0.4444444444444444;
     static constexpr double kCanvasPerPanel = 2.25;
 
-    CComponentPage(const QString& title, const QString& kind, QWidget* parent = nullptr);
+    CComponentPage(const QString& title, QWidget* parent = nullptr);
 
     // Binds the page to `component` under the protocol's tables and shows its fields. The component and
     // the tables must outlive the binding (the next Load replaces it).
@@ -97,9 +101,16 @@ public:
     // Whether the page handles components of `typeCode`.
     virtual bool Handles(int typeCode) const = 0;
 
+    // Where the page's changes of its component go: the owner runs `change` as one step named `step`
+    // (steps with the same non-empty `mergeKey` merge). Without a gate the page changes the component
+    // directly.
+    using EditGate = std::function<void(const QString& step, const QString& mergeKey,
+                                        const std::function<void()>& change)>;
+    void setEditGate(EditGate gate) { m_editGate = std::move(gate); }
+
 signals:
-    // The user changed the component: one step named `step`; steps with the same non-empty key merge.
-    void edited(const QString& step, const QString& mergeKey);
+    // The user changed the component (through the edit gate).
+    void edited();
 
 protected:
     // Binds every control to the component's fields (m_component and m_tables are set, changes are not
@@ -173,16 +184,36 @@ protected:
     const CProtocolTables* m_tables = nullptr;
 
 private:
+    // Runs `act` through the edit gate.
+    void change(const QString& step, const QString& mergeKey, const std::function<void()>& act);
+    // A control writes its field: the write and the rules for it are one change.
+    void controlWrite(QObject* control, const std::function<void()>& write);
+    // The control's writes go through controlWrite.
+    template <class Control> void gateWrites(Control* control)
+    {
+        control->setGate(
+            [this, control](const std::function<void()>& write) { controlWrite(control, write); });
+        if constexpr (std::is_base_of_v<QWidget, Control>)
+            control->installEventFilter(this); // its focus-out ends a typing burst
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void userChanged(QObject* source);
+    // The rules every page has (the position) and then the page's own.
+    void ownRules(QObject* source);
+    QString stepFor(QObject* control) const;
     void bindAddress(COperandFields& fields, const COperandKind& kind);
     void fillVariables(COperandFields& fields, const COperandKind& kind);
 
-    QString m_kind;
     QGroupBox* m_group;
     QGridLayout* m_grid;
     CNumEdit* m_x = nullptr;
     CNumEdit* m_y = nullptr;
     bool m_quiet = false;
+    EditGate m_editGate;
+    bool m_changing = false;
+    QObject* m_ruled = nullptr;      // the control whose rules ran with its write
+    QObject* m_burstField = nullptr; // the field being typed into; its writes merge
+    unsigned m_burst = 0;
 };
 
 } // namespace zl

@@ -27,7 +27,7 @@ constexpr int kGridRows = CDynamic::kEntries + 1;
 } // namespace
 
 CDynamicPage::CDynamicPage(QWidget* parent)
-    : CComponentPage(QStringLiteral("Dynamic Text Property"), QStringLiteral("Dynamic Text"), parent),
+    : CComponentPage(QStringLiteral("Dynamic Text Property"), parent),
       m_double(check(QStringLiteral("Double"))), m_reverse(check(QStringLiteral("Reverse"))),
       m_mode(radios(QStringLiteral("Format"))), m_signed(check(QStringLiteral("Signed"))),
       m_operand(makeOperand(QStringLiteral("Station No.:"), QStringLiteral("Type:"), QStringLiteral("Addr:"),

@@ -234,9 +234,9 @@ bool CEditorDocument::editSettings(const QString& name, const std::function<void
 }
 
 bool CEditorDocument::editWindows(const QString& name, const std::vector<std::uint16_t>& numbers,
-                                  const std::function<void(CProject&)>& change)
+                                  const std::function<void(CProject&)>& change, bool settingsToo)
 {
-    Scope scope{numbers, false};
+    Scope scope{numbers, settingsToo};
     std::sort(scope.windows.begin(), scope.windows.end());
     scope.windows.erase(std::unique(scope.windows.begin(), scope.windows.end()), scope.windows.end());
     return edit(name, scope, {}, [&] { change(m_project); });
@@ -275,6 +275,11 @@ bool CEditorDocument::edit(const QString& name, const Scope& scope, const QStrin
         change();
         return true;
     }
+    if (m_settling) {
+        settle(scope);
+        change();
+        return true;
+    }
     m_busy = true;
     CEditState before = capture(scope);
     change();
@@ -287,11 +292,37 @@ bool CEditorDocument::edit(const QString& name, const Scope& scope, const QStrin
             emit selectionChanged();
         return false;
     }
-    // Tell the listeners first: a merge may find the step obsolete and delete it.
+    // Tell the listeners first: a merge may find the step obsolete and delete it. What they write while
+    // they hear of it (a page bound to a new component fits a field to its range) belongs to this step.
+    m_settling = true;
+    m_settled = {scope, &before, false};
     notify(before, after, false);
+    m_settling = false;
+    if (m_settled.written)
+        after = capture(m_settled.scope);
     m_undo.push(new CEditStep(*this, name, mergeKey, std::move(before), std::move(after)));
     emit changed();
     return true;
+}
+
+void CEditorDocument::settle(const Scope& scope)
+{
+    m_settled.written = true;
+    Scope& into = m_settled.scope;
+    CEditState& before = *m_settled.before;
+    for (std::uint16_t number : scope.windows) {
+        if (std::find(into.windows.begin(), into.windows.end(), number) != into.windows.end())
+            continue;
+        // Untouched by the step so far: as it is now is as it was before the step.
+        into.windows.push_back(number);
+        before.windows.push_back(std::move(capture(Scope{{number}, false}).windows.front()));
+    }
+    if (scope.settings && !into.settings) {
+        into.settings = true;
+        const CEditState now = capture(Scope{{}, true});
+        before.settings = now.settings;
+        before.protocol = now.protocol;
+    }
 }
 
 void CEditorDocument::restore(const CEditState& from, const CEditState& to)

@@ -82,9 +82,10 @@ public:
     // Of the settings block: protocol, communication and panel settings, alarm list.
     bool editSettings(const QString& name, const std::function<void(CProject&)>& change,
                       const QString& mergeKey = {});
-    // Of the window list: `numbers` are every window the change may add, replace or remove.
+    // Of the window list: `numbers` are every window the change may add, replace or remove; with
+    // `settingsToo` of the settings block as well.
     bool editWindows(const QString& name, const std::vector<std::uint16_t>& numbers,
-                     const std::function<void(CProject&)>& change);
+                     const std::function<void(CProject&)>& change, bool settingsToo = false);
 
     // A merge key no earlier edit used: one per drag, per key-repeat burst.
     QString newBurstKey(const QString& kind);
@@ -120,6 +121,8 @@ private:
     };
     bool edit(const QString& name, const Scope& scope, const QString& mergeKey,
               const std::function<void()>& change);
+    // An edit made while the listeners hear of a step: joins that step, widening what it holds.
+    void settle(const Scope& scope);
     CEditState capture(const Scope& scope);
     // Puts a captured state back (undo, redo) and tells the listeners.
     void restore(const CEditState& from, const CEditState& to);
@@ -129,7 +132,13 @@ private:
     CProject m_project;
     QUndoStack m_undo;
     bool m_selected = false;
-    bool m_busy = false; // an edit or a restore runs: nested edits join it
+    bool m_busy = false;     // an edit or a restore runs: nested edits join it
+    bool m_settling = false; // the listeners hear of a step that is not recorded yet
+    struct Settled {
+        Scope scope;
+        CEditState* before = nullptr;
+        bool written = false;
+    } m_settled;
     bool m_restoring = false;
     unsigned m_bursts = 0;
 };

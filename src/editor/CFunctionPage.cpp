@@ -28,7 +28,7 @@ constexpr double kLastWindow = 65535;
 } // namespace
 
 CFunctionPage::CFunctionPage(QWidget* parent)
-    : CComponentPage(QStringLiteral("Function Key Property"), QStringLiteral("Function Key"), parent),
+    : CComponentPage(QStringLiteral("Function Key Property"), parent),
       m_reverse(check(QStringLiteral("Reverse"))), m_double(check(QStringLiteral("Double"))),
       m_key(combo(QStringLiteral("Key"), kKeys)), m_hand(check(QStringLiteral("Hand"))),
       m_invisible(check(QStringLiteral("Invisible"))), m_password(check(QStringLiteral("Password"))),

@@ -13,7 +13,7 @@ namespace zl
 {
 
 CLedPage::CLedPage(QWidget* parent)
-    : CComponentPage(QStringLiteral("LED Property"), QStringLiteral("LED"), parent),
+    : CComponentPage(QStringLiteral("LED Property"), parent),
       m_double(check(QStringLiteral("Double"))), m_shape(combo(QStringLiteral("Shape"), {"Round", "Square"})),
       m_logic(combo(QStringLiteral("Logic"), {"Positive", "Negative"})),
       m_operand(makeOperand(QStringLiteral("Station No:"), QStringLiteral("Type:"),

@@ -225,10 +225,15 @@ void CMainFrame::createMenus()
     connect(m_download, &CDownloadCommand::panelModel, this, &CMainFrame::ShowModel);
     connect(m_download, &CDownloadCommand::modelDriverLoaded, m_view,
             [this](int version) { m_view->ShowProtocol(static_cast<std::uint8_t>(version)); });
+    // What the compile corrected comes back into the project as one undoable step.
     m_download->takeCorrections = [this](const CCheckReport& report) {
-        const bool settings = TakeCorrectedSettings(m_view->project(), report);
-        if (TakeRepairedLimits(m_view->project(), report) || settings)
-            m_doc->SetModifiedFlag();
+        m_editing->editWindows(
+            QStringLiteral("Compile corrections"), WindowsWithRepairedLimits(report),
+            [&](CProject& p) {
+                (void)TakeCorrectedSettings(p, report);
+                (void)TakeRepairedLimits(p, report);
+            },
+            true);
     };
     connect(m_check, &CCheckDialog::componentWanted, this, [this](quint16 window, qulonglong position) {
         if (position == CCheckDialog::kNoComponent)

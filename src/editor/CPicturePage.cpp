@@ -13,7 +13,7 @@ namespace zl
 {
 
 CPicturePage::CPicturePage(QWidget* parent)
-    : CComponentPage(QStringLiteral("Picture Property"), QStringLiteral("Picture"), parent),
+    : CComponentPage(QStringLiteral("Picture Property"), parent),
       m_width(number(QStringLiteral("Width"))), m_height(number(QStringLiteral("Hight")))
 {
     addPosition(0);

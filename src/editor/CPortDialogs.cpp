@@ -138,7 +138,8 @@ void CPlcSelectionDialog::limitStation()
 {
     // Typed or stepped with the spin, the station keeps to the same limits.
     const CProtocolDescriptor& d = protocolDescriptor(m_protocol);
-    const std::int64_t limited = std::clamp<std::int64_t>(m_station->GetValue(), d.plcStationMin, d.plcStationMax);
+    const std::int64_t limited =
+        std::clamp<std::int64_t>(m_station->GetValue(), d.plcStationMin, d.plcStationMax);
     if (limited != m_station->GetValue())
         m_station->SetValue(limited);
 }

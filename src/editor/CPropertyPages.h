@@ -36,8 +36,8 @@ public:
     }
 
 signals:
-    // A page changed its component: one step named `step`; steps with the same non-empty key merge.
-    void edited(const QString& step, const QString& mergeKey);
+    // A page changed its component.
+    void edited();
 
 private:
     CWindowPage* m_windowPage;

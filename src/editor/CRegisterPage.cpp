@@ -22,7 +22,7 @@ constexpr std::int64_t kWideSignedLimit = 2147483647;
 } // namespace
 
 CRegisterPage::CRegisterPage(QWidget* parent)
-    : CComponentPage(QStringLiteral("Register Property"), QStringLiteral("Register"), parent),
+    : CComponentPage(QStringLiteral("Register Property"), parent),
       m_double(check(QStringLiteral("Double"))), m_reverse(check(QStringLiteral("Reverse"))),
       m_digits(number(QStringLiteral("Digits"))), m_decimals(number(QStringLiteral("Decimal"))),
       m_signed(check(QStringLiteral("Signed"))), m_mode(radios(QStringLiteral("Format"))),

@@ -17,7 +17,7 @@ constexpr std::size_t kTextLimit = 24; // bytes
 } // namespace
 
 CTextPage::CTextPage(QWidget* parent)
-    : CComponentPage(QStringLiteral("Text Property"), QStringLiteral("Text"), parent),
+    : CComponentPage(QStringLiteral("Text Property"), parent),
       m_text(textEdit(QStringLiteral("Text String"))), m_double(check(QStringLiteral("Double"))),
       m_reverse(check(QStringLiteral("Reverse")))
 {

@@ -48,29 +48,16 @@ CZL110View::CZL110View(CEditorDocument& document, CPrompter& prompter, CFileChoo
     connect(m_list, &CWindowList::rowClicked, this, &CZL110View::SwitchToRow);
     connect(m_list, &CWindowList::contextMenuWanted, this, &CZL110View::contextMenuWanted);
     connect(m_canvas, &CEditorCanvas::pressed, m_list, [this] { m_list->setFocus(); });
-    // Every write of a component page's controls is an undoable edit of the selected component; typing
-    // in one control is one step.
-    for (CComponentPage* page : m_pages->pages()) {
-        const auto gate = [this](QObject* control) {
-            return [this, control](const std::function<void()>& write) {
-                const CBase* c = m_doc.selectedComponent();
-                if (!c) {
-                    write();
-                    return;
-                }
-                m_doc.editComponent(QStringLiteral("Edit ") + componentName(c->typeCode),
-                                    [&](CBase&) { write(); }, QString::number(quintptr(control)));
-            };
-        };
-        for (CNumEdit* e : page->findChildren<CNumEdit*>())
-            e->setGate(gate(e));
-        for (CBoundTextEdit* e : page->findChildren<CBoundTextEdit*>())
-            e->setGate(gate(e));
-        for (CBoundComboBox* e : page->findChildren<CBoundComboBox*>())
-            e->setGate(gate(e));
-        for (CBoundCheckBox* e : page->findChildren<CBoundCheckBox*>())
-            e->setGate(gate(e));
-    }
+    // Every change a component page makes is an undoable edit of the selected component.
+    for (CComponentPage* page : m_pages->pages())
+        page->setEditGate(
+            [this](const QString& step, const QString& mergeKey, const std::function<void()>& change) {
+                if (!m_doc.selectedComponent())
+                    change(); // a page shown without a selection belongs to no project
+                else
+                    m_doc.editComponent(
+                        step, [&](CBase&) { change(); }, mergeKey);
+            });
     connect(m_pages, &CPropertyPages::edited, m_canvas, &CEditorCanvas::Invalidate);
     connect(&m_doc, &CEditorDocument::componentChanged, m_pages, [this] {
         if (!m_doc.restoring()) // after an undo the page rebinds on restored()

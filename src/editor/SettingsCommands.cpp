@@ -32,8 +32,7 @@ void CZL110View::RunAlarmList()
 
 void CZL110View::ApplyAlarmList(const CAlarmList& edited)
 {
-    if (edited.SameContent(project().alarms))
-        return;
+    // One undoable step; a list equal to the project's records none.
     m_doc.editSettings(QStringLiteral("Alarm list"), [&](CProject& p) {
         p.alarms = edited;
         p.alarms.workingCopy.clear();

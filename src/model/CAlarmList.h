@@ -50,8 +50,6 @@ public:
     std::size_t TextLimit(const CProtocolTables& t) const;
     // The PLC bit of alarm k; none when the offset puts it past the first register unit.
     std::optional<std::string> CoilLabel(std::size_t k, const CProtocolTables& t) const;
-    // Same coil and texts (what the editor changes).
-    bool SameContent(const CAlarmList& other) const;
 
     std::vector<std::string> texts;       // GBK; position i is alarm i
     std::vector<std::string> workingCopy; // the editor's backup of the texts while it is open; not stored

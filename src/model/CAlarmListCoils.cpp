@@ -82,10 +82,4 @@ std::optional<std::string> CAlarmList::CoilLabel(std::size_t k, const CProtocolT
     return type + number;
 }
 
-bool CAlarmList::SameContent(const CAlarmList& o) const
-{
-    return station == o.station && address == o.address && subAddress == o.subAddress &&
-           registerType == o.registerType && offset == o.offset && texts == o.texts;
-}
-
 } // namespace zl

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace zl {
+namespace zl
+{
 
 CMainView::CMainView(std::uint16_t n, std::string d)
     : number(n), description(std::move(d)), upJump(static_cast<std::uint16_t>(n - 1)),
@@ -18,7 +19,10 @@ CBase& CMainView::AddComponent(std::unique_ptr<CBase> component, CPoint canvas)
     return c;
 }
 
-void CMainView::AppendComponent(std::unique_ptr<CBase> component) { m_components.push_back(std::move(component)); }
+void CMainView::AppendComponent(std::unique_ptr<CBase> component)
+{
+    m_components.push_back(std::move(component));
+}
 
 bool CMainView::SelectAt(CPoint canvas)
 {
@@ -55,7 +59,10 @@ void CMainView::DeleteSelected()
         m_components.erase(m_components.begin());
 }
 
-void CMainView::DeleteAll() { m_components.clear(); }
+void CMainView::DeleteAll()
+{
+    m_components.clear();
+}
 
 void CMainView::CopyComponentsFrom(const CMainView& source)
 {

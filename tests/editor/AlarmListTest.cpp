@@ -376,6 +376,26 @@ private slots:
         QTest::qWait(100);
         QVERIFY(!opened);
     }
+
+    void closingIsOneUndoStep()
+    {
+        start(2, {"a"});
+        run([](CAlarmListDialog& d) {
+            clickRow(d, 2);
+            QTest::keyClicks(d.cellEditor(), "b");
+            typeInto(d.addressEdit(), "7");
+        });
+        QUndoStack& history = editor->doc().undoStack();
+        QCOMPARE(history.count(), 1);
+        QCOMPARE(history.undoText(), QStringLiteral("Alarm list"));
+        history.undo();
+        QCOMPARE(texts(), gbk({"a"}));
+        QCOMPARE(int(editor->project().alarms.address), 0);
+        QVERIFY(!modified());
+        history.redo();
+        QCOMPARE(texts(), gbk({"a", "b"}));
+        QCOMPARE(int(editor->project().alarms.address), 7);
+    }
 };
 
 QTEST_MAIN(AlarmListTest)

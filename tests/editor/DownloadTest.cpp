@@ -292,6 +292,11 @@ private slots:
             QVERIFY(at(*panel, 0x8000, 2) == (stop ? Bytes{0xFF, 0xFF} : Bytes{0x5A, 0xA5}));
         }
         QVERIFY(e->frame->document().IsModified());
+        // The repair is one step of its own.
+        QCOMPARE(e->frame->action(kCmdUndo)->text(), QStringLiteral("Undo Compile corrections"));
+        e->trigger(kCmdUndo);
+        const auto& back = static_cast<const CRegister&>(*e->project().WindowAt(0)->components().back());
+        QCOMPARE(back.maxInput, 5u);
     }
 
     void checkProjectListsFindingsAndDoubleClickSelects()

@@ -238,6 +238,27 @@ private slots:
         editor->newProject(2);
         QVERIFY(editor->frame->action(kCmdPanelConfig)->isEnabled());
     }
+
+    void okIsOneUndoStep()
+    {
+        start(2);
+        const CPanelSettings before = editor->project().panel;
+        run(
+            [](CPanelSettingsDialog& d) {
+                typeInto(d.passwordEdit(), "77");
+                QTest::mouseClick(d.statusBox(2), Qt::LeftButton);
+            },
+            true);
+        QUndoStack& history = editor->doc().undoStack();
+        QCOMPARE(history.count(), 1);
+        QCOMPARE(history.undoText(), QStringLiteral("Panel settings"));
+        history.undo();
+        QVERIFY(editor->project().panel == before);
+        QVERIFY(!modified());
+        history.redo();
+        QCOMPARE(int(editor->project().panel.password), 77);
+        QCOMPARE(int(editor->project().panel.statusFlags), 4);
+    }
 };
 
 QTEST_MAIN(PanelSettingsTest)

@@ -67,7 +67,12 @@ private slots:
     void textStaysOnThePanel()
     {
         Bench<CTextPage, CChars> b(3);
-        QSignalSpy edits(b.page, &CComponentPage::edited);
+        std::vector<std::pair<QString, QString>> steps; // name and merge key of every change
+        b.page->setEditGate(
+            [&](const QString& step, const QString& key, const std::function<void()>& change) {
+                steps.emplace_back(step, key);
+                change();
+            });
         retype(b.page->textField(), "abc");
         QCOMPARE(b.component->text, std::string("abc"));
         QCOMPARE(b.component->rect.width(), 3 * 18);
@@ -78,9 +83,14 @@ private slots:
         retype(b.page->xEdit(), "169");
         QCOMPARE(b.component->x, 16);
         QCOMPARE(b.page->xEdit()->text(), QString("16"));
-        QVERIFY(!edits.isEmpty());
-        QCOMPARE(edits.last().at(1).toString(), QString("X")); // typing in one field merges
+        QCOMPARE(steps.back().first, QString("Text: X"));
+        // Typing in one field merges until the field loses the focus.
+        const QString typing = steps.back().second;
+        QVERIFY(!typing.isEmpty());
+        QCOMPARE(steps[steps.size() - 2].second, typing);
+        b.page->textField()->setFocus();
         retype(b.page->xEdit(), "168");
+        QVERIFY(!steps.back().second.isEmpty() && steps.back().second != typing);
 
         // Double near the right edge pulls the text back onto the canvas and narrows the x range.
         b.page->doubleBox()->click();
@@ -89,7 +99,8 @@ private slots:
         QCOMPARE(b.component->x, canvasToPanel(432 - 108));
         QCOMPARE(b.page->xEdit()->value().maximum, 192 - 108 * 0.4444444444444444);
         QCOMPARE(b.page->xEdit()->text().toInt(), b.component->x);
-        QCOMPARE(edits.last().at(1).toString(), QString()); // a click is a step of its own
+        QCOMPARE(steps.back(),
+                 std::make_pair(QString("Text: Double"), QString())); // a click is a step of its own
         // A text longer than 24 bytes is refused.
         retype(b.page->textField(), QString(25, QLatin1Char('x')));
         QCOMPARE(b.component->text.size(), std::size_t{24});

@@ -5,6 +5,8 @@
 
 #include "EditorTesting.h"
 #include "editor/CCommands.h"
+#include "editor/CPropertyPages.h"
+#include "editor/CTextPage.h"
 #include "editor/CWindowList.h"
 #include "editor/CWindowPage.h"
 #include "editor/CZL110Doc.h"
@@ -30,7 +32,9 @@ enum Kind {
     DeleteOnlyWindow,
     Description,
     PlcSelection,
-    PanelSettings
+    PanelSettings,
+    PageTyping,
+    PageClick
 };
 
 } // namespace
@@ -42,6 +46,7 @@ class UndoTest : public QObject
     std::unique_ptr<Editor> e;
     QWidget* canvas() const { return &e->view().canvas(); }
     QUndoStack& history() const { return e->doc().undoStack(); }
+    CTextPage* textPage() const { return qobject_cast<CTextPage*>(e->view().pages().current()); }
 
     // What the command of `kind` needs to find in place.
     void prepare(Kind kind)
@@ -112,6 +117,12 @@ class UndoTest : public QObject
             });
             e->trigger(kCmdPlcSelection);
             break;
+        case PageTyping:
+            retype(textPage()->xEdit(), QStringLiteral("150"));
+            break;
+        case PageClick: // doubling the size also fits the position: one step
+            textPage()->doubleBox()->click();
+            break;
         case PanelSettings: {
             CPanelSettings settings = e->project().panel;
             settings.password = 1234;
@@ -148,6 +159,8 @@ private slots:
         QTest::newRow("window page typing") << int(Description) << "Window description";
         QTest::newRow("PLC Selection") << int(PlcSelection) << "PLC Selection";
         QTest::newRow("panel settings") << int(PanelSettings) << "Panel settings";
+        QTest::newRow("page typing") << int(PageTyping) << "Text: X";
+        QTest::newRow("page click") << int(PageClick) << "Text: Double";
     }
     void undoGivesTheBytesBackAndRedoTheEdit()
     {
