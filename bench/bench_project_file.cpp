@@ -38,8 +38,12 @@ void fill(CProject& project)
             const auto code = static_cast<std::uint8_t>(1 + (n * kComponentsPerWindow + i) % 8);
             const CPoint at{9 * (i % 4) * 10, 9 * (i % 3) * 4};
             auto c = CreateComponent(code, kProtocol, at);
-            if (code == kPicture)
-                static_cast<CUpLoadPic&>(*c).TakeImage(picture);
+            if (code == kPicture) {
+                if (const Status taken = static_cast<CUpLoadPic&>(*c).TakeImage(picture); !taken.ok()) {
+                    std::fprintf(stderr, "%s\n", taken.error().text.c_str());
+                    std::exit(1);
+                }
+            }
             w.AppendComponent(std::move(c));
         }
     }

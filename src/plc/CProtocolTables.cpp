@@ -182,6 +182,15 @@ CProtocolTables CProtocolTables::Build(unsigned protocol, const CProtocolTables&
     t.baudOffset = d.baudOffset;
     t.registerStep = d.registerStep;
     t.show = d.show;
+    const auto valuesOf = [&](int kind) {
+        std::vector<std::uint8_t> values;
+        for (const std::string& name : t.list(kind))
+            values.push_back(typeValueOf(name, protocol, kind));
+        return values;
+    };
+    t.wordTypeValues = valuesOf(kWordList);
+    t.bitTypeValues = valuesOf(kBitList);
+    t.thirdTypeValues = valuesOf(kThirdList);
     return t;
 }
 
@@ -205,6 +214,13 @@ const std::string& CProtocolTables::registerTypeName(unsigned index, int kind) c
 
 std::uint8_t CProtocolTables::typeValue(unsigned index, int kind) const
 {
+    const std::vector<std::uint8_t>* values = kind == kWordList    ? &wordTypeValues
+                                              : kind == kBitList   ? &bitTypeValues
+                                              : kind == kThirdList ? &thirdTypeValues
+                                                                   : nullptr;
+    // Tables not made by Build (or lists changed since) have no values, or not one per name.
+    if (values && !values->empty() && values->size() == list(kind).size())
+        return (*values)[std::min<std::size_t>(index, values->size() - 1)];
     return typeValueOf(registerTypeName(index, kind), protocol, kind);
 }
 

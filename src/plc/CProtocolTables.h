@@ -38,6 +38,9 @@ struct CProtocolTables : COperandSet {
     std::uint8_t baudOffset = 0;
     std::uint8_t registerStep = 1;
     CShowFlags show;
+    // The type value of each name in the word, bit and third lists, worked out once when the tables are
+    // built: compiling asks for them operand by operand.
+    std::vector<std::uint8_t> wordTypeValues, bitTypeValues, thirdTypeValues;
 
     const CProtocolDescriptor& descriptor() const { return protocolDescriptor(protocol); }
 

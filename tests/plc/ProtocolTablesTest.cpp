@@ -281,3 +281,19 @@ TEST(ProtocolDescriptor, PageAndDialogRulesByProtocol)
             EXPECT_EQ(c.applies(protocolDescriptor(p)), c.protocols.count(p) == 1)
                 << c.rule << " under " << p;
 }
+
+// The tables work the type values out once: every index of every list (and past its end) gives what the
+// rules give for the name shown there, also for lists changed after the tables were built.
+TEST(TypeValue, TablesGiveTheRulesValueForEveryListedName)
+{
+    for (unsigned p = 1; p <= kProtocolCount; ++p) {
+        CProtocolTables t = build(p);
+        for (int kind : {kWordList, kBitList, kThirdList})
+            for (unsigned i = 0; i <= t.list(kind).size(); ++i)
+                EXPECT_EQ(t.typeValue(i, kind), typeValueOf(t.registerTypeName(i, kind), p, kind))
+                    << "protocol " << p << ", kind " << kind << ", index " << i;
+    }
+    CProtocolTables changed = build(20);
+    changed.wordList.push_back("SD");
+    EXPECT_EQ(changed.typeValue(6, kWordList), 0x92);
+}
