@@ -23,7 +23,7 @@ void CZL110View::ApplyPanelSettings(const CPanelSettings& settings)
 
 void CZL110View::RunAlarmList()
 {
-    if (!m_projectActive || project().protocol() == 31)
+    if (!m_projectActive || !project().tables().descriptor().alarmListOffered)
         return;
     CAlarmListDialog dialog(project(), this);
     dialog.exec();
