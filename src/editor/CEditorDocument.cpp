@@ -3,6 +3,7 @@
 #include <QUndoCommand>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 #include "file/CProjectFile.h"
@@ -10,13 +11,22 @@
 namespace zl
 {
 
+// A window's bytes at one moment. Consecutive steps share the state between them: a step's "before" is
+// the previous step's "after" whenever nothing changed in between, which halves the history's memory.
+using WindowBytes = std::shared_ptr<const Bytes>;
+
+bool sameBytes(const WindowBytes& a, const WindowBytes& b)
+{
+    return a == b || (a && b && *a == *b);
+}
+
 // What a step touched, as it was at one moment: the windows by number (no bytes: no such window), the
 // settings block, and where the user was.
 struct CEditState {
     struct Window {
         std::uint16_t number = 0;
         int position = -1; // in the list at that moment; −1 when absent
-        std::optional<Bytes> bytes;
+        WindowBytes bytes;
         std::size_t components = 0;
     };
     std::vector<Window> windows;
@@ -31,7 +41,7 @@ struct CEditState {
         if (settings != o.settings || windows.size() != o.windows.size())
             return false;
         for (std::size_t i = 0; i < windows.size(); ++i)
-            if (windows[i].bytes != o.windows[i].bytes)
+            if (!sameBytes(windows[i].bytes, o.windows[i].bytes))
                 return false;
         return true;
     }
@@ -65,6 +75,7 @@ public:
         setObsolete(m_after.sameContent(m_before)); // typed and deleted again: no step at all
         return true;
     }
+    const CEditState& after() const { return m_after; }
     void undo() override { m_doc.restore(m_after, m_before); }
     void redo() override
     {
@@ -252,7 +263,7 @@ CEditState CEditorDocument::capture(const Scope& scope)
         if (at >= 0) {
             const CMainView& window = *m_project.WindowAt(std::size_t(at));
             w.position = at;
-            w.bytes = WriteWindow(window);
+            w.bytes = std::make_shared<const Bytes>(WriteWindow(window));
             w.components = window.componentCount();
         }
         s.windows.push_back(std::move(w));
@@ -282,6 +293,7 @@ bool CEditorDocument::edit(const QString& name, const Scope& scope, const QStrin
     }
     m_busy = true;
     CEditState before = capture(scope);
+    shareWithPreviousStep(before);
     change();
     if (!selectedComponent())
         m_selected = false;
@@ -303,6 +315,18 @@ bool CEditorDocument::edit(const QString& name, const Scope& scope, const QStrin
     m_undo.push(new CEditStep(*this, name, mergeKey, std::move(before), std::move(after)));
     emit changed();
     return true;
+}
+
+void CEditorDocument::shareWithPreviousStep(CEditState& before) const
+{
+    const int previous = m_undo.index() - 1;
+    if (previous < 0)
+        return;
+    const auto* step = static_cast<const CEditStep*>(m_undo.command(previous));
+    for (CEditState::Window& w : before.windows)
+        for (const CEditState::Window& p : step->after().windows)
+            if (p.number == w.number && sameBytes(p.bytes, w.bytes))
+                w.bytes = p.bytes;
 }
 
 void CEditorDocument::settle(const Scope& scope)
@@ -391,7 +415,7 @@ void CEditorDocument::notify(const CEditState& from, const CEditState& to, bool 
     for (std::size_t i = 0; i < to.windows.size(); ++i) {
         const auto& t = to.windows[i];
         const auto& f = from.windows[i];
-        if (!t.bytes || !f.bytes || *t.bytes == *f.bytes)
+        if (!t.bytes || !f.bytes || sameBytes(t.bytes, f.bytes))
             continue;
         emit windowChanged(t.position);
         if (t.components > f.components)

@@ -121,6 +121,8 @@ private:
     };
     bool edit(const QString& name, const Scope& scope, const QString& mergeKey,
               const std::function<void()>& change);
+    // Points the windows of `before` that equal the previous step's "after" at the same bytes.
+    void shareWithPreviousStep(CEditState& before) const;
     // An edit made while the listeners hear of a step: joins that step, widening what it holds.
     void settle(const Scope& scope);
     CEditState capture(const Scope& scope);
