@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "components/CUpLoadPic.h"
@@ -11,10 +12,16 @@
 
 namespace zl
 {
+namespace
+{
+
+constexpr int kRedrawPassMs = 50;
+
+} // namespace
 
 CPicturePage::CPicturePage(QWidget* parent)
-    : CComponentPage(QStringLiteral("Picture Property"), parent),
-      m_width(number(QStringLiteral("Width"))), m_height(number(QStringLiteral("Hight")))
+    : CComponentPage(QStringLiteral("Picture Property"), parent), m_width(number(QStringLiteral("Width"))),
+      m_height(number(QStringLiteral("Hight"))), m_redraw(new QTimer(this))
 {
     addPosition(0);
     auto* size = new QGroupBox(QStringLiteral("Size"));
@@ -25,6 +32,8 @@ CPicturePage::CPicturePage(QWidget* parent)
     g->addWidget(numberField(m_height), 1, 1);
     grid()->addWidget(size, 1, 0, 1, 4);
     grid()->setColumnStretch(4, 1);
+    m_redraw->setInterval(kRedrawPassMs);
+    connect(m_redraw, &QTimer::timeout, this, &CPicturePage::redrawPass);
 }
 
 bool CPicturePage::Handles(int typeCode) const
@@ -41,6 +50,30 @@ void CPicturePage::Bind()
     m_width->Bind(&m_shownWidth, m_shownWidth, m_shownWidth);
     m_height->Bind(&m_shownHeight, m_shownHeight, m_shownHeight);
     BindPosition();
+    if (imagePending()) {
+        emit redrawWanted();
+        m_redraw->start();
+    }
+}
+
+bool CPicturePage::imagePending() const
+{
+    return m_component && !static_cast<const CUpLoadPic*>(m_component)->converted;
+}
+
+bool CPicturePage::redrawing() const
+{
+    return m_redraw->isActive();
+}
+
+void CPicturePage::redrawPass()
+{
+    // Hidden or bound elsewhere, the page has nothing to redraw; the flag clears once the image is taken.
+    if (!isVisible() || !imagePending()) {
+        m_redraw->stop();
+        return;
+    }
+    emit redrawWanted();
 }
 
 } // namespace zl

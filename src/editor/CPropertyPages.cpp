@@ -24,6 +24,7 @@ CPropertyPages::CPropertyPages(CWindowPage* windowPage, QWidget* parent)
         addWidget(p);
         connect(p, &CComponentPage::edited, this, &CPropertyPages::edited);
     }
+    connect(page<CPicturePage>(), &CPicturePage::redrawWanted, this, &CPropertyPages::redrawWanted);
     setCurrentWidget(windowPage);
 }
 

@@ -38,6 +38,8 @@ public:
 signals:
     // A page changed its component.
     void edited();
+    // A page wants the canvas drawn again (its component changed how it looks without an edit).
+    void redrawWanted();
 
 private:
     CWindowPage* m_windowPage;

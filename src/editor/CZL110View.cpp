@@ -58,7 +58,8 @@ CZL110View::CZL110View(CEditorDocument& document, CPrompter& prompter, CFileChoo
                     m_doc.editComponent(
                         step, [&](CBase&) { change(); }, mergeKey);
             });
-    connect(m_pages, &CPropertyPages::edited, m_canvas, &CEditorCanvas::Invalidate);
+    for (auto redraw : {&CPropertyPages::edited, &CPropertyPages::redrawWanted})
+        connect(m_pages, redraw, m_canvas, &CEditorCanvas::Invalidate);
     connect(&m_doc, &CEditorDocument::componentChanged, m_pages, [this] {
         if (!m_doc.restoring()) // after an undo the page rebinds on restored()
             m_pages->ShowPosition();

@@ -26,6 +26,7 @@
 #include "editor/CRegisterPage.h"
 #include "editor/CTextPage.h"
 #include "editor/CWindowPage.h"
+#include "editor/CZL110Doc.h"
 
 using namespace zl;
 using namespace zl::test;
@@ -77,6 +78,111 @@ QStringList fieldLines(const std::string& description)
     QString text = QString::fromStdString(description);
     text.remove(QRegularExpression(QStringLiteral("\"rect\": \\[[^\\]]*\\],?")));
     return text.split(QLatin1Char('\n'));
+}
+
+// One user edit on a page: what to place, what to do before it (not counted), the edit, its step's name,
+// and the field that shows the edited value.
+struct PageEdit {
+    const char* name;
+    int command;
+    std::function<void(CComponentPage&)> prepare;
+    std::function<void(CComponentPage&)> edit;
+    QString step;
+    std::function<QString(CComponentPage&)> shown;
+};
+
+template <class Page> Page& as(CComponentPage& p)
+{
+    return *qobject_cast<Page*>(&p);
+}
+
+const std::vector<PageEdit>& pageEdits()
+{
+    static const std::vector<PageEdit> edits = {
+        {"LED address",
+         kCmdLed,
+         {},
+         [](CComponentPage& p) { retype(as<CLedPage>(p).operand().address, "12"); },
+         "LED: Address",
+         [](CComponentPage& p) { return as<CLedPage>(p).operand().address->text(); }},
+        {"function key jump sub-page", kCmdFunctionKey,
+         [](CComponentPage& p) { as<CFunctionPage>(p).actionRadios()->button(CFunction::kJumpTo)->click(); },
+         [](CComponentPage& p) { retype(as<CFunctionPage>(p).windowEdit(), "7"); }, "Function Key: Jump to",
+         [](CComponentPage& p) { return as<CFunctionPage>(p).windowEdit()->text(); }},
+        {"function key coil sub-page",
+         kCmdFunctionKey,
+         {},
+         [](CComponentPage& p) { retype(as<CFunctionPage>(p).operand().address, "21"); },
+         "Function Key: Addr",
+         [](CComponentPage& p) { return as<CFunctionPage>(p).operand().address->text(); }},
+        {"function key action",
+         kCmdFunctionKey,
+         {},
+         [](CComponentPage& p) {
+             as<CFunctionPage>(p).actionRadios()->button(CFunction::kSetRegister)->click();
+         },
+         "Function Key: Function Key",
+         [](CComponentPage& p) { return QString::number(as<CFunctionPage>(p).actionRadios()->checked()); }},
+        {"text",
+         kCmdText,
+         {},
+         [](CComponentPage& p) { retype(as<CTextPage>(p).textField(), "Pump"); },
+         "Text: Text String",
+         [](CComponentPage& p) { return as<CTextPage>(p).textField()->text(); }},
+        {"register digits",
+         kCmdRegister,
+         {},
+         [](CComponentPage& p) { retype(as<CRegisterPage>(p).digitsEdit(), "6"); },
+         "Register: Digits",
+         [](CComponentPage& p) { return as<CRegisterPage>(p).digitsEdit()->text(); }},
+        {"register Set",
+         kCmdRegister,
+         {},
+         [](CComponentPage& p) { as<CRegisterPage>(p).setBox()->click(); },
+         "Register: Set",
+         [](CComponentPage& p) { return QString::number(as<CRegisterPage>(p).setBox()->isChecked()); }},
+        {"dynamic text value cell", kCmdDynamicText,
+         [](CComponentPage& p) { emit as<CDynamicPage>(p).grid()->cellClicked(2, 0); },
+         [](CComponentPage& p) { QTest::keyClicks(as<CDynamicPage>(p).valueEditor(), "3"); },
+         "Dynamic Text: Value",
+         [](CComponentPage& p) {
+             return as<CDynamicPage>(p).grid()->TextMatrix(2, CDynamicPage::kValueColumn);
+         }},
+        {"dynamic text content cell", kCmdDynamicText,
+         [](CComponentPage& p) {
+             emit as<CDynamicPage>(p).grid()->cellClicked(1, 1); // the first row has a value already
+         },
+         [](CComponentPage& p) { QTest::keyClicks(as<CDynamicPage>(p).contentEditor(), "Stop"); },
+         "Dynamic Text: Content",
+         [](CComponentPage& p) {
+             return as<CDynamicPage>(p).grid()->TextMatrix(1, CDynamicPage::kContentColumn);
+         }},
+        {"dynamic text format",
+         kCmdDynamicText,
+         {},
+         [](CComponentPage& p) { as<CDynamicPage>(p).modeRadios()->button(0)->click(); },
+         "Dynamic Text: Format",
+         [](CComponentPage& p) { return QString::number(as<CDynamicPage>(p).modeRadios()->checked()); }},
+        {"bar direction",
+         kCmdBarGraph,
+         {},
+         [](CComponentPage& p) { choose(as<CBarTidePage>(p).directionBox(), 3); },
+         "Bar Graph: Direction",
+         [](CComponentPage& p) { return as<CBarTidePage>(p).directionBox()->currentText(); }},
+        {"trend samples",
+         kCmdTrendLine,
+         {},
+         [](CComponentPage& p) { retype(as<CBarTidePage>(p).dotsEdit(), "30"); },
+         "Trend Line: Data Sample",
+         [](CComponentPage& p) { return as<CBarTidePage>(p).dotsEdit()->text(); }},
+        {"picture position",
+         kCmdPicture,
+         {},
+         [](CComponentPage& p) { retype(p.xEdit(), "20"); },
+         "Picture: X",
+         [](CComponentPage& p) { return p.xEdit()->text(); }},
+    };
+    return edits;
 }
 
 } // namespace
@@ -135,6 +241,48 @@ private slots:
         editor->view().DeleteComponent();
         QVERIFY(!pages().current());
         QVERIFY(!text->component());
+    }
+
+    void everyPageEditIsOneUndoableStep_data()
+    {
+        QTest::addColumn<int>("row");
+        for (std::size_t i = 0; i < pageEdits().size(); ++i)
+            QTest::newRow(pageEdits()[i].name) << int(i);
+    }
+    void everyPageEditIsOneUndoableStep()
+    {
+        QFETCH(int, row);
+        const PageEdit& t = pageEdits()[static_cast<std::size_t>(row)];
+        QImage image(24, 16, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        const QString bmp = dir.filePath("undo.bmp");
+        QVERIFY(image.save(bmp, "BMP"));
+        editor->files.paths = {bmp};
+        auto* page = place<CComponentPage>(t.command, {120, 40});
+        QVERIFY(page);
+        if (t.prepare)
+            t.prepare(*page);
+        QUndoStack& history = editor->doc().undoStack();
+        const int steps = history.count();
+        const Bytes before = editor->bytes();
+        const QString shownBefore = t.shown(*page);
+
+        t.edit(*page);
+        const Bytes edited = editor->bytes();
+        QVERIFY(edited != before);
+        QCOMPARE(history.count(), steps + 1);
+        QCOMPARE(history.undoText(), t.step);
+        QVERIFY(editor->frame->document().IsModified());
+        const QString shownEdited = t.shown(*page);
+        QVERIFY(shownEdited != shownBefore);
+
+        editor->trigger(kCmdUndo);
+        QVERIFY(editor->bytes() == before);
+        QCOMPARE(pages().current(), page);
+        QCOMPARE(t.shown(*page), shownBefore);
+        editor->trigger(kCmdRedo);
+        QVERIFY(editor->bytes() == edited);
+        QCOMPARE(t.shown(*page), shownEdited);
     }
 
     void everyKindRoundTrips()

@@ -295,6 +295,25 @@ private slots:
         QCOMPARE(page->heightEdit()->text(), QString("16"));
         QVERIFY(!page->widthEdit()->isEnabled() && !page->heightEdit()->isEnabled());
         QCOMPARE(pic.Width(), 40);
+        QVERIFY(!page->redrawing()); // its image is taken: nothing to redraw
+    }
+
+    void pictureWithoutItsImageKeepsTheCanvasRedrawing()
+    {
+        QWidget window;
+        auto* page = new CPicturePage(&window);
+        window.show();
+        CProtocolTables t = CProtocolTables::Build(3, {}, 1);
+        CUpLoadPic pic(3, {0, 0}); // placed, its image not taken yet
+        QSignalSpy redraws(page, &CPicturePage::redrawWanted);
+        page->Load(&pic, t);
+        QVERIFY(page->redrawing());
+        QTRY_VERIFY(redraws.count() >= 3); // once on loading, then on every pass
+        pic.converted = 1;
+        QTRY_VERIFY(!page->redrawing());
+        const auto count = redraws.count();
+        QTest::qWait(120);
+        QCOMPARE(redraws.count(), count);
     }
 
     // One page per protocol family: bases, visibility and locks.
