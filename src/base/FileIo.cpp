@@ -18,12 +18,12 @@ CError fileio::reason(const std::string& text)
     return makeError(text);
 }
 
-fs::path fileio::pathOf(const std::string& utf8)
+fs::path FilePath(const std::string& utf8)
 {
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-std::string fileio::utf8Of(const fs::path& path)
+std::string Utf8Path(const fs::path& path)
 {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
@@ -61,7 +61,7 @@ std::string fileio::temporaryBeside(const std::string& target, unsigned long pro
 {
     static std::atomic<unsigned> counter{0};
     const std::string name = ".zl410-" + std::to_string(processId) + "-" + std::to_string(counter++) + ".tmp";
-    return utf8Of(pathOf(target).parent_path() / name);
+    return Utf8Path(FilePath(target).parent_path() / name);
 }
 
 namespace
@@ -80,7 +80,7 @@ public:
     {
         for (const std::string& path : m_paths) {
             std::error_code ignored;
-            fs::remove(pathOf(path), ignored);
+            fs::remove(FilePath(path), ignored);
         }
     }
     void add(std::string path) { m_paths.push_back(std::move(path)); }
@@ -112,7 +112,7 @@ void ReportFileSizeLimitAsError()
 
 std::string WriteTarget(const std::string& path)
 {
-    fs::path p = pathOf(path);
+    fs::path p = FilePath(path);
     for (int hop = 0; hop < 40; ++hop) {
         std::error_code ec;
         if (!fs::is_symlink(fs::symlink_status(p, ec)))
@@ -122,17 +122,17 @@ std::string WriteTarget(const std::string& path)
             break;
         p = to.is_absolute() ? to : p.parent_path() / to;
     }
-    return utf8Of(p);
+    return Utf8Path(p);
 }
 
 bool SameFile(const std::string& a, const std::string& b)
 {
     std::error_code ec;
-    const fs::path pa = pathOf(a), pb = pathOf(b);
+    const fs::path pa = FilePath(a), pb = FilePath(b);
     if (fs::exists(pa, ec) && fs::exists(pb, ec))
         return fs::equivalent(pa, pb, ec);
     const auto real = [](const std::string& path, std::error_code& e) {
-        return fs::weakly_canonical(fs::absolute(pathOf(WriteTarget(path)), e), e).lexically_normal();
+        return fs::weakly_canonical(fs::absolute(FilePath(WriteTarget(path)), e), e).lexically_normal();
     };
     std::error_code ea, eb;
     const fs::path ra = real(a, ea);
@@ -152,7 +152,7 @@ Status WriteFilesSafely(std::span<const CFileWrite> files)
     for (const CFileWrite& f : files) {
         std::string target = WriteTarget(f.path);
         std::error_code ec;
-        const fs::file_type type = fs::status(pathOf(target), ec).type();
+        const fs::file_type type = fs::status(FilePath(target), ec).type();
         if (ec && type != fs::file_type::not_found)
             return FileError(f.path, ec.message());
         if (type == fs::file_type::directory)

@@ -2,6 +2,7 @@
 // Bounded whole-file reading and safe whole-file writing, of one file or of several files as one.
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <span>
 #include <string>
 
@@ -17,6 +18,12 @@ namespace zl
 // windows of 10 components each make 1.7 MB). 16 MiB leaves a wide margin above that, and refusing
 // anything larger before reading it keeps memory bounded whatever file is named.
 constexpr std::size_t kMaxInputFileSize = std::size_t{16} << 20;
+
+// Paths are UTF-8 strings throughout the program. These give the system's form of one and back; on
+// Windows that is a wide string, so that names in any script reach the file system whole. Open files
+// through FilePath(path), never through the narrow string itself.
+std::filesystem::path FilePath(const std::string& utf8);
+std::string Utf8Path(const std::filesystem::path& path);
 
 // How a file that cannot be opened, read or written is reported: "Open file<path> error!" followed by
 // the reason in parentheses ("No such file or directory", "not a regular file", ...).

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "base/Bytes.h"
+#include "base/FileIo.h"
 #include "base/Result.h"
 
 namespace zl::fileio
@@ -17,8 +18,6 @@ namespace zl::fileio
 
 // Portable, in FileIo.cpp.
 CError reason(const std::string& text);
-std::filesystem::path pathOf(const std::string& utf8);
-std::string utf8Of(const std::filesystem::path& path);
 // Reads through `read` (which returns 0 at the end) at most `limit` bytes, refusing more; `sizeHint` is
 // the size the system gave, which may be wrong (files under /proc show 0, a file may grow).
 using ReadSome = std::function<Result<std::size_t>(std::uint8_t* into, std::size_t room)>;

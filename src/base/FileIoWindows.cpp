@@ -46,7 +46,7 @@ CError lastReason()
 
 std::wstring wide(const std::string& path)
 {
-    return pathOf(path).wstring();
+    return FilePath(path).wstring();
 }
 
 // Closes the handle when it goes out of scope.
@@ -136,7 +136,7 @@ Result<std::string> writeTemporary(const std::string& target, std::span<const st
         DeleteFileW(tempPath.c_str());
         return why;
     }
-    return utf8Of(std::filesystem::path(tempPath));
+    return Utf8Path(std::filesystem::path(tempPath));
 }
 
 Status writeDirectly(const std::string& target, std::span<const std::uint8_t> data)
@@ -149,13 +149,21 @@ Status writeDirectly(const std::string& target, std::span<const std::uint8_t> da
 }
 
 // Replacing is atomic on one volume, and MOVEFILE_WRITE_THROUGH returns only once the move is on the
-// disk.
+// disk. Virus scanners and indexers open a fresh file for a moment without letting it be replaced, so a
+// refusal is tried again for about a second before it counts.
 Status replaceWith(const std::string& tempPath, const std::string& target)
 {
-    if (!MoveFileExW(wide(tempPath).c_str(), wide(target).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return lastReason();
-    return Ok{};
+    constexpr int kTries = 20;
+    constexpr DWORD kPauseMs = 50;
+    const std::wstring from = wide(tempPath), to = wide(target);
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return Ok{};
+        const DWORD error = GetLastError();
+        if (attempt == kTries || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION))
+            return systemReason(error);
+        Sleep(kPauseMs);
+    }
 }
 
 void ignoreFileSizeSignal() {}

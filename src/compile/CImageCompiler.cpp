@@ -10,6 +10,7 @@
 #include "render/CImageGlyphs.h"
 #include "compile/CImageHeader.h"
 #include "plc/CToolSettings.h"
+#include "base/FileIo.h"
 #include "model/CCompileContext.h"
 #include "model/CProject.h"
 
@@ -25,7 +26,7 @@ constexpr std::size_t kHalfGlyphSize = 16;
 // is: rewriting it costs a file-system round trip on every download.
 Status rememberListPosition(const std::string& path, std::uint8_t position)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(FilePath(path), std::ios::binary);
     char bytes[2] = {};
     in.read(bytes, 2);
     if (in.gcount() == 2 && static_cast<std::uint8_t>(bytes[0]) == position)

@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "base/FileIo.h"
+
 namespace zl {
 namespace {
 
@@ -47,7 +49,7 @@ std::string CProtocolCatalogue::modelCataloguePath(const std::string& dataDir, u
 
 Result<std::vector<std::uint8_t>> CProtocolCatalogue::ReadEntryTypes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(FilePath(path), std::ios::binary);
     const auto count = openCount(in, path);
     if (!count)
         return count.error();
@@ -64,7 +66,7 @@ Result<std::vector<std::uint8_t>> CProtocolCatalogue::ReadEntryTypes(const std::
 
 Result<CDriver> CProtocolCatalogue::LoadDriver(const std::string& path, std::uint8_t protocol)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(FilePath(path), std::ios::binary);
     const auto count = openCount(in, path);
     if (!count)
         return count.error();

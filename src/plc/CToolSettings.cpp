@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "base/FileIo.h"
+
 namespace zl {
 
 std::string CToolSettings::path(const std::string& configDir) { return configDir + "/In.dat"; }
@@ -9,9 +11,9 @@ std::string CToolSettings::path(const std::string& configDir) { return configDir
 CToolSettings CToolSettings::Read(const std::string& path)
 {
     CToolSettings s;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(FilePath(path), std::ios::binary);
     if (!in) {
-        std::ofstream create(path, std::ios::binary);
+        std::ofstream create(FilePath(path), std::ios::binary);
         return s;
     }
     char b[2];
@@ -26,7 +28,7 @@ CToolSettings CToolSettings::Read(const std::string& path)
 
 Status CToolSettings::Write(const std::string& path) const
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(FilePath(path), std::ios::binary | std::ios::trunc);
     const char b[2] = {static_cast<char>(listPosition), static_cast<char>(portIndex)};
     out.write(b, 2);
     out.flush();

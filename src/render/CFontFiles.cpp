@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/FileIo.h"
+
 namespace zl {
 namespace {
 
@@ -13,8 +15,8 @@ constexpr const char* kCaption = "Download data";
 Result<Bytes> readLeading(const std::string& path, std::size_t size)
 {
     std::error_code ec;
-    std::ifstream in(path, std::ios::binary);
-    if (!in || std::filesystem::is_directory(path, ec))
+    std::ifstream in(FilePath(path), std::ios::binary);
+    if (!in || std::filesystem::is_directory(FilePath(path), ec))
         return makeError("does the file" + path + " exist?", kCaption);
     Bytes bytes(size);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
@@ -31,12 +33,12 @@ Result<Bytes> readLeading(const std::string& path, std::size_t size)
 
 std::string CFontFiles::englishPath(const std::string& dataDir)
 {
-    return (std::filesystem::path(dataDir) / "Zentu_EN.dat").string();
+    return Utf8Path(FilePath(dataDir) / "Zentu_EN.dat");
 }
 
 std::string CFontFiles::chinesePath(const std::string& dataDir)
 {
-    return (std::filesystem::path(dataDir) / "Zentu_CH.dat").string();
+    return Utf8Path(FilePath(dataDir) / "Zentu_CH.dat");
 }
 
 Result<CFontFiles> CFontFiles::Load(const std::string& dataDir)

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#ifndef _WIN32
+#include <thread>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -29,8 +32,8 @@ bool contains(const std::string& text, const std::string& part)
 std::vector<std::string> leftovers(const TempDir& dir, std::initializer_list<std::string> keep)
 {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir.path())) {
-        const std::string name = e.path().filename().string();
+    for (const auto& e : fs::directory_iterator(FilePath(dir.path()))) {
+        const std::string name = Utf8Path(e.path().filename());
         if (std::find(keep.begin(), keep.end(), name) == keep.end())
             names.push_back(name);
     }
@@ -204,22 +207,72 @@ TEST(FileIo, SameFileComparesTheRealFiles)
         std::string x, y;
         bool same;
     } cases[] = {
-        {dir.file("a"), dir.file("a"), true},
-        {dir.file("a"), dir.path() + "/./sub/../a", true},
-        {dir.file("a"), dir.file("hard"), true},
-        {dir.file("new"), dir.path() + "/sub/../new", true},
+        {dir.file("a"), dir.file("a"), true},        {dir.file("a"), dir.path() + "/./sub/../a", true},
+        {dir.file("a"), dir.file("hard"), true},     {dir.file("new"), dir.path() + "/sub/../new", true},
 #ifndef _WIN32
-        {dir.file("a"), cwdRelative, true},
-        {dir.file("new"), newRelative, true},
-        {dir.file("a"), dir.file("link"), true},
-        {dir.file("new"), dir.file("dangling"), true},
+        {dir.file("a"), cwdRelative, true},          {dir.file("new"), newRelative, true},
+        {dir.file("a"), dir.file("link"), true},     {dir.file("new"), dir.file("dangling"), true},
 #endif
-        {dir.file("a"), dir.file("b"), false},
-        {dir.file("a"), dir.file("new"), false},
+        {dir.file("a"), dir.file("b"), false},       {dir.file("a"), dir.file("new"), false},
         {dir.file("new"), dir.file("other"), false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SameFile(c.x, c.y), c.same) << c.x << " / " << c.y;
 }
+
+TEST(FileIo, NamesInAnyScriptReachTheFileSystemWhole)
+{
+    TempDir dir;
+    const std::string folder = dir.file("Jürgen 数据");
+    ASSERT_TRUE(fs::create_directory(FilePath(folder)));
+    const std::string target = folder + "/Größe 项目.pjz";
+    ASSERT_TRUE(WriteFileSafely(target, kOld).ok());
+    ASSERT_TRUE(WriteFileSafely(target, kNew).ok());
+    EXPECT_EQ(*ReadWholeFile(target), kNew);
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(FilePath(folder)))
+        names.push_back(Utf8Path(e.path().filename()));
+    EXPECT_EQ(names, std::vector<std::string>{"Größe 项目.pjz"});
+    EXPECT_TRUE(SameFile(target, dir.path() + "/./Jürgen 数据/../Jürgen 数据/Größe 项目.pjz"));
+    EXPECT_FALSE(SameFile(target, folder + "/Grosse 项目.pjz"));
+    const Result<Bytes> missing = ReadWholeFile(folder + "/缺少.pjz");
+    ASSERT_FALSE(missing.ok());
+    EXPECT_TRUE(contains(missing.error().text, "Open file" + folder + "/缺少.pjz error!"))
+        << missing.error().text;
+}
+
+#ifdef _WIN32
+// Another program (a virus scanner, an indexer, a second editor) holds the file open without letting it
+// be replaced: the save waits a moment for it, and if it stays held fails and leaves everything as it was.
+TEST(FileIo, SavingOverAFileHeldOpenWaitsForItOrLeavesItAsItWas)
+{
+    TempDir dir;
+    dir.write("p.pjz", kOld);
+    const auto hold = [&] {
+        return CreateFileW(FilePath(dir.file("p.pjz")).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+
+    HANDLE held = hold();
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::thread release([held] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        CloseHandle(held);
+    });
+    const Status briefly = WriteFileSafely(dir.file("p.pjz"), kNew);
+    release.join();
+    EXPECT_TRUE(briefly.ok()) << briefly.error().text;
+    EXPECT_EQ(dir.read("p.pjz"), kNew);
+
+    held = hold();
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const Status throughout = WriteFileSafely(dir.file("p.pjz"), kOld);
+    CloseHandle(held);
+    ASSERT_FALSE(throughout.ok());
+    EXPECT_TRUE(contains(throughout.error().text, "p.pjz error!")) << throughout.error().text;
+    EXPECT_EQ(dir.read("p.pjz"), kNew);
+    EXPECT_EQ(leftovers(dir, {"p.pjz"}), std::vector<std::string>{});
+}
+#endif
 
 } // namespace zl::test

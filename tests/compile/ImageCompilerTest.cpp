@@ -415,6 +415,26 @@ TEST_F(ImageCompilerTest, UnwritableSettingsFileIsANoteNotAFailure)
     EXPECT_NE(r.notes[0].find("In.dat"), std::string::npos) << r.notes[0];
 }
 
+TEST_F(ImageCompilerTest, DataAndSettingsInAFolderNamedInAnyScript)
+{
+    add<CChars>(window(), 0, 16, "A\xB0\xA1");
+    const Bytes expected = compileOk().image;
+
+    const std::string folder = settings.file("Données 数据");
+    std::filesystem::create_directory(FilePath(folder));
+    for (const char* name : {"Zentu_Ptc.dat", "Zentu_EN.dat", "Zentu_CH.dat"})
+        std::filesystem::copy_file(std::filesystem::path(ZL410_BUILD_DATA_DIR) / name,
+                                   FilePath(folder + "/" + name));
+    const std::string inDat = folder + "/In.dat";
+    settings.write("Données 数据/In.dat", {9, 4});
+
+    const auto r = CImageCompiler::Compile(project, {folder, inDat, nullptr});
+    ASSERT_TRUE(r.ok()) << r.error().describe();
+    EXPECT_EQ(r->image, expected);
+    EXPECT_EQ(r->driver.position, kProtocol - 1);
+    EXPECT_EQ(settings.read("Données 数据/In.dat"), (Bytes{kProtocol - 1, 4}));
+}
+
 TEST(ImageGlyphsTest, FontRowsBecomeColumnPages)
 {
     struct Pixel {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/Bytes.h"
+#include "base/FileIo.h"
 
 namespace zl::test {
 
@@ -25,17 +26,18 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    std::string path() const { return m_path.string(); }
-    std::string file(const std::string& name) const { return (m_path / name).string(); }
+    // UTF-8, as the program's paths are.
+    std::string path() const { return Utf8Path(m_path); }
+    std::string file(const std::string& name) const { return Utf8Path(m_path / FilePath(name)); }
 
     void write(const std::string& name, const Bytes& bytes) const
     {
-        std::ofstream out(file(name), std::ios::binary);
+        std::ofstream out(FilePath(file(name)), std::ios::binary);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     Bytes read(const std::string& name) const
     {
-        std::ifstream in(file(name), std::ios::binary);
+        std::ifstream in(FilePath(file(name)), std::ios::binary);
         return Bytes(std::istreambuf_iterator<char>(in), {});
     }
 
