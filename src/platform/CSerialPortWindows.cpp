@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "base/FileIoSystem.h"
+#include "base/FileIo.h"
 
 namespace zl
 {
@@ -67,6 +67,16 @@ bool configureLine(HANDLE port)
     if (!SetCommTimeouts(port, &timeouts) || !SetCommMask(port, EV_RXCHAR | EV_ERR))
         return false;
     return PurgeComm(port, PURGE_RXCLEAR | PURGE_TXCLEAR | PURGE_RXABORT | PURGE_TXABORT); // stale bytes
+}
+
+// "COM12" as a user types it reaches the port only in the device form: the short names stop at COM9.
+std::string deviceName(const std::string& device)
+{
+    const bool bareComName =
+        device.size() > 3 && (device[0] | 0x20) == 'c' && (device[1] | 0x20) == 'o' &&
+        (device[2] | 0x20) == 'm' &&
+        std::all_of(device.begin() + 3, device.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return bareComName ? "\\\\.\\" + device : device;
 }
 
 } // namespace
@@ -151,7 +161,7 @@ Result<std::unique_ptr<CSerialPort>> CSerialPort::open(const std::string& device
                          "Download data");
     };
     auto port = std::make_unique<CSystemPort>();
-    port->port = CreateFileW(fileio::pathOf(device).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+    port->port = CreateFileW(FilePath(deviceName(device)).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                              OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
     if (port->port == INVALID_HANDLE_VALUE)
         return refuse(GetLastError());
@@ -218,10 +228,13 @@ Result<CByteLink::Wake> CSerialPort::receive(Bytes& into, Clock::time_point dead
             return Wake::Interrupted;
         if (woke == WAIT_OBJECT_0 + 1) {
             DWORD ignored = 0;
-            p.waiting = false;
-            // An aborted wait (the driver's mask or state changed) is only looked at again.
-            if (!GetOverlappedResult(p.port, &p.eventWait, &ignored, FALSE) &&
-                GetLastError() != ERROR_OPERATION_ABORTED)
+            if (GetOverlappedResult(p.port, &p.eventWait, &ignored, FALSE))
+                p.waiting = false;
+            else if (GetLastError() == ERROR_OPERATION_ABORTED) // the driver's mask or state changed
+                p.waiting = false;
+            else if (GetLastError() == ERROR_IO_INCOMPLETE) // signalled before its result was set
+                Sleep(1);                                   // (seen under Wine): the wait goes on
+            else
                 return failure("connection lost", GetLastError());
         } else if (woke == WAIT_FAILED) {
             return failure("cannot wait", GetLastError());

@@ -189,4 +189,9 @@ TEST(Gbk, AgreesWithTheCLibraryOnEveryShortInput)
     }
     EXPECT_EQ(differences, 0u);
 }
+#else
+TEST(Gbk, AgreesWithTheCLibraryOnEveryShortInput)
+{
+    GTEST_SKIP() << "no iconv here to compare with; the build machine's was, when the tables were made";
+}
 #endif
