@@ -23,8 +23,8 @@ constexpr int kSmallest = 16; // panel pixels either way
 } // namespace
 
 CBarTidePage::CBarTidePage(QWidget* parent)
-    : CComponentPage(QStringLiteral("Property"), parent),
-      m_width(number(QStringLiteral("W"))), m_height(number(QStringLiteral("H"))),
+    : CComponentPage(QStringLiteral("Property"), parent), m_width(number(QStringLiteral("W"))),
+      m_height(number(QStringLiteral("H"))),
       m_operand(makeOperand(QStringLiteral("Station:"), QStringLiteral("Type:"), QStringLiteral("Addr:"),
                             QStringLiteral("Sub Addr:"))),
       m_words(number(QStringLiteral("Registers"))), m_signed(check(QStringLiteral("Signed"))),
@@ -42,8 +42,7 @@ CBarTidePage::CBarTidePage(QWidget* parent)
 
     auto* mode = new QHBoxLayout;
     mode->addWidget(m_signed);
-    mode->addWidget(m_mode->add(QStringLiteral("HEX/BCD"), 0));
-    mode->addWidget(m_mode->add(QStringLiteral("DEC"), 1));
+    addFormat(m_mode, mode);
     g->addLayout(mode, 0, 5, 1, 2);
     addNumber(QStringLiteral("High:"), m_high, 1, 5);
     addNumber(QStringLiteral("Low:"), m_low, 2, 5);
@@ -74,11 +73,6 @@ bool CBarTidePage::isBar() const
     return m_component && m_component->typeCode == kBarGraph;
 }
 
-COperandKind CBarTidePage::operandKind() const
-{
-    return {kWordList, kReadWords, tables().registerMax, tables().show.subAddress != 0};
-}
-
 void CBarTidePage::Bind()
 {
     auto* c = static_cast<CBarTide*>(m_component);
@@ -88,10 +82,7 @@ void CBarTidePage::Bind()
     m_trend->setVisible(!isBar());
     m_signed->Bind(&c->isSigned);
     m_mode->Bind(&c->format);
-    BindOperand(m_operand, operandKind());
-    const bool wordsShown = tables().show.wordCount != 0;
-    m_words->parentWidget()->setVisible(wordsShown);
-    m_wordsLabel->setVisible(wordsShown);
+    BindOperand(m_operand, WordOperand());
     c->SelectVariable(protocol());
     if (isBar()) {
         m_directionShown = static_cast<CBar*>(c)->direction;
@@ -100,7 +91,7 @@ void CBarTidePage::Bind()
         m_interval->Bind(&static_cast<CTide*>(c)->sampleInterval, 1, 60000);
     }
     ApplyFormat(m_signed);
-    BindWordCount(m_words, false);
+    BindWordCount(m_words, m_wordsLabel, false);
     bindRange();
     BindPosition();
     bindSize();
@@ -148,9 +139,9 @@ void CBarTidePage::Rules(QObject* source)
         ApplyFormat(m_signed);
     if (IsTypeChange(m_operand, source)) {
         if (source == m_operand.type)
-            OperandTypeChanged(m_operand, operandKind());
+            OperandTypeChanged(m_operand, WordOperand());
         c->SelectVariable(protocol());
-        BindWordCount(m_words, false);
+        BindWordCount(m_words, m_wordsLabel, false);
     }
     if (source == m_mode || source == m_signed || source == m_words || IsTypeChange(m_operand, source))
         bindRange();

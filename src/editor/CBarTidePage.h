@@ -31,7 +31,6 @@ protected:
 
 private:
     bool isBar() const;
-    COperandKind operandKind() const;
     void bindRange();
     void bindSize();
 

@@ -423,8 +423,22 @@ void CComponentPage::OperandTypeChanged(COperandFields& f, const COperandKind& k
     fillVariables(f, kind);
 }
 
-void CComponentPage::BindWordCount(CNumEdit* words, bool registerPage)
+COperandKind CComponentPage::WordOperand() const
 {
+    return {kWordList, kReadWords, tables().registerMax, tables().show.subAddress != 0};
+}
+
+void CComponentPage::addFormat(CBoundRadioGroup* format, QBoxLayout* row)
+{
+    row->addWidget(format->add(QStringLiteral("HEX/BCD"), 0));
+    row->addWidget(format->add(QStringLiteral("DEC"), 1));
+}
+
+void CComponentPage::BindWordCount(CNumEdit* words, QLabel* label, bool registerPage)
+{
+    const bool shown = tables().show.wordCount != 0;
+    words->parentWidget()->setVisible(shown);
+    label->setVisible(shown);
     const std::string& type = tables().registerTypeName(m_component->registerType, kWordList);
     const auto lock = tables().descriptor().typeLock(type);
     const int fixed = lock && (registerPage || !lock->registerPageOnly) ? lock->wordCount : 0;

@@ -14,6 +14,7 @@
 
 #include "editor/CFieldGate.h"
 
+class QBoxLayout;
 class QButtonGroup;
 class QGridLayout;
 class QGroupBox;
@@ -163,9 +164,14 @@ protected:
     void OperandTypeChanged(COperandFields& fields, const COperandKind& kind);
     // Whether `source` is one of the controls whose change selects another register or variable.
     static bool IsTypeChange(const COperandFields& fields, QObject* source);
-    // Binds the word count. Areas of one size only fix it, disabling the field, as the protocol's type
-    // locks say; the locks meant for the register page only apply where `registerPage` is set.
-    void BindWordCount(CNumEdit* words, bool registerPage);
+    // The operand of the pages that read a PLC word (register, dynamic text, bar and trend).
+    COperandKind WordOperand() const;
+    // Binds the word count, shown with its label as the protocol's show flag says. Areas of one size only
+    // fix it, disabling the field, as the protocol's type locks say; the locks meant for the register page
+    // only apply where `registerPage` is set.
+    void BindWordCount(CNumEdit* words, QLabel* label, bool registerPage);
+    // The value format radios, "HEX/BCD" (0) and "DEC" (1), into `row`.
+    static void addFormat(CBoundRadioGroup* format, QBoxLayout* row);
     // HEX/BCD values have no sign: the format unticks and disables "Signed", DEC enables it.
     void ApplyFormat(CBoundCheckBox* signedBox);
     // Lowest address the protocol accepts.

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "components/CDynamic.h"
@@ -43,14 +45,13 @@ CDynamicPage::CDynamicPage(QWidget* parent)
     style->addWidget(m_signed);
     g->addLayout(style, 1, 0, 1, 4);
     auto* mode = new QHBoxLayout;
-    mode->addWidget(m_mode->add(QStringLiteral("HEX/BCD"), 0));
-    mode->addWidget(m_mode->add(QStringLiteral("DEC"), 1));
+    addFormat(m_mode, mode);
     g->addLayout(mode, 2, 0, 1, 4);
     addOperand(m_operand, 3, 0);
 
     auto* texts = new QGroupBox(QStringLiteral("Display Text"));
     auto* box = new QVBoxLayout(texts);
-    box->setContentsMargins(4, 2, 4, 4);
+    box->setContentsMargins(2, 2, 2, 2);
     box->addWidget(m_grid);
     g->addWidget(texts, 0, 4, 7, 1);
     g->setColumnStretch(4, 1);
@@ -61,7 +62,10 @@ CDynamicPage::CDynamicPage(QWidget* parent)
     m_grid->SetRows(kGridRows);
     m_grid->SetTextMatrix(0, kValueColumn, QStringLiteral("Value"));
     m_grid->SetTextMatrix(0, kContentColumn, QStringLiteral("Content"));
-    m_grid->setMinimumWidth(m_grid->CellRect(0, 0).width() + m_grid->CellRect(0, 1).width() + 24);
+    // Both columns and the scroll bar beside them, no more: the page area is narrow.
+    QTableWidget* table = m_grid->table();
+    m_grid->setMinimumWidth(m_grid->CellRect(0, 0).width() + m_grid->CellRect(0, 1).width() +
+                            table->verticalScrollBar()->sizeHint().width() + 2 * table->frameWidth());
     for (QWidget* editor : {static_cast<QWidget*>(m_valueEditor), static_cast<QWidget*>(m_contentEditor)}) {
         editor->setParent(m_grid);
         editor->hide();
@@ -76,11 +80,6 @@ bool CDynamicPage::Handles(int typeCode) const
     return typeCode == kDynamicText;
 }
 
-COperandKind CDynamicPage::operandKind() const
-{
-    return {kWordList, kReadWords, tables().registerMax, tables().show.subAddress != 0};
-}
-
 void CDynamicPage::Bind()
 {
     auto* c = static_cast<CDynamic*>(m_component);
@@ -89,7 +88,7 @@ void CDynamicPage::Bind()
     m_reverse->Bind(&c->reverse);
     m_mode->Bind(&c->format);
     m_signed->Bind(&c->isSigned);
-    BindOperand(m_operand, operandKind());
+    BindOperand(m_operand, WordOperand());
     if (namedVariables())
         c->DeriveVariable();
     m_shownMode = c->format;
@@ -178,7 +177,7 @@ void CDynamicPage::Rules(QObject* source)
     }
     if (IsTypeChange(m_operand, source)) {
         if (source == m_operand.type)
-            OperandTypeChanged(m_operand, operandKind());
+            OperandTypeChanged(m_operand, WordOperand());
         if (namedVariables())
             c->DeriveVariable();
     }

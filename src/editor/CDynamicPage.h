@@ -32,7 +32,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    COperandKind operandKind() const;
     // The value editor's range for the type and sign; the entries are brought into it.
     void bindValueRange(std::int64_t minimum, std::int64_t maximum);
     void fillGrid();

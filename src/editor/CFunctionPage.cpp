@@ -54,10 +54,11 @@ CFunctionPage::CFunctionPage(QWidget* parent)
     flags->addWidget(m_password);
     g->addLayout(flags, 3, 0, 1, 4);
     auto* actions = new QGroupBox(QStringLiteral("Function Key"));
-    auto* actionRow = new QVBoxLayout(actions);
-    actionRow->addWidget(m_action->add(QStringLiteral("Set Coil"), CFunction::kSetCoil));
-    actionRow->addWidget(m_action->add(QStringLiteral("Jump to"), CFunction::kJumpTo));
-    actionRow->addWidget(m_action->add(QStringLiteral("Set Register"), CFunction::kSetRegister));
+    // Two rows, so that the page keeps within the page area's height.
+    auto* actionRow = new QGridLayout(actions);
+    actionRow->addWidget(m_action->add(QStringLiteral("Set Coil"), CFunction::kSetCoil), 0, 0);
+    actionRow->addWidget(m_action->add(QStringLiteral("Jump to"), CFunction::kJumpTo), 0, 1);
+    actionRow->addWidget(m_action->add(QStringLiteral("Set Register"), CFunction::kSetRegister), 1, 0, 1, 2);
     g->addWidget(actions, 4, 0, 3, 4);
 
     // Jump sub-page.
@@ -74,6 +75,8 @@ CFunctionPage::CFunctionPage(QWidget* parent)
     // Coil sub-page.
     auto* coil = new QGridLayout(m_coilPage);
     coil->setVerticalSpacing(3);
+    coil->setHorizontalSpacing(4);
+    coil->setContentsMargins(6, 4, 6, 4); // the operand, the variable and two rows of buttons fill the height
     // Narrower than the other pages' operand fields: station and address share the first row.
     COperandFields& f = m_operand;
     addNumber(f.stationText, f.station, 0, 0, &f.stationLabel, coil);
@@ -85,17 +88,20 @@ CFunctionPage::CFunctionPage(QWidget* parent)
     const int next = 3;
     auto* buttons = new QGridLayout(m_coilButtons);
     buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setVerticalSpacing(0);
     buttons->addWidget(m_coil->add(QStringLiteral("ON"), 0), 0, 0);
     buttons->addWidget(m_coil->add(QStringLiteral("OFF"), 1), 0, 1);
     buttons->addWidget(m_coil->add(QStringLiteral("Reverse"), 2), 1, 0);
     buttons->addWidget(m_coil->add(QStringLiteral("Instant on"), 3), 1, 1);
     coil->addWidget(m_coilButtons, next, 0, 1, 4);
-    addLabelled(QStringLiteral("Format:"), m_format, next + 1, 0, &m_formatLabel, coil);
-    coil->addWidget(m_format, next + 1, 1, 1, 3);
-    addNumber(QStringLiteral("parameter"), m_value, next + 2, 0, &m_valueLabel, coil);
-    coil->addWidget(m_value->parentWidget(), next + 2, 1, 1, 3);
+    // The value's labels in a grid of their own: they would widen the operand's label column.
+    auto* value = new QGridLayout;
+    addLabelled(QStringLiteral("Format:"), m_format, 0, 0, &m_formatLabel, value);
+    addNumber(QStringLiteral("parameter"), m_value, 1, 0, &m_valueLabel, value);
+    value->setColumnStretch(2, 1);
+    coil->addLayout(value, next + 1, 0, 1, 4);
     m_value->setFixedWidth(100);
-    coil->setRowStretch(next + 3, 1);
+    coil->setRowStretch(next + 2, 1);
 
     g->addWidget(m_jumpPage, 0, 5, 7, 1);
     g->addWidget(m_coilPage, 0, 5, 7, 1);

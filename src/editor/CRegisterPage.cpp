@@ -22,10 +22,10 @@ constexpr std::int64_t kWideSignedLimit = 2147483647;
 } // namespace
 
 CRegisterPage::CRegisterPage(QWidget* parent)
-    : CComponentPage(QStringLiteral("Register Property"), parent),
-      m_double(check(QStringLiteral("Double"))), m_reverse(check(QStringLiteral("Reverse"))),
-      m_digits(number(QStringLiteral("Digits"))), m_decimals(number(QStringLiteral("Decimal"))),
-      m_signed(check(QStringLiteral("Signed"))), m_mode(radios(QStringLiteral("Format"))),
+    : CComponentPage(QStringLiteral("Register Property"), parent), m_double(check(QStringLiteral("Double"))),
+      m_reverse(check(QStringLiteral("Reverse"))), m_digits(number(QStringLiteral("Digits"))),
+      m_decimals(number(QStringLiteral("Decimal"))), m_signed(check(QStringLiteral("Signed"))),
+      m_mode(radios(QStringLiteral("Format"))),
       m_operand(makeOperand(QStringLiteral("Station:"), QStringLiteral("Type:"), QStringLiteral("Addr:"),
                             QStringLiteral("Sub Addr:"))),
       m_words(number(QStringLiteral("Register"))), m_set(check(QStringLiteral("Set"))),
@@ -45,8 +45,7 @@ CRegisterPage::CRegisterPage(QWidget* parent)
     addNumber(QStringLiteral("Digits:"), m_digits, 2, 0);
     addNumber(QStringLiteral("Decimal:"), m_decimals, 2, 2);
     auto* mode = new QHBoxLayout;
-    mode->addWidget(m_mode->add(QStringLiteral("HEX/BCD"), 0));
-    mode->addWidget(m_mode->add(QStringLiteral("DEC"), 1));
+    addFormat(m_mode, mode);
     g->addLayout(mode, 3, 0, 1, 4);
     const int next = addOperand(m_operand, 4, 0);
     addNumber(QStringLiteral("Register:"), m_words, next, 0, &m_wordsLabel);
@@ -72,11 +71,6 @@ bool CRegisterPage::Handles(int typeCode) const
     return typeCode == kRegister;
 }
 
-COperandKind CRegisterPage::operandKind() const
-{
-    return {kWordList, kReadWords, tables().registerMax, tables().show.subAddress != 0};
-}
-
 void CRegisterPage::Bind()
 {
     auto* c = static_cast<CRegister*>(m_component);
@@ -90,10 +84,7 @@ void CRegisterPage::Bind()
     m_scaling->Bind(&c->engineeringUnits);
     m_digits->Bind(&c->digits, 1, 10);
     m_decimals->Bind(&c->decimals, 0, 10);
-    BindOperand(m_operand, operandKind());
-    const bool wordsShown = tables().show.wordCount != 0;
-    m_words->parentWidget()->setVisible(wordsShown);
-    m_wordsLabel->setVisible(wordsShown);
+    BindOperand(m_operand, WordOperand());
     c->SelectVariable(protocol());
     ApplyFormat(m_signed);
     applyTypeLocks();
@@ -113,7 +104,7 @@ void CRegisterPage::applyTypeLocks()
         c->set = 0;
     m_set->setChecked(c->set != 0);
     m_set->setEnabled(!readOnly);
-    BindWordCount(m_words, true);
+    BindWordCount(m_words, m_wordsLabel, true);
 }
 
 void CRegisterPage::bindLimits()
@@ -155,7 +146,7 @@ void CRegisterPage::Rules(QObject* source)
         ApplyFormat(m_signed);
     if (IsTypeChange(m_operand, source)) {
         if (source == m_operand.type)
-            OperandTypeChanged(m_operand, operandKind());
+            OperandTypeChanged(m_operand, WordOperand());
         c->SelectVariable(protocol());
         applyTypeLocks();
     }

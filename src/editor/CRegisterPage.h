@@ -29,7 +29,6 @@ protected:
     void Rules(QObject* source) override;
 
 private:
-    COperandKind operandKind() const;
     void applyTypeLocks();
     void bindLimits();
     void enableEntry();
