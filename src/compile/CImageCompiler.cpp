@@ -26,11 +26,14 @@ constexpr std::size_t kHalfGlyphSize = 16;
 // is: rewriting it costs a file-system round trip on every download.
 Status rememberListPosition(const std::string& path, std::uint8_t position)
 {
-    std::ifstream in(FilePath(path), std::ios::binary);
-    char bytes[2] = {};
-    in.read(bytes, 2);
-    if (in.gcount() == 2 && static_cast<std::uint8_t>(bytes[0]) == position)
-        return Ok{};
+    {
+        // Closed before the write: Windows cannot replace a file that is still open.
+        std::ifstream in(FilePath(path), std::ios::binary);
+        char bytes[2] = {};
+        in.read(bytes, 2);
+        if (in.gcount() == 2 && static_cast<std::uint8_t>(bytes[0]) == position)
+            return Ok{};
+    }
     return CToolSettings::WriteListPosition(path, position);
 }
 

@@ -4,9 +4,13 @@
 
 #include "base/FileIo.h"
 
-namespace zl {
+namespace zl
+{
 
-std::string CToolSettings::path(const std::string& configDir) { return configDir + "/In.dat"; }
+std::string CToolSettings::path(const std::string& configDir)
+{
+    return configDir + "/In.dat";
+}
 
 CToolSettings CToolSettings::Read(const std::string& path)
 {
@@ -28,13 +32,9 @@ CToolSettings CToolSettings::Read(const std::string& path)
 
 Status CToolSettings::Write(const std::string& path) const
 {
-    std::ofstream out(FilePath(path), std::ios::binary | std::ios::trunc);
-    const char b[2] = {static_cast<char>(listPosition), static_cast<char>(portIndex)};
-    out.write(b, 2);
-    out.flush();
-    if (!out)
-        return makeError("Cannot write " + path);
-    return Ok{};
+    // All or nothing, like a project: a write cut short must not leave a one-byte file behind.
+    const std::uint8_t b[2] = {listPosition, portIndex};
+    return WriteFileSafely(path, b);
 }
 
 Status CToolSettings::WriteListPosition(const std::string& path, std::uint8_t position)

@@ -8,7 +8,8 @@
 using namespace zl;
 using zl::test::TempDir;
 
-namespace {
+namespace
+{
 
 struct Entry {
     std::uint8_t protocol;
@@ -53,7 +54,7 @@ TEST(Catalogue, FirstMatchingEntryGivesTheDriver)
     EXPECT_EQ(driver->version, 7);
     EXPECT_EQ(driver->position, 1u);
     ASSERT_EQ(driver->bytes.size(), 1128u); // L + 128
-    EXPECT_EQ(driver->bytes[0], 1);          // entry 1's bytes start 20 bytes into the entry
+    EXPECT_EQ(driver->bytes[0], 1);         // entry 1's bytes start 20 bytes into the entry
     EXPECT_EQ(driver->bytes[1127], static_cast<std::uint8_t>(1 + 1127));
 }
 
@@ -104,6 +105,10 @@ TEST(ToolSettings, MissingShortAndFullFiles)
     dir.write("In.dat", {4, 0});
     ASSERT_TRUE(CToolSettings::WriteListPosition(path, 2).ok());
     EXPECT_EQ(dir.read("In.dat"), (Bytes{2, 0})); // the port byte is kept
+
+    const Status failed = CToolSettings{1, 2}.Write(dir.file("no such folder/In.dat"));
+    ASSERT_FALSE(failed.ok());
+    EXPECT_NE(failed.error().text.find("In.dat"), std::string::npos);
 }
 
 TEST(StartUp, SelectsTheRememberedEntryWithItsDefaults)
