@@ -99,6 +99,13 @@ void CBoundTextEdit::Bind(std::string* gbkText, std::size_t limit)
     m_text = gbkText;
 }
 
+bool CBoundTextEdit::event(QEvent* event)
+{
+    if (leavesUndoToTheDocument(event))
+        return false; // not accepted: the Edit menu's shortcut takes it
+    return QLineEdit::event(event);
+}
+
 void CBoundTextEdit::keyPressEvent(QKeyEvent* event)
 {
     const QString typed = event->text();

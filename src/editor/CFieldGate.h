@@ -1,6 +1,9 @@
 #pragma once
 // Where a bound control's writes go: straight into its field, or through a gate that runs the write (the
 // editing document records it as an undoable step).
+#include <QKeyEvent>
+#include <QKeySequence>
+
 #include <functional>
 #include <utility>
 
@@ -20,6 +23,16 @@ protected:
             m_gate(w);
         else
             w();
+    }
+
+    // Undo and redo belong to the editing document, not to the field's own text: a field lets their
+    // shortcuts through (call from event() for a ShortcutOverride).
+    static bool leavesUndoToTheDocument(QEvent* event)
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
     }
 
 private:

@@ -108,6 +108,13 @@ void CNumEdit::refuse(std::int64_t oldValue)
     QTimer::singleShot(0, this, [this] { m_discarding = false; });
 }
 
+bool CNumEdit::event(QEvent* event)
+{
+    if (leavesUndoToTheDocument(event))
+        return false; // not accepted: the Edit menu's shortcut takes it
+    return QLineEdit::event(event);
+}
+
 void CNumEdit::keyPressEvent(QKeyEvent* event)
 {
     if (m_spin && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {

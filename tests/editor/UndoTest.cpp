@@ -5,6 +5,7 @@
 
 #include "EditorTesting.h"
 #include "editor/CCommands.h"
+#include "editor/CNumEdit.h"
 #include "editor/CPropertyPages.h"
 #include "editor/CTextPage.h"
 #include "editor/CWindowList.h"
@@ -219,6 +220,24 @@ private slots:
         QCOMPARE(e->project().CurrentWindow()->description, std::string());
         QCOMPARE(page.descriptionEdit()->text(), QString());
         QCOMPARE(e->view().windowList().item(0, 1)->text(), QString());
+    }
+
+    // Ctrl+Z typed in a page's field is the document's undo, not the field's own.
+    void undoKeysInAFieldUndoTheStep()
+    {
+        e->place(kCmdText, {200, 90});
+        e->frame->document().SetModifiedFlag(false);
+        const Bytes saved = e->bytes();
+        QApplication::setActiveWindow(e->frame.get()); // shortcuts work in the active window
+        CNumEdit* x = textPage()->xEdit();
+        retype(x, QStringLiteral("20"));
+        QVERIFY(e->frame->document().IsModified());
+        QTest::keyClick(x, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(e->bytes() == saved);
+        QVERIFY(!e->frame->document().IsModified());
+        QCOMPARE(textPage()->xEdit()->text().toInt(), int(e->project().CurrentWindow()->head()->x));
+        QTest::keyClick(textPage()->xEdit(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(int(e->project().CurrentWindow()->head()->x), 20);
     }
 
     void oneDragIsOneStepAndAStillClickNone()
