@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <string>
 
-#include "editor/CEditorCanvas.h"
-#include "editor/CEditorDocument.h"
+#include "editor/canvas/CEditorCanvas.h"
+#include "editor/document/CEditorDocument.h"
 #include "editor/CMainFrame.h"
-#include "editor/CZL110Doc.h"
+#include "editor/document/CZL110Doc.h"
 #include "editor/CZL110View.h"
 #include "components/CComponentFactory.h"
 #include "base/CPrompter.h"

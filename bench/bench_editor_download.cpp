@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "DownloadBench.h"
-#include "editor/CDownloadDialog.h"
+#include "editor/dialogs/CDownloadDialog.h"
 
 using namespace zl;
 using zl::bench::filler;

@@ -9,7 +9,7 @@
 #include <QApplication>
 
 #include "BenchProject.h"
-#include "editor/CPanelSimWindow.h"
+#include "editor/simulator/CPanelSimWindow.h"
 #include <QSpinBox>
 #include <QTableWidget>
 #include "compile/CImageCompiler.h"

@@ -1,7 +1,7 @@
 #include "editor/CDownloadCommand.h"
 
 #include "compile/CProjectCheck.h"
-#include "editor/CDownloadDialog.h"
+#include "editor/dialogs/CDownloadDialog.h"
 #include "editor/CZL110View.h"
 #include "platform/CSerialPort.h"
 #include "qt/CSerialSettings.h"

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "editor/CDownloadDialog.h"
+#include "editor/dialogs/CDownloadDialog.h"
 
 namespace zl
 {

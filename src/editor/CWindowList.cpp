@@ -3,7 +3,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
-#include "editor/CEditorDocument.h"
+#include "editor/document/CEditorDocument.h"
 #include "base/Gbk.h"
 
 namespace zl

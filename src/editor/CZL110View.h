@@ -11,7 +11,7 @@
 #include <string>
 
 #include "render/CFontFiles.h"
-#include "editor/CEditorDocument.h"
+#include "editor/document/CEditorDocument.h"
 
 class QGroupBox;
 

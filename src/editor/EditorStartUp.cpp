@@ -5,8 +5,8 @@
 #include <QTimer>
 
 #include "editor/CMainFrame.h"
-#include "editor/CSplashWindow.h"
-#include "editor/CZL110Doc.h"
+#include "editor/dialogs/CSplashWindow.h"
+#include "editor/document/CZL110Doc.h"
 #include "qt/CDataPaths.h"
 
 namespace zl

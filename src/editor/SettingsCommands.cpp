@@ -1,6 +1,6 @@
 // The commands of the project's settings blocks: the panel settings and the alarm list.
-#include "editor/CAlarmListDialog.h"
-#include "editor/CPanelSettingsDialog.h"
+#include "editor/dialogs/CAlarmListDialog.h"
+#include "editor/dialogs/CPanelSettingsDialog.h"
 #include "editor/CZL110View.h"
 
 namespace zl

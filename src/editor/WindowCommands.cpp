@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "editor/CEditorCanvas.h"
-#include "editor/CWindowDialogs.h"
+#include "editor/canvas/CEditorCanvas.h"
+#include "editor/dialogs/CWindowDialogs.h"
 #include "editor/CWindowList.h"
 #include "editor/CZL110View.h"
 #include "base/CPrompter.h"

@@ -5,13 +5,13 @@
 #include "EditorTesting.h"
 #include "base/Gbk.h"
 #include "compile/CImageCompiler.h"
-#include "editor/CAlarmListDialog.h"
-#include "editor/CBoundControls.h"
+#include "editor/dialogs/CAlarmListDialog.h"
+#include "editor/controls/CBoundControls.h"
 #include "editor/CCommands.h"
-#include "editor/CGridCtrl.h"
-#include "editor/CNumEdit.h"
-#include "editor/CPanelSettingsDialog.h"
-#include "editor/CZL110Doc.h"
+#include "editor/controls/CGridCtrl.h"
+#include "editor/controls/CNumEdit.h"
+#include "editor/dialogs/CPanelSettingsDialog.h"
+#include "editor/document/CZL110Doc.h"
 
 using namespace zl;
 using namespace zl::test;

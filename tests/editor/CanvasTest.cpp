@@ -3,9 +3,9 @@
 
 #include "EditorTesting.h"
 #include "editor/CCommands.h"
-#include "editor/CEditorCanvas.h"
+#include "editor/canvas/CEditorCanvas.h"
 #include "editor/CWindowList.h"
-#include "editor/CZL110Doc.h"
+#include "editor/document/CZL110Doc.h"
 #include "model/CBase.h"
 
 using namespace zl;

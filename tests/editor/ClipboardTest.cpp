@@ -8,7 +8,7 @@
 #include "EditorTesting.h"
 #include "components/CUpLoadPic.h"
 #include "editor/CCommands.h"
-#include "editor/CComponentClipboard.h"
+#include "editor/document/CComponentClipboard.h"
 #include "model/CBase.h"
 
 using namespace zl;

@@ -12,9 +12,9 @@
 #include "EditorTesting.h"
 #include "plc/CProtocolTables.h"
 #include "editor/CCommands.h"
-#include "editor/CEditorCanvas.h"
+#include "editor/canvas/CEditorCanvas.h"
 #include "editor/CWindowList.h"
-#include "editor/CZL110Doc.h"
+#include "editor/document/CZL110Doc.h"
 #include "file/CProjectFile.h"
 
 using namespace zl;

@@ -17,12 +17,12 @@
 #include <string>
 #include <vector>
 
-#include "editor/CBoundControls.h"
-#include "editor/CEditorCanvas.h"
-#include "editor/CEditorDocument.h"
-#include "editor/CFileChooser.h"
-#include "editor/CNumEdit.h"
-#include "editor/CWindowDialogs.h"
+#include "editor/controls/CBoundControls.h"
+#include "editor/canvas/CEditorCanvas.h"
+#include "editor/document/CEditorDocument.h"
+#include "editor/dialogs/CFileChooser.h"
+#include "editor/controls/CNumEdit.h"
+#include "editor/dialogs/CWindowDialogs.h"
 #include "editor/CMainFrame.h"
 #include "editor/CZL110View.h"
 #include "base/CPrompter.h"

@@ -5,7 +5,7 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "editor/CGridCtrl.h"
+#include "editor/controls/CGridCtrl.h"
 
 using namespace zl;
 

@@ -2,9 +2,9 @@
 #include <QApplication>
 #include <QTest>
 
-#include "editor/CBoundControls.h"
-#include "editor/CNumEdit.h"
-#include "editor/CNumSpinCtrl.h"
+#include "editor/controls/CBoundControls.h"
+#include "editor/controls/CNumEdit.h"
+#include "editor/controls/CNumSpinCtrl.h"
 #include "base/Gbk.h"
 
 using namespace zl;

@@ -3,11 +3,11 @@
 #include <QLabel>
 
 #include "EditorTesting.h"
-#include "editor/CBoundControls.h"
+#include "editor/controls/CBoundControls.h"
 #include "editor/CCommands.h"
-#include "editor/CNumEdit.h"
-#include "editor/CPanelSettingsDialog.h"
-#include "editor/CZL110Doc.h"
+#include "editor/controls/CNumEdit.h"
+#include "editor/dialogs/CPanelSettingsDialog.h"
+#include "editor/document/CZL110Doc.h"
 
 using namespace zl;
 using namespace zl::test;

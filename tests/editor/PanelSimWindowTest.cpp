@@ -10,7 +10,7 @@
 #include "components/CFunction.h"
 #include "components/CRegister.h"
 #include "EditorTesting.h"
-#include "editor/CPanelSimWindow.h"
+#include "editor/simulator/CPanelSimWindow.h"
 #include "model/CProject.h"
 
 using namespace zl;

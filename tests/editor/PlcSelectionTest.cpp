@@ -3,14 +3,15 @@
 #include <QLabel>
 
 #include "EditorTesting.h"
-#include "editor/CNumSpinCtrl.h"
+#include "editor/controls/CNumSpinCtrl.h"
 #include "plc/CProtocolTables.h"
-#include "editor/CBoundControls.h"
+#include "editor/controls/CBoundControls.h"
 #include "editor/CCommands.h"
 #include "editor/CEditorSettings.h"
-#include "editor/CNumEdit.h"
-#include "editor/CPortDialogs.h"
-#include "editor/CZL110Doc.h"
+#include "editor/controls/CNumEdit.h"
+#include "editor/dialogs/CComSelectionDialog.h"
+#include "editor/dialogs/CPlcSelectionDialog.h"
+#include "editor/document/CZL110Doc.h"
 
 using namespace zl;
 using namespace zl::test;

@@ -5,12 +5,12 @@
 
 #include "EditorTesting.h"
 #include "editor/CCommands.h"
-#include "editor/CNumEdit.h"
-#include "editor/CPropertyPages.h"
-#include "editor/CTextPage.h"
+#include "editor/controls/CNumEdit.h"
+#include "editor/pages/CPropertyPages.h"
+#include "editor/pages/CTextPage.h"
 #include "editor/CWindowList.h"
-#include "editor/CWindowPage.h"
-#include "editor/CZL110Doc.h"
+#include "editor/pages/CWindowPage.h"
+#include "editor/document/CZL110Doc.h"
 #include "model/CBase.h"
 
 using namespace zl;

@@ -2,14 +2,14 @@
 #include <QLineEdit>
 
 #include "EditorTesting.h"
-#include "editor/CBoundControls.h"
+#include "editor/controls/CBoundControls.h"
 #include "editor/CCommands.h"
-#include "editor/CEditorCanvas.h"
-#include "editor/CNumEdit.h"
-#include "editor/CWindowDialogs.h"
+#include "editor/canvas/CEditorCanvas.h"
+#include "editor/controls/CNumEdit.h"
+#include "editor/dialogs/CWindowDialogs.h"
 #include "editor/CWindowList.h"
-#include "editor/CWindowPage.h"
-#include "editor/CZL110Doc.h"
+#include "editor/pages/CWindowPage.h"
+#include "editor/document/CZL110Doc.h"
 
 using namespace zl;
 using namespace zl::test;

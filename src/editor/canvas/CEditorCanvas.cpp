@@ -1,0 +1,238 @@
+#include "editor/canvas/CEditorCanvas.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "model/CCanvasPainter.h"
+#include "components/CComponentFactory.h"
+#include "editor/document/CEditorDocument.h"
+#include "qt/CQtPainter.h"
+
+namespace zl
+{
+
+CRect ghostRect(int typeCode)
+{
+    // Panel sizes of the new components, in canvas pixels.
+    switch (typeCode) {
+    case kLed:
+    case kFunctionKey:
+        return {0, 0, 36, 36};
+    case kStaticText:
+        return {0, 0, 108, 36};
+    case kDynamicText:
+        return {0, 0, 180, 36};
+    case kRegister:
+        return {0, 0, 90, 36};
+    case kBarGraph:
+        return {0, 0, 36, 108};
+    case kTrendLine:
+        return {0, 0, 216, 108};
+    default:
+        return {0, 0, 0, 0};
+    }
+}
+
+CRect pictureGhostRect(int width, int height)
+{
+    return {0, 0, static_cast<int>(width * 2.5 + 0.5), static_cast<int>(height * 2.5 + 0.5)};
+}
+
+CEditorCanvas::CEditorCanvas(CEditorDocument& document, QWidget* parent)
+    : QWidget(parent), m_doc(document), m_image(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32)
+{
+    setFixedSize(kCanvasWidth, kCanvasHeight);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent); // the composed image covers every pixel: nothing to erase
+    m_image.fill(QColor(0x40, 0x40, 0x40));
+    const auto repaint = [this] { update(); };
+    connect(&m_doc, &CEditorDocument::projectReset, this, [this] {
+        m_dragging = false;
+        CancelPlacement();
+    });
+    connect(&m_doc, &CEditorDocument::currentWindowChanged, this, [this] {
+        m_dragging = false;
+        update();
+    });
+    connect(&m_doc, &CEditorDocument::selectionChanged, this, repaint);
+    connect(&m_doc, &CEditorDocument::componentAdded, this, repaint);
+    connect(&m_doc, &CEditorDocument::componentRemoved, this, repaint);
+    connect(&m_doc, &CEditorDocument::componentChanged, this, repaint);
+}
+
+CMainView* CEditorCanvas::window() const
+{
+    return m_doc.currentWindow();
+}
+
+CBase* CEditorCanvas::selected() const
+{
+    return m_doc.selectedComponent();
+}
+
+bool CEditorCanvas::hasSelection() const
+{
+    return m_doc.hasSelection();
+}
+
+void CEditorCanvas::setPending(int typeCode, CRect ghost)
+{
+    m_pendingType = typeCode;
+    m_frame = ghost;
+    m_doc.clearSelection();
+    emit stateChanged();
+    update();
+}
+
+void CEditorCanvas::ArmPlacement(int typeCode)
+{
+    if (m_pendingType == typeCode) {
+        CancelPlacement();
+        return;
+    }
+    m_picture.reset();
+    setPending(typeCode, ghostRect(typeCode));
+}
+
+void CEditorCanvas::ArmPicture(CRgbImage image)
+{
+    const CRect ghost = pictureGhostRect(image.width, image.height);
+    m_picture = std::move(image);
+    setPending(kPicture, ghost);
+}
+
+void CEditorCanvas::CancelPlacement()
+{
+    m_pendingType = kNothingPending;
+    m_picture.reset();
+    emit stateChanged();
+    update();
+}
+
+bool CEditorCanvas::DeleteSelected()
+{
+    const CBase* c = selected();
+    if (!c)
+        return false;
+    m_dragging = false;
+    m_doc.editWindow(QStringLiteral("Delete ") + componentName(c->typeCode), [this](CMainView& w) {
+        w.DeleteSelected();
+        m_doc.clearSelection();
+    });
+    return true;
+}
+
+void CEditorCanvas::Compose()
+{
+    CMainView* w = window();
+    std::optional<CRect> outline;
+    const bool selection = hasSelection();
+    if (w && selection)
+        m_frame = w->SelectionRect().value_or(m_frame);
+    if (selection || m_pendingType != kNothingPending)
+        outline = m_frame;
+    if (!w) {
+        m_image.fill(palette().window().color()); // no window: the canvas shows nothing
+        return;
+    }
+    CQtPainter painter(m_image, m_fonts);
+    PaintCanvas(w, painter, outline);
+}
+
+void CEditorCanvas::paintEvent(QPaintEvent*)
+{
+    Compose();
+    QPainter(this).drawImage(0, 0, m_image);
+}
+
+void CEditorCanvas::place()
+{
+    const CPoint at{m_frame.left, m_frame.top};
+    const int type = m_pendingType;
+    std::unique_ptr<CBase> component =
+        CreateComponent(static_cast<std::uint8_t>(type), m_doc.project().protocol(), at);
+    if (component && m_picture && !static_cast<CUpLoadPic&>(*component).TakeImage(*m_picture))
+        component.reset(); // an image the picture refuses is not placed
+    m_pendingType = kNothingPending;
+    m_picture.reset();
+    if (!component)
+        return;
+    m_doc.editWindow(QStringLiteral("Place ") + componentName(type), [&](CMainView& into) {
+        into.AddComponent(std::move(component), at);
+        m_doc.selectHead();
+    });
+    m_dragging = true;
+}
+
+void CEditorCanvas::mousePressEvent(QMouseEvent* event)
+{
+    if (!window())
+        return;
+    const CPoint p{event->position().toPoint().x(), event->position().toPoint().y()};
+    if (event->button() == Qt::RightButton) {
+        if (m_pendingType != kNothingPending)
+            CancelPlacement();
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    emit pressed();
+    m_dragKey = m_doc.newBurstKey(QStringLiteral("drag"));
+    if (m_pendingType != kNothingPending)
+        place();
+    else
+        m_dragging = m_doc.selectAt(p);
+    m_anchor = p;
+    update();
+    emit stateChanged();
+}
+
+void CEditorCanvas::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!window())
+        return;
+    const CPoint p{event->position().toPoint().x(), event->position().toPoint().y()};
+    if (m_dragging) {
+        const CBase* head = selected();
+        if (!head)
+            return;
+        m_doc.editComponent(
+            QStringLiteral("Move ") + componentName(head->typeCode), [&](CBase& c) { c.Drag(m_anchor, p); },
+            m_dragKey);
+        setCursor(Qt::PointingHandCursor);
+        return;
+    }
+    unsetCursor();
+    if (m_pendingType != kNothingPending && rect().contains(p.x, p.y))
+        snapGhost(p);
+}
+
+void CEditorCanvas::snapGhost(CPoint to)
+{
+    const int width = m_frame.width();
+    const int height = m_frame.height();
+    m_frame.left = kCanvasStep * (to.x / kCanvasStep);
+    m_frame.top = kCanvasStep * (to.y / kCanvasStep);
+    m_frame.right = m_frame.left + width;
+    m_frame.bottom = m_frame.top + height;
+    // The ghost stays on the canvas: its last column and row are 431 and 143.
+    if (m_frame.right > kCanvasWidth) {
+        m_frame.right = kCanvasWidth - 1;
+        m_frame.left = m_frame.right - width;
+    }
+    if (m_frame.bottom > kCanvasHeight) {
+        m_frame.bottom = kCanvasHeight - 1;
+        m_frame.top = m_frame.bottom - height;
+    }
+    update();
+}
+
+void CEditorCanvas::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_dragging = false;
+        unsetCursor();
+    }
+}
+
+} // namespace zl

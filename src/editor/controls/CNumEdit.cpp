@@ -1,0 +1,163 @@
+#include "editor/controls/CNumEdit.h"
+
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <type_traits>
+
+#include "editor/controls/CNumSpinCtrl.h"
+#include "plc/CProtocolTables.h"
+
+namespace zl
+{
+namespace
+{
+
+bool isCharacter(const QString& text)
+{
+    return text.size() == 1 && text[0].isPrint();
+}
+
+} // namespace
+
+CNumEdit::CNumEdit(QWidget* parent) : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, &CNumEdit::onTextChanged);
+}
+
+CNumEdit::~CNumEdit()
+{
+    if (m_spin)
+        m_spin->SetBuddy(nullptr);
+}
+
+void CNumEdit::BindOctal(std::uint16_t* field, double minimum, double maximum, bool octal, std::uint8_t step)
+{
+    Bind(field, minimum, maximum, false, false, step, true);
+    m_value.octal = octal;
+    SetValue(*field);
+}
+
+void CNumEdit::BindAddress(std::uint16_t* field, double minimum, double maximum, const CProtocolTables& t)
+{
+    if (t.octal)
+        BindOctal(field, minimum, maximum, true);
+    else
+        Bind(field, minimum, maximum, t.hexEntry);
+}
+
+void CNumEdit::ChangeBy(int count)
+{
+    SetValue(m_value.ChangeBy(GetValue(), count));
+}
+
+void CNumEdit::SetRange(double minimum, double maximum)
+{
+    // Read under the old range: under the new one a text outside it reads as 0.
+    const std::int64_t current = GetValue();
+    m_value.minimum = minimum;
+    m_value.maximum = maximum;
+    setEnabled(m_value.Choosable());
+    if (m_spin)
+        m_spin->setEnabled(m_value.Choosable());
+    if (!m_value.Choosable()) {
+        SetValue(static_cast<std::int64_t>(maximum));
+        return;
+    }
+    if (double(current) > maximum || double(current) < minimum)
+        SetValue(current);
+}
+
+CNumValue::Status CNumEdit::Validate() const
+{
+    return m_value.Validate(text().toStdString());
+}
+
+void CNumEdit::SetValue(std::int64_t value)
+{
+    setText(QString::fromStdString(m_value.Format(m_value.Clamp(value))));
+    store(GetValue());
+}
+
+std::int64_t CNumEdit::GetValue() const
+{
+    return m_value.Parse(text().toStdString());
+}
+
+void CNumEdit::store(std::int64_t value)
+{
+    if (std::holds_alternative<std::monostate>(m_field))
+        return;
+    write([&] {
+        std::visit(
+            [&](auto& p) {
+                using P = std::decay_t<decltype(p)>;
+                if constexpr (std::is_pointer_v<P>)
+                    *p = static_cast<std::remove_pointer_t<P>>(value); // truncated to the field's width
+            },
+            m_field);
+    });
+    emit valueStored();
+}
+
+void CNumEdit::refuse(std::int64_t oldValue)
+{
+    SetValue(oldValue);
+    selectAll();
+    m_discarding = true;
+    QTimer::singleShot(0, this, [this] { m_discarding = false; });
+}
+
+bool CNumEdit::event(QEvent* event)
+{
+    if (leavesUndoToTheDocument(event))
+        return false; // not accepted: the Edit menu's shortcut takes it
+    return QLineEdit::event(event);
+}
+
+void CNumEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (m_spin && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+        ChangeBy(event->key() == Qt::Key_Up ? 1 : -1);
+        return;
+    }
+    // Backspace arrives as a typed character too, so a deletion that leaves the range is undone.
+    if (!isCharacter(event->text()) && event->key() != Qt::Key_Backspace) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (m_discarding || event->text() == QLatin1String(" "))
+        return;
+    const std::int64_t old = GetValue();
+    QLineEdit::keyPressEvent(event);
+    switch (Validate()) {
+    case CNumValue::kOutOfRange:
+    case CNumValue::kNotANumber:
+        refuse(old);
+        break;
+    default:
+        store(GetValue());
+    }
+}
+
+void CNumEdit::focusOutEvent(QFocusEvent* event)
+{
+    m_editing = false;
+    QLineEdit::focusOutEvent(event);
+}
+
+void CNumEdit::onTextChanged()
+{
+    if (!hasFocus()) {
+        m_editing = false;
+        return;
+    }
+    m_editing = true;
+    const CNumValue::Status s = Validate();
+    if (s == CNumValue::kOutOfRange || s == CNumValue::kNotANumber)
+        selectAll();
+    else
+        store(GetValue());
+}
+
+} // namespace zl

@@ -1,0 +1,45 @@
+#include "editor/dialogs/CImportDialog.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "import/OldProjectConverter.h"
+
+namespace zl
+{
+
+bool RunImportDialog(QWidget* parent)
+{
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("importDialog"));
+    dialog.setWindowTitle(QString::fromLatin1(kImportCaption));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* bar = new QProgressBar(&dialog);
+    bar->setRange(0, 10000);
+    auto* line = new QLabel(&dialog);
+    layout->addWidget(bar);
+    layout->addWidget(line);
+    auto* buttons = new QHBoxLayout;
+    auto* convert = new QPushButton(QStringLiteral("Convert"), &dialog);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+    convert->setObjectName(QStringLiteral("convert"));
+    convert->setDefault(true);
+    buttons->addStretch();
+    buttons->addWidget(convert);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    QObject::connect(convert, &QPushButton::clicked, &dialog, [&] {
+        line->setText(QStringLiteral("Convert Old Project..."));
+        for (int v = 1; v < 10000; v += 2)
+            bar->setValue(v);
+        dialog.accept();
+    });
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace zl

@@ -1,0 +1,438 @@
+#include "editor/document/CEditorDocument.h"
+
+#include <QUndoCommand>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+#include "file/CProjectFile.h"
+
+namespace zl
+{
+
+// A window's bytes at one moment. Consecutive steps share the state between them: a step's "before" is
+// the previous step's "after" whenever nothing changed in between, which halves the history's memory.
+using WindowBytes = std::shared_ptr<const Bytes>;
+
+bool sameBytes(const WindowBytes& a, const WindowBytes& b)
+{
+    return a == b || (a && b && *a == *b);
+}
+
+// What a step touched, as it was at one moment: the windows by number (no bytes: no such window), the
+// settings block, and where the user was.
+struct CEditState {
+    struct Window {
+        std::uint16_t number = 0;
+        int position = -1; // in the list at that moment; −1 when absent
+        WindowBytes bytes;
+        std::size_t components = 0;
+    };
+    std::vector<Window> windows;
+    std::optional<Bytes> settings;
+    unsigned protocol = 0;
+    std::optional<std::uint16_t> current; // number of the current window
+    bool selected = false;
+    const CBase* head = nullptr; // the selected object, to tell a new selection (compared, never used)
+
+    bool sameContent(const CEditState& o) const
+    {
+        if (settings != o.settings || windows.size() != o.windows.size())
+            return false;
+        for (std::size_t i = 0; i < windows.size(); ++i)
+            if (!sameBytes(windows[i].bytes, o.windows[i].bytes))
+                return false;
+        return true;
+    }
+    bool sameTarget(const CEditState& o) const
+    {
+        if (settings.has_value() != o.settings.has_value() || windows.size() != o.windows.size())
+            return false;
+        for (std::size_t i = 0; i < windows.size(); ++i)
+            if (windows[i].number != o.windows[i].number)
+                return false;
+        return true;
+    }
+};
+
+class CEditStep : public QUndoCommand
+{
+public:
+    CEditStep(CEditorDocument& doc, const QString& name, QString mergeKey, CEditState before,
+              CEditState after)
+        : QUndoCommand(name), m_doc(doc), m_key(std::move(mergeKey)), m_before(std::move(before)),
+          m_after(std::move(after))
+    {
+    }
+    int id() const override { return m_key.isEmpty() ? -1 : 1; }
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* o = static_cast<const CEditStep*>(other);
+        if (o->m_key != m_key || !o->m_after.sameTarget(m_after))
+            return false;
+        m_after = o->m_after;
+        setObsolete(m_after.sameContent(m_before)); // typed and deleted again: no step at all
+        return true;
+    }
+    const CEditState& after() const { return m_after; }
+    void undo() override { m_doc.restore(m_after, m_before); }
+    void redo() override
+    {
+        if (m_done) {
+            m_done = false; // pushed after the change was made: nothing to do the first time
+            return;
+        }
+        m_doc.restore(m_before, m_after);
+    }
+
+private:
+    CEditorDocument& m_doc;
+    QString m_key;
+    CEditState m_before;
+    CEditState m_after;
+    bool m_done = true;
+};
+
+QString componentName(int typeCode)
+{
+    switch (typeCode) {
+    case kStaticText:
+        return QStringLiteral("Text");
+    case kRegister:
+        return QStringLiteral("Register");
+    case kLed:
+        return QStringLiteral("LED");
+    case kFunctionKey:
+        return QStringLiteral("Function Key");
+    case kPicture:
+        return QStringLiteral("Picture");
+    case kBarGraph:
+        return QStringLiteral("Bar Graph");
+    case kTrendLine:
+        return QStringLiteral("Trend Line");
+    case kDynamicText:
+        return QStringLiteral("Dynamic Text");
+    default:
+        return QStringLiteral("Component");
+    }
+}
+
+CEditorDocument::CEditorDocument(QObject* parent) : QObject(parent)
+{
+    connect(&m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
+}
+
+CEditorDocument::~CEditorDocument()
+{
+    m_undo.blockSignals(true); // its destructor reports the clean state to listeners already gone
+}
+
+void CEditorDocument::reset(bool clearHistory)
+{
+    if (clearHistory)
+        m_undo.clear();
+    m_selected = false;
+    emit projectReset();
+    emit currentWindowChanged(currentPosition());
+    emit selectionChanged();
+    emit changed();
+}
+
+void CEditorDocument::setModified(bool modified)
+{
+    if (modified)
+        m_undo.resetClean();
+    else
+        m_undo.setClean();
+}
+
+int CEditorDocument::currentPosition() const
+{
+    return m_project.CurrentWindow() ? int(m_project.currentWindow) : -1;
+}
+
+void CEditorDocument::setCurrentWindow(int position)
+{
+    if (position < 0 || position >= int(m_project.windowCount()))
+        return;
+    m_project.currentWindow = static_cast<std::uint16_t>(position);
+    m_selected = false;
+    emit currentWindowChanged(position);
+    emit selectionChanged();
+}
+
+CBase* CEditorDocument::selectedComponent() const
+{
+    const CMainView* w = currentWindow();
+    return (w && m_selected) ? w->head() : nullptr;
+}
+
+void CEditorDocument::setSelected(bool selected)
+{
+    const CMainView* w = currentWindow();
+    m_selected = selected && w && w->head();
+    if (!m_busy)
+        emit selectionChanged(); // an edit tells once it is done
+}
+
+bool CEditorDocument::selectAt(CPoint canvas)
+{
+    CMainView* w = currentWindow();
+    const bool hit = w && w->SelectAt(canvas);
+    setSelected(hit);
+    return hit;
+}
+
+bool CEditorDocument::selectPosition(std::size_t position)
+{
+    CMainView* w = currentWindow();
+    if (!w || !w->SelectPosition(position))
+        return false;
+    setSelected(true);
+    return true;
+}
+
+void CEditorDocument::selectNext(bool backward)
+{
+    CMainView* w = currentWindow();
+    if (!w || !w->head())
+        return;
+    if (m_selected)
+        w->SelectNext(backward);
+    else if (backward)
+        w->SelectPosition(w->componentCount() - 1);
+    setSelected(true);
+}
+
+void CEditorDocument::selectHead()
+{
+    setSelected(true);
+}
+
+void CEditorDocument::clearSelection()
+{
+    setSelected(false);
+}
+
+QString CEditorDocument::newBurstKey(const QString& kind)
+{
+    return kind + QLatin1Char('#') + QString::number(++m_bursts);
+}
+
+bool CEditorDocument::editWindow(const QString& name, const std::function<void(CMainView&)>& change,
+                                 const QString& mergeKey)
+{
+    CMainView* w = currentWindow();
+    if (!w)
+        return false;
+    return edit(name, Scope{{w->number}, false}, mergeKey, [&] { change(*w); });
+}
+
+bool CEditorDocument::editComponent(const QString& name, const std::function<void(CBase&)>& change,
+                                    const QString& mergeKey)
+{
+    CBase* c = selectedComponent();
+    if (!c)
+        return false;
+    return edit(name, Scope{{currentWindow()->number}, false}, mergeKey, [&] { change(*c); });
+}
+
+bool CEditorDocument::editSettings(const QString& name, const std::function<void(CProject&)>& change,
+                                   const QString& mergeKey)
+{
+    return edit(name, Scope{{}, true}, mergeKey, [&] { change(m_project); });
+}
+
+bool CEditorDocument::editWindows(const QString& name, const std::vector<std::uint16_t>& numbers,
+                                  const std::function<void(CProject&)>& change, bool settingsToo)
+{
+    Scope scope{numbers, settingsToo};
+    std::sort(scope.windows.begin(), scope.windows.end());
+    scope.windows.erase(std::unique(scope.windows.begin(), scope.windows.end()), scope.windows.end());
+    return edit(name, scope, {}, [&] { change(m_project); });
+}
+
+CEditState CEditorDocument::capture(const Scope& scope)
+{
+    CEditState s;
+    for (std::uint16_t number : scope.windows) {
+        CEditState::Window w;
+        w.number = number;
+        const int at = m_project.FindWindowPosition(number);
+        if (at >= 0) {
+            const CMainView& window = *m_project.WindowAt(std::size_t(at));
+            w.position = at;
+            w.bytes = std::make_shared<const Bytes>(WriteWindow(window));
+            w.components = window.componentCount();
+        }
+        s.windows.push_back(std::move(w));
+    }
+    if (scope.settings) {
+        s.settings = WriteSettings(m_project);
+        s.protocol = m_project.protocol();
+    }
+    if (const CMainView* w = currentWindow())
+        s.current = w->number;
+    s.selected = m_selected;
+    s.head = selectedComponent();
+    return s;
+}
+
+bool CEditorDocument::edit(const QString& name, const Scope& scope, const QString& mergeKey,
+                           const std::function<void()>& change)
+{
+    if (m_busy) {
+        change();
+        return true;
+    }
+    if (m_settling) {
+        settle(scope);
+        change();
+        return true;
+    }
+    m_busy = true;
+    CEditState before = capture(scope);
+    shareWithPreviousStep(before);
+    change();
+    if (!selectedComponent())
+        m_selected = false;
+    CEditState after = capture(scope);
+    m_busy = false;
+    if (after.sameContent(before)) {
+        if (after.selected != before.selected)
+            emit selectionChanged();
+        return false;
+    }
+    // Tell the listeners first: a merge may find the step obsolete and delete it. What they write while
+    // they hear of it (a page bound to a new component fits a field to its range) belongs to this step.
+    m_settling = true;
+    m_settled = {scope, &before, false};
+    notify(before, after, false);
+    m_settling = false;
+    if (m_settled.written)
+        after = capture(m_settled.scope);
+    m_undo.push(new CEditStep(*this, name, mergeKey, std::move(before), std::move(after)));
+    emit changed();
+    return true;
+}
+
+void CEditorDocument::shareWithPreviousStep(CEditState& before) const
+{
+    const int previous = m_undo.index() - 1;
+    if (previous < 0)
+        return;
+    const auto* step = static_cast<const CEditStep*>(m_undo.command(previous));
+    for (CEditState::Window& w : before.windows)
+        for (const CEditState::Window& p : step->after().windows)
+            if (p.number == w.number && sameBytes(p.bytes, w.bytes))
+                w.bytes = p.bytes;
+}
+
+void CEditorDocument::settle(const Scope& scope)
+{
+    m_settled.written = true;
+    Scope& into = m_settled.scope;
+    CEditState& before = *m_settled.before;
+    for (std::uint16_t number : scope.windows) {
+        if (std::find(into.windows.begin(), into.windows.end(), number) != into.windows.end())
+            continue;
+        // Untouched by the step so far: as it is now is as it was before the step.
+        into.windows.push_back(number);
+        before.windows.push_back(std::move(capture(Scope{{number}, false}).windows.front()));
+    }
+    if (scope.settings && !into.settings) {
+        into.settings = true;
+        const CEditState now = capture(Scope{{}, true});
+        before.settings = now.settings;
+        before.protocol = now.protocol;
+    }
+}
+
+void CEditorDocument::restore(const CEditState& from, const CEditState& to)
+{
+    m_busy = true;
+    for (const CEditState::Window& w : to.windows) {
+        const int at = m_project.FindWindowPosition(w.number);
+        std::unique_ptr<CMainView> read;
+        if (w.bytes) {
+            auto window = ReadWindow(*w.bytes);
+            if (!window)
+                continue; // our own bytes always read back
+            read = std::move(*window);
+        }
+        if (at >= 0 && read)
+            *m_project.WindowAt(std::size_t(at)) = std::move(*read); // the window object stays
+        else if (at >= 0)
+            m_project.DeleteWindowAt(std::size_t(at));
+        else if (read)
+            m_project.InsertWindow(std::move(read));
+    }
+    if (to.settings) {
+        (void)ReadSettings(*to.settings, m_project);
+        const auto& types = m_project.entryTypes();
+        const auto entry = std::find(types.begin(), types.end(), m_project.protocol());
+        if (entry != types.end())
+            m_project.comm.listPosition = static_cast<std::uint8_t>(entry - types.begin());
+    }
+    if (to.current) {
+        const int at = m_project.FindWindowPosition(*to.current);
+        if (at >= 0)
+            m_project.currentWindow = static_cast<std::uint16_t>(at);
+    }
+    const CMainView* current = currentWindow();
+    m_selected = to.selected && current && current->head();
+    m_restoring = true;
+    notify(from, to, true);
+    m_restoring = false;
+    m_busy = false;
+    emit restored();
+    emit changed();
+}
+
+void CEditorDocument::notify(const CEditState& from, const CEditState& to, bool restoring)
+{
+    // Removals from the last position down, then additions from the first up: every position is right
+    // for a list that follows the signals one by one.
+    std::vector<int> removed;
+    bool listChanged = false;
+    for (std::size_t i = 0; i < to.windows.size(); ++i)
+        if (from.windows[i].bytes && !to.windows[i].bytes)
+            removed.push_back(from.windows[i].position);
+    std::sort(removed.rbegin(), removed.rend());
+    for (int position : removed) {
+        listChanged = true;
+        emit windowRemoved(position);
+    }
+    for (std::size_t i = 0; i < to.windows.size(); ++i) {
+        const auto& t = to.windows[i];
+        const auto& f = from.windows[i];
+        if (t.bytes && !f.bytes) {
+            listChanged = true;
+            emit windowAdded(t.position);
+        }
+    }
+    for (std::size_t i = 0; i < to.windows.size(); ++i) {
+        const auto& t = to.windows[i];
+        const auto& f = from.windows[i];
+        if (!t.bytes || !f.bytes || sameBytes(t.bytes, f.bytes))
+            continue;
+        emit windowChanged(t.position);
+        if (t.components > f.components)
+            emit componentAdded(t.position);
+        else if (t.components < f.components)
+            emit componentRemoved(t.position);
+        else
+            emit componentChanged(t.position);
+    }
+    if (to.settings && from.settings && *to.settings != *from.settings)
+        emit settingsChanged(to.protocol != from.protocol);
+    if (listChanged || to.current != from.current)
+        emit currentWindowChanged(currentPosition());
+    // Not after every edit: a page that is being typed into must not reload under the cursor.
+    if (restoring || listChanged || to.current != from.current || to.selected != from.selected ||
+        to.head != from.head)
+        emit selectionChanged();
+}
+
+} // namespace zl

@@ -1,0 +1,159 @@
+#include "editor/pages/CBarTidePage.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "components/CBarTide.h"
+#include "editor/controls/CBoundControls.h"
+#include "editor/controls/CNumEdit.h"
+#include "editor/controls/CNumSpinCtrl.h"
+#include "plc/CProtocolTables.h"
+#include "plc/CVariableDictionary.h"
+
+namespace zl
+{
+namespace
+{
+
+constexpr int kSmallest = 16; // panel pixels either way
+
+} // namespace
+
+CBarTidePage::CBarTidePage(QWidget* parent)
+    : CComponentPage(QStringLiteral("Property"), parent), m_width(number(QStringLiteral("W"))),
+      m_height(number(QStringLiteral("H"))),
+      m_operand(makeOperand(QStringLiteral("Station:"), QStringLiteral("Type:"), QStringLiteral("Addr:"),
+                            QStringLiteral("Sub Addr:"))),
+      m_words(number(QStringLiteral("Registers"))), m_signed(check(QStringLiteral("Signed"))),
+      m_mode(radios(QStringLiteral("Format"))), m_high(number(QStringLiteral("High"))),
+      m_low(number(QStringLiteral("Low"))),
+      m_direction(combo(QStringLiteral("Direction"), {"UP", "DOWN", "LEFT", "RIGHT"})), m_trend(new QWidget),
+      m_dots(number(QStringLiteral("Data Sample"))), m_interval(number(QStringLiteral("Sample Interval")))
+{
+    QGridLayout* g = grid();
+    addPosition(0);
+    addNumber(QStringLiteral("W:"), m_width, 1, 0);
+    addNumber(QStringLiteral("H:"), m_height, 1, 2);
+    const int next = addOperand(m_operand, 2, 0);
+    addNumber(QStringLiteral("Registers:"), m_words, next, 0, &m_wordsLabel);
+
+    auto* mode = new QHBoxLayout;
+    mode->addWidget(m_signed);
+    addFormat(m_mode, mode);
+    g->addLayout(mode, 0, 5, 1, 2);
+    addNumber(QStringLiteral("High:"), m_high, 1, 5);
+    addNumber(QStringLiteral("Low:"), m_low, 2, 5);
+    addLabelled(QStringLiteral("Direction:"), m_direction, 3, 5, &m_directionLabel);
+    auto* trend = new QGridLayout(m_trend);
+    trend->setContentsMargins(0, 0, 0, 0);
+    trend->addWidget(new QLabel(QStringLiteral("Data Sample:")), 0, 0);
+    trend->addWidget(numberField(m_dots), 0, 1);
+    trend->addWidget(new QLabel(QStringLiteral("Dots")), 0, 2);
+    trend->addWidget(new QLabel(QStringLiteral("Sample Interval:")), 1, 0);
+    trend->addWidget(numberField(m_interval), 1, 1);
+    trend->addWidget(new QLabel(QStringLiteral("Sec.")), 1, 2);
+    g->addWidget(m_trend, 4, 5, 2, 3);
+    m_high->setFixedWidth(84); // ten digits and a sign
+    m_low->setFixedWidth(84);
+    g->setColumnMinimumWidth(4, 8);
+    g->setColumnStretch(8, 1);
+    m_direction->Bind(&m_directionShown);
+}
+
+bool CBarTidePage::Handles(int typeCode) const
+{
+    return typeCode == kBarGraph || typeCode == kTrendLine;
+}
+
+bool CBarTidePage::isBar() const
+{
+    return m_component && m_component->typeCode == kBarGraph;
+}
+
+void CBarTidePage::Bind()
+{
+    auto* c = static_cast<CBarTide*>(m_component);
+    group()->setTitle(isBar() ? QStringLiteral("Bar Graph Property") : QStringLiteral("Trend Line Property"));
+    m_direction->setVisible(isBar());
+    m_directionLabel->setVisible(isBar());
+    m_trend->setVisible(!isBar());
+    m_signed->Bind(&c->isSigned);
+    m_mode->Bind(&c->format);
+    BindOperand(m_operand, WordOperand());
+    c->SelectVariable(protocol());
+    if (isBar()) {
+        m_directionShown = static_cast<CBar*>(c)->direction;
+        m_direction->Bind(&m_directionShown);
+    } else {
+        m_interval->Bind(&static_cast<CTide*>(c)->sampleInterval, 1, 60000);
+    }
+    ApplyFormat(m_signed);
+    BindWordCount(m_words, m_wordsLabel, false);
+    bindRange();
+    BindPosition();
+    bindSize();
+}
+
+void CBarTidePage::bindSize()
+{
+    auto* c = static_cast<CBarTide*>(m_component);
+    // A bar or trend line cannot grow past the panel's right or bottom edge.
+    m_width->Bind(&c->width, kSmallest, kPanelWidth - c->x);
+    m_height->Bind(&c->height, kSmallest, kPanelHeight - c->y);
+    if (!isBar())
+        m_dots->Bind(&static_cast<CTide*>(c)->sampleDots, 2, c->width - 2);
+}
+
+void CBarTidePage::PositionShown()
+{
+    auto* c = static_cast<CBarTide*>(m_component);
+    if (!c)
+        return;
+    m_width->SetRange(kSmallest, kPanelWidth - c->x);
+    m_height->SetRange(kSmallest, kPanelHeight - c->y);
+}
+
+void CBarTidePage::bindRange()
+{
+    auto* c = static_cast<CBarTide*>(m_component);
+    const CValueRange range =
+        isBar() ? static_cast<CBar*>(c)->LimitRange(tables()) : static_cast<CTide*>(c)->LimitRange(tables());
+    const bool isSigned = c->isSigned != 0;
+    m_high->Bind(&c->maxValue, static_cast<double>(range.min), static_cast<double>(range.max), false,
+                 isSigned);
+    m_low->Bind(&c->minValue, static_cast<double>(range.min), static_cast<double>(range.max), false,
+                isSigned);
+    // The "6x" area has no range to set.
+    const bool fixed = tables().registerTypeName(c->registerType, kWordList) == "6x";
+    m_high->setEnabled(!fixed && m_high->value().Choosable());
+    m_low->setEnabled(!fixed && m_low->value().Choosable());
+}
+
+void CBarTidePage::Rules(QObject* source)
+{
+    auto* c = static_cast<CBarTide*>(m_component);
+    if (source == m_mode)
+        ApplyFormat(m_signed);
+    if (IsTypeChange(m_operand, source)) {
+        if (source == m_operand.type)
+            OperandTypeChanged(m_operand, WordOperand());
+        c->SelectVariable(protocol());
+        BindWordCount(m_words, m_wordsLabel, false);
+    }
+    if (source == m_mode || source == m_signed || source == m_words || IsTypeChange(m_operand, source))
+        bindRange();
+    if (source == m_direction && isBar()) {
+        static_cast<CBar*>(c)->SetDirection(m_directionShown);
+        Refit(true);
+    }
+    if (source == m_width || source == m_height) {
+        Refit(true);
+        if (!isBar())
+            m_dots->SetRange(2, c->width - 2);
+    }
+}
+
+} // namespace zl
