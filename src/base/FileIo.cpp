@@ -57,10 +57,11 @@ Result<Bytes> fileio::readBounded(std::uint64_t sizeHint, std::size_t limit, con
     return data;
 }
 
-std::string fileio::temporaryBeside(const std::string& target, unsigned long processId)
+std::string fileio::temporaryBeside(const std::string& target)
 {
     static std::atomic<unsigned> counter{0};
-    const std::string name = ".zl410-" + std::to_string(processId) + "-" + std::to_string(counter++) + ".tmp";
+    const std::string name =
+        ".zl410-" + std::to_string(processId()) + "-" + std::to_string(counter++) + ".tmp";
     return Utf8Path(FilePath(target).parent_path() / name);
 }
 
@@ -69,7 +70,7 @@ namespace
 
 using namespace fileio;
 
-// Temporaries of a write still to be renamed: removed unless the write completes.
+// Temporaries of a write: removed unless the write completes (one already renamed is gone by then).
 class CTemporaries
 {
 public:
@@ -84,13 +85,119 @@ public:
         }
     }
     void add(std::string path) { m_paths.push_back(std::move(path)); }
-    void renamed(const std::string& path) { std::erase(m_paths, path); }
+    void release() { m_paths.clear(); }
 
 private:
     std::vector<std::string> m_paths;
 };
 
+// A target of a write, checked before anything is written.
+struct CPlanned {
+    std::string target;
+    bool direct; // an existing device or pipe, written in place
+};
+
+Result<CPlanned> plan(const std::string& path)
+{
+    std::string target = WriteTarget(path);
+    std::error_code ec;
+    const fs::file_type type = fs::status(FilePath(target), ec).type();
+    if (ec && type != fs::file_type::not_found)
+        return FileError(path, ec.message());
+    if (type == fs::file_type::directory)
+        return FileError(path, std::make_error_code(std::errc::is_a_directory).message());
+    if (Status replaceable = checkReplaceable(target); !replaceable)
+        return FileError(path, replaceable.error().text);
+    const bool direct = type != fs::file_type::not_found && type != fs::file_type::regular;
+    return CPlanned{std::move(target), direct};
+}
+
+// The previous files of the targets of a write of several files, kept under a second name beside each
+// until the write completes or is undone.
+class CPreviousFiles
+{
+public:
+    CPreviousFiles() = default;
+    CPreviousFiles(const CPreviousFiles&) = delete;
+    CPreviousFiles& operator=(const CPreviousFiles&) = delete;
+    ~CPreviousFiles()
+    {
+        for (const Kept& k : m_kept) {
+            std::error_code ignored;
+            if (!k.copy.empty())
+                fs::remove(FilePath(k.copy), ignored);
+        }
+    }
+
+    // Keeps what `target` holds now; a target that does not exist yet is noted as such.
+    Status keep(const std::string& target)
+    {
+        std::error_code ec;
+        const bool exists = fs::exists(FilePath(target), ec);
+        if (ec)
+            return reason(ec.message());
+        if (!exists) {
+            m_kept.push_back({target, {}});
+            return Ok{};
+        }
+        const std::string copy = temporaryBeside(target);
+        // A hard link costs nothing; a file system without them gets a copy.
+        fs::create_hard_link(FilePath(target), FilePath(copy), ec);
+        if (ec) {
+            std::error_code copied;
+            fs::copy_file(FilePath(target), FilePath(copy), copied);
+            if (copied)
+                return reason("its previous file cannot be kept while the others are written (" +
+                              ec.message() + ")");
+        }
+        m_kept.push_back({target, copy});
+        return Ok{};
+    }
+
+    // Puts the previous file back in place of the first `count` targets, the latest first; what cannot
+    // be put back is named.
+    std::string restore(std::size_t count)
+    {
+        std::string unrestored;
+        for (std::size_t i = count; i-- > 0;) {
+            Kept& k = m_kept[i];
+            if (k.copy.empty()) {
+                std::error_code ignored;
+                fs::remove(FilePath(k.target), ignored);
+            } else if (replaceWith(k.copy, k.target).ok()) {
+                k.copy.clear();
+            } else {
+                unrestored += "; the previous " + k.target + " is kept as " + k.copy;
+                k.copy.clear(); // left for the user
+            }
+        }
+        return unrestored;
+    }
+
+private:
+    struct Kept {
+        std::string target;
+        std::string copy; // empty: the target did not exist
+    };
+    std::vector<Kept> m_kept;
+};
+
 } // namespace
+
+Status fileio::replaceAll(std::span<const CStaged> staged, const Replace& replace)
+{
+    CPreviousFiles previous;
+    for (std::size_t i = 0; i + 1 < staged.size(); ++i)
+        if (Status kept = previous.keep(staged[i].target); !kept)
+            return FileError(staged[i].path, kept.error().text);
+    for (std::size_t i = 0; i < staged.size(); ++i) {
+        if (Status replaced = replace(staged[i].tempPath, staged[i].target); !replaced) {
+            const std::string unrestored = previous.restore(i);
+            return FileError(staged[i].path, replaced.error().text + unrestored);
+        }
+    }
+    return Ok{};
+}
 
 CError FileError(const std::string& path, const std::string& why)
 {
@@ -142,48 +249,34 @@ bool SameFile(const std::string& a, const std::string& b)
 
 Status WriteFilesSafely(std::span<const CFileWrite> files)
 {
-    struct Planned {
-        const CFileWrite* file;
-        std::string target;
-        bool direct; // an existing device or pipe
-        std::string tempPath;
-    };
-    std::vector<Planned> plan;
+    std::vector<CPlanned> planned;
     for (const CFileWrite& f : files) {
-        std::string target = WriteTarget(f.path);
-        std::error_code ec;
-        const fs::file_type type = fs::status(FilePath(target), ec).type();
-        if (ec && type != fs::file_type::not_found)
-            return FileError(f.path, ec.message());
-        if (type == fs::file_type::directory)
-            return FileError(f.path, std::make_error_code(std::errc::is_a_directory).message());
-        const bool direct = type != fs::file_type::not_found && type != fs::file_type::regular;
-        plan.push_back({&f, std::move(target), direct, {}});
+        auto p = plan(f.path);
+        if (!p)
+            return p.error();
+        planned.push_back(std::move(*p));
     }
 
     CTemporaries temporaries;
-    for (Planned& p : plan) {
-        if (p.direct)
+    std::vector<CStaged> staged;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (planned[i].direct)
             continue;
-        auto tempPath = writeTemporary(p.target, p.file->data);
+        auto tempPath = writeTemporary(planned[i].target, files[i].data);
         if (!tempPath)
-            return FileError(p.file->path, tempPath.error().text);
-        p.tempPath = *tempPath;
-        temporaries.add(p.tempPath);
+            return FileError(files[i].path, tempPath.error().text);
+        temporaries.add(*tempPath);
+        staged.push_back({files[i].path, *tempPath, planned[i].target});
     }
-    for (const Planned& p : plan) {
-        if (!p.direct)
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!planned[i].direct)
             continue;
-        if (Status written = writeDirectly(p.target, p.file->data); !written)
-            return FileError(p.file->path, written.error().text);
+        if (Status written = writeDirectly(planned[i].target, files[i].data); !written)
+            return FileError(files[i].path, written.error().text);
     }
-    for (const Planned& p : plan) {
-        if (p.direct)
-            continue;
-        if (Status replaced = replaceWith(p.tempPath, p.target); !replaced)
-            return FileError(p.file->path, replaced.error().text);
-        temporaries.renamed(p.tempPath);
-    }
+    if (Status replaced = replaceAll(staged, replaceWith); !replaced)
+        return replaced;
+    temporaries.release();
     return Ok{};
 }
 
@@ -191,6 +284,32 @@ Status WriteFileSafely(const std::string& path, std::span<const std::uint8_t> da
 {
     const CFileWrite file{path, data};
     return WriteFilesSafely(std::span(&file, 1));
+}
+
+Status CheckWritable(const std::string& path)
+{
+    auto p = plan(path);
+    if (!p)
+        return p.error();
+    if (p->direct)
+        return Ok{};
+    auto tempPath = writeTemporary(p->target, {});
+    if (!tempPath)
+        return FileError(path, tempPath.error().text);
+    std::error_code ignored;
+    fs::remove(FilePath(*tempPath), ignored);
+    return Ok{};
+}
+
+Result<std::optional<Bytes>> ReadSettingsFile(const std::string& path)
+{
+    std::error_code ec;
+    if (fs::status(FilePath(path), ec).type() == fs::file_type::not_found)
+        return std::optional<Bytes>{};
+    auto data = ReadWholeFile(path, kMaxSettingsFileSize);
+    if (!data)
+        return data.error();
+    return std::optional<Bytes>(std::move(*data));
 }
 
 } // namespace zl

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -18,6 +19,8 @@ namespace zl
 // windows of 10 components each make 1.7 MB). 16 MiB leaves a wide margin above that, and refusing
 // anything larger before reading it keeps memory bounded whatever file is named.
 constexpr std::size_t kMaxInputFileSize = std::size_t{16} << 20;
+// The largest settings file read ("In.dat" holds two bytes, "zl410.conf" a few lines).
+constexpr std::size_t kMaxSettingsFileSize = std::size_t{64} << 10;
 
 // Paths are UTF-8 strings throughout the program. These give the system's form of one and back; on
 // Windows that is a wide string, so that names in any script reach the file system whole. Open files
@@ -33,6 +36,10 @@ CError FileError(const std::string& path, const std::string& reason);
 // from it, and so is a file larger than `limit`. Errors as FileError.
 Result<Bytes> ReadWholeFile(const std::string& path, std::size_t limit = kMaxInputFileSize);
 
+// The bytes of a settings file, read as ReadWholeFile does with kMaxSettingsFileSize; nullopt when there
+// is none, for the caller's defaults.
+Result<std::optional<Bytes>> ReadSettingsFile(const std::string& path);
+
 // One file of a safe write.
 struct CFileWrite {
     std::string path;
@@ -41,12 +48,20 @@ struct CFileWrite {
 
 // Writes every file to a temporary file in its target's folder, flushes it to the disk, and only when
 // all of them are complete renames them over their targets; a failure (no space, no permission, a file
-// size limit) leaves every target as it was and no temporary behind. A target that is a symbolic link
-// writes the file the link points to (a dangling link: the path it names). A target that exists and is
-// a device or a pipe is written directly, after the temporaries are complete; a pipe that no process
-// reads is refused rather than waited on. Errors as FileError.
+// size limit, a rename refused) leaves every target as it was and no temporary behind. Before anything
+// is written, every target is checked to be replaceable: a target the user could not write to in place
+// (read-only, or someone else's in a folder with the sticky bit) is refused, as the shell refuses it.
+// A replaced file keeps its mode and group, and its owner where the system allows. A target that is a
+// symbolic link writes the file the link points to (a dangling link: the path it names). A target that
+// exists and is a device or a pipe is written directly, after the temporaries are complete; a pipe that
+// no process reads is refused rather than waited on. Errors as FileError.
 Status WriteFilesSafely(std::span<const CFileWrite> files);
 Status WriteFileSafely(const std::string& path, std::span<const std::uint8_t> data);
+
+// Whether a safe write to `path` could go ahead now: the checks above, and a temporary created and
+// removed beside the target. For a command that writes its output only when it ends. Errors as
+// FileError.
+Status CheckWritable(const std::string& path);
 
 // Makes a write past the process's file size limit (ulimit -f) fail with "File too large" instead of
 // ending the program, so that the save reports it and removes its temporary. Called once by main().

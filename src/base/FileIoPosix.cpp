@@ -67,7 +67,7 @@ Result<std::string> createTemporary(const std::string& target, int& fd)
 {
     std::string tempPath;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = temporaryBeside(target, static_cast<unsigned long>(::getpid()));
+        tempPath = temporaryBeside(target);
         fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0)
             break;
@@ -84,14 +84,48 @@ Result<std::string> createTemporary(const std::string& target, int& fd)
     }
     if (fd < 0)
         return systemReason(EEXIST);
+    // The replacement keeps the target's owner where the system allows that (root), else its group
+    // where the user belongs to it; then its mode, as a change of owner clears the set-id bits.
     struct stat st {
     };
-    if (::stat(target.c_str(), &st) == 0)
+    if (::stat(target.c_str(), &st) == 0) {
+        const bool ownerKept = ::fchown(fd, st.st_uid, st.st_gid) == 0;
+        const bool groupKept = ownerKept || ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) == 0;
+        (void)groupKept; // else the user's own group, no reason to refuse the save
         ::fchmod(fd, st.st_mode & 07777);
+    }
     return tempPath;
 }
 
 } // namespace
+
+unsigned long processId()
+{
+    return static_cast<unsigned long>(::getpid());
+}
+
+Status checkReplaceable(const std::string& target)
+{
+    struct stat st {
+    };
+    if (::stat(target.c_str(), &st) != 0)
+        return errno == ENOENT ? Status(Ok{}) : systemReason(errno);
+    // The shell's test, with the effective user's rights.
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        return systemReason(errno);
+    // A folder with the sticky bit (/tmp) lets only the file's owner, the folder's owner or a privileged
+    // user replace a file in it.
+    const fs::path folder = fs::path(target).parent_path();
+    struct stat dir {
+    };
+    const uid_t user = ::geteuid();
+    if (S_ISREG(st.st_mode) && user != 0 && st.st_uid != user &&
+        ::stat(folder.empty() ? "." : folder.c_str(), &dir) == 0 && (dir.st_mode & S_ISVTX) &&
+        dir.st_uid != user)
+        return reason(std::string(std::strerror(EPERM)) +
+                      ": in this folder only the file's owner may replace it");
+    return Ok{};
+}
 
 Result<Bytes> readRegularFile(const std::string& path, std::size_t limit)
 {

@@ -89,6 +89,20 @@ bool writeAll(HANDLE file, std::span<const std::uint8_t> data)
 
 } // namespace
 
+unsigned long processId()
+{
+    return GetCurrentProcessId();
+}
+
+// Windows refuses to replace a file with the read-only attribute, as Explorer and the shell do.
+Status checkReplaceable(const std::string& target)
+{
+    const DWORD attributes = GetFileAttributesW(wide(target).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return reason(std::generic_category().message(EACCES) + ": the file is read-only");
+    return Ok{};
+}
+
 Result<Bytes> readRegularFile(const std::string& path, std::size_t limit)
 {
     const std::wstring name = wide(path);
@@ -120,7 +134,7 @@ Result<std::string> writeTemporary(const std::string& target, std::span<const st
     std::wstring tempPath;
     HANDLE raw = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < 100 && raw == INVALID_HANDLE_VALUE; ++attempt) {
-        tempPath = wide(temporaryBeside(target, GetCurrentProcessId()));
+        tempPath = wide(temporaryBeside(target));
         raw = CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                           nullptr);
         if (raw == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <thread>
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -14,6 +16,7 @@
 #endif
 
 #include "base/FileIo.h"
+#include "base/FileIoSystem.h"
 #include "model/TempDir.h"
 
 namespace zl::test
@@ -47,6 +50,44 @@ const Bytes kNew{9, 8, 7, 6};
 // Symbolic links need a privilege on Windows, and pipes, devices, /proc, permission bits and file size
 // limits are POSIX's.
 constexpr const char* kPosixOnly = "POSIX links, pipes, devices, permissions or file size limits";
+#else
+// Runs `check` in a child process as an ordinary user (root becomes nobody) and returns what it
+// reports: empty when all went as expected.
+std::string asOrdinaryUser(const std::function<std::string()>& check)
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(fds[0]);
+        std::string report;
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            report = "cannot become nobody";
+        else
+            report = check();
+        const ssize_t written = ::write(fds[1], report.data(), report.size());
+        ::_exit(written == static_cast<ssize_t>(report.size()) ? 0 : 1);
+    }
+    ::close(fds[1]);
+    std::string report;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, static_cast<std::size_t>(n));
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? report : report + " (the child failed)";
+}
+
+// What a write that must fail did wrong: it succeeded, or said something other than `message`.
+std::string refusal(const Status& s, const std::string& message)
+{
+    if (s.ok())
+        return "written, though it should have been refused; ";
+    return s.error().text == message ? "" : "refused with \"" + s.error().text + "\"; ";
+}
 #endif
 
 } // namespace
@@ -190,6 +231,197 @@ TEST(FileIo, AFileSizeLimitFailsTheWriteAndKeepsThePreviousFile)
 #endif
 }
 
+TEST(FileIo, AReplacedFileKeepsItsModeGroupAndOwner)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << kPosixOnly;
+#else
+    TempDir dir;
+    dir.write("p.pjz", kOld);
+    ::chmod(dir.file("p.pjz").c_str(), 0640);
+    uid_t owner = ::geteuid();
+    gid_t group = ::getegid();
+    if (::geteuid() == 0) {
+        owner = 12345, group = 23456;
+    } else {
+        // Another of the user's groups, when there is one.
+        gid_t groups[64];
+        const int n = ::getgroups(64, groups);
+        for (int i = 0; i < n; ++i)
+            if (groups[i] != group) {
+                group = groups[i];
+                break;
+            }
+    }
+    ASSERT_EQ(::chown(dir.file("p.pjz").c_str(), owner, group), 0);
+    ASSERT_TRUE(WriteFileSafely(dir.file("p.pjz"), kNew).ok());
+    struct stat st {
+    };
+    ASSERT_EQ(::stat(dir.file("p.pjz").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(st.st_uid, owner);
+    EXPECT_EQ(st.st_gid, group);
+    EXPECT_EQ(dir.read("p.pjz"), kNew);
+#endif
+}
+
+// The shell's rule: a file the user may not write in place is not replaced either, though its folder
+// would let a rename do it. Root may write a read-only file, and so may replace it.
+TEST(FileIo, AFileTheUserMayNotWriteInPlaceIsNotReplaced)
+{
+    TempDir dir;
+    dir.write("read-only.pjz", kOld);
+#ifdef _WIN32
+    const std::wstring name = FilePath(dir.file("read-only.pjz")).wstring();
+    ASSERT_TRUE(SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_READONLY));
+    const Status s = WriteFileSafely(dir.file("read-only.pjz"), kNew);
+    SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_FALSE(s.ok());
+    EXPECT_EQ(s.error().text,
+              "Open file" + dir.file("read-only.pjz") + " error! (Permission denied: the file is read-only)");
+    EXPECT_EQ(dir.read("read-only.pjz"), kOld);
+#else
+    const bool root = ::geteuid() == 0;
+    ::chmod(dir.path().c_str(), 0777); // the folder takes anybody's files
+    ::chmod(dir.file("read-only.pjz").c_str(), 0444);
+    // In a folder with the sticky bit, a file of someone else, which the user may write but not replace.
+    fs::create_directory(dir.file("sticky"));
+    ::chmod(dir.file("sticky").c_str(), 01777);
+    dir.write("sticky/theirs.json", kOld);
+    ::chmod(dir.file("sticky/theirs.json").c_str(), 0666);
+
+    const std::string report = asOrdinaryUser([&] {
+        std::string wrong = refusal(WriteFileSafely(dir.file("read-only.pjz"), kNew),
+                                    "Open file" + dir.file("read-only.pjz") + " error! (Permission denied)");
+        if (root) { // else the user's own file, which they may replace
+            const CFileWrite both[] = {{dir.file("sticky/mine.bin"), kNew},
+                                       {dir.file("sticky/theirs.json"), kNew}};
+            wrong +=
+                refusal(WriteFilesSafely(both), "Open file" + dir.file("sticky/theirs.json") +
+                                                    " error! (Operation not permitted: in this folder only "
+                                                    "the file's owner may replace it)");
+        }
+        return wrong;
+    });
+    EXPECT_EQ(report, "");
+    EXPECT_EQ(dir.read("read-only.pjz"), kOld);
+    EXPECT_EQ(dir.read("sticky/theirs.json"), kOld);
+    EXPECT_EQ(leftovers(dir, {"read-only.pjz", "sticky"}), std::vector<std::string>{});
+    EXPECT_FALSE(fs::exists(dir.file("sticky/mine.bin")));
+    if (!root)
+        GTEST_SKIP() << "the file of someone else in a folder with the sticky bit needs root to be made";
+
+    ASSERT_TRUE(WriteFileSafely(dir.file("read-only.pjz"), kNew).ok());
+    EXPECT_EQ(dir.read("read-only.pjz"), kNew);
+    EXPECT_EQ(fs::status(dir.file("read-only.pjz")).permissions(), fs::perms(0444));
+#endif
+}
+
+// A rename that fails after others succeeded (another program holding the file, a folder changed in
+// between) puts back every file the write already replaced.
+TEST(FileIo, AWriteOfSeveralFilesPutsBackWhatItReplacedWhenALaterRenameFails)
+{
+    TempDir dir;
+    dir.write("a", kOld);
+    dir.write("c", kOld);
+    fs::create_hard_link(FilePath(dir.file("a")), FilePath(dir.file("a2"))); // stays the same file
+    for (const char* name : {"a.tmp", "b.tmp", "c.tmp"})
+        dir.write(name, kNew);
+    const fileio::CStaged staged[] = {{"A", dir.file("a.tmp"), dir.file("a")},
+                                      {"B", dir.file("b.tmp"), dir.file("b")},
+                                      {"C", dir.file("c.tmp"), dir.file("c")}};
+    std::vector<std::string> replaced;
+    const Status s = fileio::replaceAll(staged, [&](const std::string& tempPath, const std::string& target) {
+        if (target == dir.file("c"))
+            return Status(makeError("refused"));
+        replaced.push_back(target);
+        return fileio::replaceWith(tempPath, target);
+    });
+    ASSERT_FALSE(s.ok());
+    EXPECT_EQ(s.error().text, "Open fileC error! (refused)");
+    EXPECT_EQ(replaced, (std::vector<std::string>{dir.file("a"), dir.file("b")}));
+    EXPECT_EQ(dir.read("a"), kOld);
+    EXPECT_FALSE(fs::exists(dir.file("b")));
+    EXPECT_EQ(dir.read("c"), kOld);
+    EXPECT_TRUE(fs::equivalent(FilePath(dir.file("a")), FilePath(dir.file("a2"))));
+    // The temporary not put in place is the caller's; nothing else is left.
+    EXPECT_EQ(leftovers(dir, {"a", "a2", "c"}), std::vector<std::string>{"c.tmp"});
+
+    dir.write("a.tmp", kNew);
+    dir.write("b.tmp", kNew);
+    ASSERT_TRUE(fileio::replaceAll(staged, fileio::replaceWith).ok());
+    EXPECT_EQ(dir.read("a"), kNew);
+    EXPECT_EQ(dir.read("b"), kNew);
+    EXPECT_EQ(dir.read("c"), kNew);
+    EXPECT_EQ(leftovers(dir, {"a", "a2", "b", "c"}), std::vector<std::string>{});
+}
+
+TEST(FileIo, SettingsFilesAreSmallRegularFilesOrNone)
+{
+    TempDir dir;
+    dir.write("In.dat", {4, 1});
+#ifndef _WIN32
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0); // no writer: opening must not wait for one
+#endif
+    fs::create_directory(dir.file("folder"));
+    std::ofstream(dir.file("huge")).close();
+    fs::resize_file(dir.file("huge"), kMaxSettingsFileSize + 1);
+
+    const Result<std::optional<Bytes>> present = ReadSettingsFile(dir.file("In.dat"));
+    ASSERT_TRUE(present.ok());
+    EXPECT_EQ(*present, Bytes({4, 1}));
+    const Result<std::optional<Bytes>> missing = ReadSettingsFile(dir.file("missing.conf"));
+    ASSERT_TRUE(missing.ok());
+    EXPECT_EQ(*missing, std::nullopt);
+    const struct {
+        std::string path;
+        std::string reason;
+    } refused[] = {
+        {dir.file("folder"), "Is a directory"},
+        {dir.file("huge"), "too large: 65537 bytes, more than the 65536 bytes"},
+#ifndef _WIN32
+        {dir.file("fifo"), "not a regular file"},
+        {"/dev/zero", "not a regular file"},
+#endif
+    };
+    for (const auto& c : refused) {
+        const auto r = ReadSettingsFile(c.path);
+        ASSERT_FALSE(r.ok()) << c.path;
+        EXPECT_EQ(r.error().text.rfind("Open file" + c.path + " error! (" + c.reason, 0), 0u)
+            << r.error().text;
+    }
+}
+
+TEST(FileIo, CheckingAWriteAheadLeavesEverythingAsItWas)
+{
+    TempDir dir;
+    dir.write("p.pjz", kOld);
+    fs::create_directory(dir.file("folder"));
+#ifndef _WIN32
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+#endif
+    const struct {
+        std::string path;
+        std::string reason; // empty: the write could go ahead
+    } cases[] = {
+        {dir.file("p.pjz"), ""},
+        {dir.file("new.bin"), ""},
+        {dir.file("folder"), "Is a directory"},
+        {dir.file("no/such/folder/m.bin"), "No such file or directory"},
+#ifndef _WIN32
+        {dir.file("fifo"), ""}, // written in place when the time comes
+        {"/proc/zl410-test.bin", "the folder /proc does not take new files"},
+#endif
+    };
+    for (const auto& c : cases) {
+        const Status s = CheckWritable(c.path);
+        const std::string said = s.ok() ? "" : s.error().text;
+        EXPECT_EQ(said, c.reason.empty() ? "" : "Open file" + c.path + " error! (" + c.reason + ")");
+    }
+    EXPECT_EQ(dir.read("p.pjz"), kOld);
+    EXPECT_EQ(leftovers(dir, {"p.pjz", "folder", "fifo"}), std::vector<std::string>{});
+}
+
 TEST(FileIo, SameFileComparesTheRealFiles)
 {
     TempDir dir;
@@ -266,12 +498,16 @@ TEST(FileIo, SavingOverAFileHeldOpenWaitsForItOrLeavesItAsItWas)
 
     held = hold();
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const Status throughout = WriteFileSafely(dir.file("p.pjz"), kOld);
+    // Written with another file that is replaced first: that one is put back.
+    dir.write("q.pjz", kOld);
+    const CFileWrite both[] = {{dir.file("q.pjz"), kNew}, {dir.file("p.pjz"), kOld}};
+    const Status throughout = WriteFilesSafely(both);
     CloseHandle(held);
     ASSERT_FALSE(throughout.ok());
     EXPECT_TRUE(contains(throughout.error().text, "p.pjz error!")) << throughout.error().text;
     EXPECT_EQ(dir.read("p.pjz"), kNew);
-    EXPECT_EQ(leftovers(dir, {"p.pjz"}), std::vector<std::string>{});
+    EXPECT_EQ(dir.read("q.pjz"), kOld);
+    EXPECT_EQ(leftovers(dir, {"p.pjz", "q.pjz"}), std::vector<std::string>{});
 }
 #endif
 

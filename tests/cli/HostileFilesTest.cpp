@@ -27,6 +27,13 @@ bool contains(const std::string& text, const std::string& part)
     return text.find(part) != std::string::npos;
 }
 
+// In front of a command: run it as an ordinary user (root becomes nobody), to whom the file system's
+// permissions apply.
+std::string asOrdinaryUser()
+{
+    return ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+}
+
 // Every name in the folder with the bytes of its regular files.
 std::map<std::string, Bytes> snapshot(const TempDir& dir)
 {
@@ -187,6 +194,50 @@ TEST_F(HostileFiles, OutputsThatCannotBeWrittenLeaveEveryFileAsItWas)
         }
         fs::remove(dir.file("link"));
     }
+}
+
+// The shell's rule: an output the user may not write in place is not replaced either, and a write of
+// several outputs checks them all before it replaces any.
+TEST_F(HostileFiles, OutputsTheUserMayNotReplaceAreRefusedAndLeaveEveryFileAsItWas)
+{
+    const bool root = ::geteuid() == 0;
+    for (const TempDir* folder : {&dir, &config})
+        fs::permissions(folder->path(), fs::perms::all); // the ordinary user's temporaries and In.dat
+    dir.write("read-only.pjz", stringToBytes("previous read-only.pjz"));
+    fs::permissions(dir.file("read-only.pjz"), fs::perms(0444));
+    // Someone else's map in a folder with the sticky bit: the user may write it, not replace it.
+    fs::create_directory(dir.file("shared"));
+    fs::permissions(dir.file("shared"), fs::perms(01777));
+    dir.write("shared/map.json", stringToBytes("previous map"));
+    for (const char* name : {"image.bin", "driver.bin", "shared/map.json"})
+        fs::permissions(dir.file(name), fs::perms(0666));
+
+    const std::string readOnly = "Open file" + dir.file("read-only.pjz") + " error! (Permission denied)";
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    std::vector<Case> cases{
+        {{"resave", dir.file("p.pjz"), dir.file("read-only.pjz")}, readOnly},
+        {{"new", "--protocol", "3", "-o", dir.file("read-only.pjz")}, readOnly},
+        {{"convert", dir.file("old.olz"), "-o", dir.file("read-only.pjz")}, readOnly},
+    };
+    if (root) // else the map would be the user's own
+        cases.push_back({{"compile", dir.file("p.pjz"), "-o", dir.file("image.bin"), "--driver",
+                          dir.file("driver.bin"), "--map", dir.file("shared/map.json")},
+                         "Open file" + dir.file("shared/map.json") +
+                             " error! (Operation not permitted: in this folder only the file's owner may "
+                             "replace it)"});
+    for (const Case& c : cases) {
+        const auto before = snapshot(dir);
+        const CliResult r = runCli(c.args, asOrdinaryUser() + "timeout 60 ");
+        EXPECT_EQ(r.status, 1) << c.args[0] << ": " << r.err;
+        EXPECT_TRUE(contains(r.err, c.message)) << c.args[0] << ": " << r.err;
+        EXPECT_EQ(snapshot(dir), before) << c.args[0];
+        EXPECT_EQ(dir.read("shared/map.json"), stringToBytes("previous map"));
+    }
+    if (!root)
+        GTEST_SKIP() << "someone else's file in a folder with the sticky bit needs root to be made";
 }
 
 TEST_F(HostileFiles, OutputsMayNotBeEachOther)
