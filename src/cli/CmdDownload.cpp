@@ -10,8 +10,6 @@
 #include "cli/Interrupt.h"
 #include "download/CDownloadTransfer.h"
 #include "file/CProjectFile.h"
-#include "plc/CToolSettings.h"
-#include "qt/CDataPaths.h"
 #include "platform/CSerialPort.h"
 #include "qt/CSerialSettings.h"
 
@@ -192,12 +190,15 @@ private:
     CPanelWait* m_waiting = nullptr;
 };
 
-CPortChoice choosePort(const std::optional<std::string>& port)
+// The port of --port, else COM Selection's: the settings files are read as every input is.
+Result<CPortChoice> choosePort(const std::optional<std::string>& port)
 {
     if (port)
-        return {*port, " " + *port};
-    return comPortChoice(CToolSettings::Read(CToolSettings::path(configFolder())).portIndex %
-                         kSerialPortCount);
+        return CPortChoice{*port, " " + *port};
+    const Result<unsigned> entry = selectedComEntry();
+    if (!entry)
+        return entry.error();
+    return comPortChoice(*entry);
 }
 
 // How the transfer runs: its tick, the driver choice and how long a silent panel is waited for.
@@ -256,6 +257,10 @@ int run(Args& args)
     }
     if (args.usageError())
         return usage(command, args.usageMessage());
+    if (!tick) {
+        if (const Status readable = checkSettingsFile(); !readable)
+            return fail(readable.error().text);
+    }
     // Nobody can press Ctrl+C for a command run from a script, so a silent panel is given up in time.
     const bool interactive = isatty(STDIN_FILENO) != 0;
     const TransferOptions options{
@@ -267,7 +272,10 @@ int run(Args& args)
                        : compileProject(files.front(), args.dataDir(), acceptLimitRepair);
     if (!input)
         return fail(input.error().describe());
-    return transfer(std::move(*input), choosePort(port), options, args.dataDir(), prompter);
+    const Result<CPortChoice> chosen = choosePort(port);
+    if (!chosen)
+        return fail(chosen.error().text);
+    return transfer(std::move(*input), *chosen, options, args.dataDir(), prompter);
 }
 
 } // namespace

@@ -3,8 +3,6 @@
 
 #include "base/CJson.h"
 #include "cli/Cli.h"
-#include "plc/CToolSettings.h"
-#include "qt/CDataPaths.h"
 #include "qt/CSerialPorts.h"
 #include "qt/CSerialSettings.h"
 
@@ -26,8 +24,9 @@ int run(Args& args)
         args.setUsageError("no arguments expected");
     if (args.usageError())
         return usage(command, args.usageMessage());
-    const unsigned selected =
-        CToolSettings::Read(CToolSettings::path(configFolder())).portIndex % kSerialPortCount;
+    const Result<unsigned> selected = selectedComEntry();
+    if (!selected)
+        return fail(selected.error().text);
     const std::vector<CPortInfo> ports = availableSerialPorts();
 
     if (json) {
@@ -37,7 +36,7 @@ int run(Args& args)
             CJson entry = CJson::object();
             entry.set("name", "COM" + std::to_string(i + 1));
             entry.set("device", serialDevicePath(i));
-            entry.set("selected", i == selected);
+            entry.set("selected", i == *selected);
             com.push(std::move(entry));
         }
         out.set("com", std::move(com));
@@ -53,7 +52,7 @@ int run(Args& args)
         return kExitOk;
     }
     for (unsigned i = 0; i < kSerialPortCount; ++i)
-        std::printf("%sCOM%u  %s\n", i == selected ? "* " : "  ", i + 1, serialDevicePath(i).c_str());
+        std::printf("%sCOM%u  %s\n", i == *selected ? "* " : "  ", i + 1, serialDevicePath(i).c_str());
     std::printf("Serial ports on this machine:%s\n", ports.empty() ? " none found" : "");
     for (const CPortInfo& p : ports)
         std::printf("  %-16s %s\n", p.device.c_str(), p.description.c_str());

@@ -12,8 +12,12 @@ namespace zl::cli {
 
 Status openProjectFile(const std::string& projectPath, const std::string& dataDir, CProject& project)
 {
-    // A missing catalogue is reported by the driver load of a compile, with the same message.
-    (void)project.StartUp(CProtocolCatalogue::cataloguePath(dataDir), CToolSettings::path(configFolder()));
+    // A tool settings file that cannot be read fails the command, as any input does; a missing catalogue
+    // is reported by the driver load of a compile, with the same message.
+    const std::string toolSettings = CToolSettings::path(configFolder());
+    if (const Result<CToolSettings> settings = CToolSettings::Read(toolSettings); !settings)
+        return settings.error();
+    (void)project.StartUp(CProtocolCatalogue::cataloguePath(dataDir), toolSettings);
     if (Status loaded = OpenProjectFile(projectPath, project); !loaded) {
         CError e = loaded.error();
         e.text = projectPath + ": " + e.text;

@@ -1,7 +1,6 @@
 #include "compile/CImageCompiler.h"
 
 #include <algorithm>
-#include <fstream>
 #include <optional>
 
 #include "components/CBarTide.h"
@@ -10,7 +9,6 @@
 #include "render/CImageGlyphs.h"
 #include "compile/CImageHeader.h"
 #include "plc/CToolSettings.h"
-#include "base/FileIo.h"
 #include "model/CCompileContext.h"
 #include "model/CProject.h"
 
@@ -21,21 +19,6 @@ constexpr std::size_t kWindowEntrySize = 9;
 constexpr std::size_t kPointerEntrySize = 3;
 constexpr std::size_t kGlyphSize = 32;
 constexpr std::size_t kHalfGlyphSize = 16;
-
-// The tool settings' list position follows the driver found. A file that says so already is left as it
-// is: rewriting it costs a file-system round trip on every download.
-Status rememberListPosition(const std::string& path, std::uint8_t position)
-{
-    {
-        // Closed before the write: Windows cannot replace a file that is still open.
-        std::ifstream in(FilePath(path), std::ios::binary);
-        char bytes[2] = {};
-        in.read(bytes, 2);
-        if (in.gcount() == 2 && static_cast<std::uint8_t>(bytes[0]) == position)
-            return Ok{};
-    }
-    return CToolSettings::WriteListPosition(path, position);
-}
 
 // Frees every record of the project, however the compile ends.
 class FreeRecords {
@@ -338,7 +321,7 @@ Status Compilation::Run(const CCompileInputs& inputs, CCompiledImage& out)
     const auto position = static_cast<std::uint8_t>(driver->position);
     m_project.comm.listPosition = position;
     if (!inputs.toolSettingsPath.empty()) {
-        if (Status written = rememberListPosition(inputs.toolSettingsPath, position); !written)
+        if (Status written = CToolSettings::WriteListPosition(inputs.toolSettingsPath, position); !written)
             out.notes.push_back(written.error().text);
     }
 

@@ -7,7 +7,7 @@ namespace zl
 
 std::unique_ptr<QSettings> editorSettings()
 {
-    return std::make_unique<QSettings>(QString::fromStdString(settingsFilePath()), QSettings::IniFormat);
+    return openSettings();
 }
 
 QString comDevicePath(unsigned portIndex)

@@ -1,6 +1,7 @@
 #pragma once
 // The user's editor settings (recent files) and the serial devices behind COM1 … COM6, kept in the same
-// settings file the download reads the devices from.
+// settings file the download reads the devices from; a settings file that is refused (checkSettingsFile)
+// leaves the defaults and takes nothing.
 #include <QSettings>
 #include <QString>
 

@@ -25,6 +25,7 @@
 #include "editor/document/CZL110Doc.h"
 #include "editor/CZL110View.h"
 #include "model/CBase.h"
+#include "qt/CSerialSettings.h"
 
 namespace zl
 {
@@ -96,6 +97,8 @@ void CMainFrame::StartUp(const std::string& dataDir, const std::string& configDi
 {
     m_dataDir = dataDir;
     m_view->StartUp(dataDir, configDir);
+    if (const Status settings = checkSettingsFile(); !settings)
+        m_prompter->message(settings.error().text, ""); // then left alone, the defaults in use
     UpdateCommands();
 }
 

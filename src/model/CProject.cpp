@@ -44,23 +44,31 @@ void CProject::RebuildProtocolTables()
 
 Status CProject::StartUp(const std::string& cataloguePath, const std::string& toolSettingsPath)
 {
-    const CToolSettings settings = CToolSettings::Read(toolSettingsPath);
-    comm.listPosition = settings.listPosition;
-    comm.portIndex = settings.portIndex;
+    // A settings file that cannot be read leaves the defaults; it is told after the catalogue's trouble.
+    const Result<CToolSettings> settings = CToolSettings::Read(toolSettingsPath);
+    const CToolSettings remembered = settings ? *settings : CToolSettings{};
+    comm.listPosition = remembered.listPosition;
+    comm.portIndex = remembered.portIndex;
 
     auto types = CProtocolCatalogue::ReadEntryTypes(cataloguePath);
-    if (!types)
-        return types.error();
+    if (!types) {
+        CError e = types.error();
+        if (!settings)
+            e.text += "\n" + settings.error().text;
+        return e;
+    }
     m_entryTypes = std::move(*types);
     formatVersion = 11;
     formatMarker = 1;
-    if (m_entryTypes.empty())
-        return Ok{}; // nothing to select; New Project reports the empty catalogue
-    if (comm.listPosition >= m_entryTypes.size())
-        comm.listPosition = static_cast<std::uint8_t>(m_entryTypes.size() - 1);
-    m_protocol = m_entryTypes[comm.listPosition];
-    applyStartupDefaults(m_protocol, comm, panel);
-    RebuildProtocolTables();
+    if (!m_entryTypes.empty()) { // else nothing to select; New Project reports the empty catalogue
+        if (comm.listPosition >= m_entryTypes.size())
+            comm.listPosition = static_cast<std::uint8_t>(m_entryTypes.size() - 1);
+        m_protocol = m_entryTypes[comm.listPosition];
+        applyStartupDefaults(m_protocol, comm, panel);
+        RebuildProtocolTables();
+    }
+    if (!settings)
+        return settings.error();
     return Ok{};
 }
 

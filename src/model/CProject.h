@@ -38,7 +38,8 @@ public:
 
     // Start-up: reads the tool settings file and the catalogue's entry types, selects the protocol at
     // the remembered list position (clamped to the last entry) and applies its start-up defaults. A
-    // missing catalogue gives "File <path> does not exist!" and leaves no protocol selected.
+    // missing catalogue gives "File <path> does not exist!" and leaves no protocol selected. A tool
+    // settings file that cannot be read leaves the defaults and adds its error on a line of its own.
     Status StartUp(const std::string& cataloguePath, const std::string& toolSettingsPath);
     const std::vector<std::uint8_t>& entryTypes() const { return m_entryTypes; }
 

@@ -1,7 +1,5 @@
 #include "plc/CToolSettings.h"
 
-#include <fstream>
-
 #include "base/FileIo.h"
 
 namespace zl
@@ -12,22 +10,32 @@ std::string CToolSettings::path(const std::string& configDir)
     return configDir + "/In.dat";
 }
 
-CToolSettings CToolSettings::Read(const std::string& path)
+namespace
+{
+
+// A short file leaves the remaining defaults.
+CToolSettings decode(const Bytes& b)
 {
     CToolSettings s;
-    std::ifstream in(FilePath(path), std::ios::binary);
-    if (!in) {
-        std::ofstream create(FilePath(path), std::ios::binary);
-        return s;
-    }
-    char b[2];
-    in.read(b, 2);
-    const auto got = in.gcount();
-    if (got >= 1)
-        s.listPosition = static_cast<std::uint8_t>(b[0]);
-    if (got >= 2)
-        s.portIndex = static_cast<std::uint8_t>(b[1]);
+    if (b.size() >= 1)
+        s.listPosition = b[0];
+    if (b.size() >= 2)
+        s.portIndex = b[1];
     return s;
+}
+
+} // namespace
+
+Result<CToolSettings> CToolSettings::Read(const std::string& path)
+{
+    const Result<std::optional<Bytes>> bytes = ReadSettingsFile(path);
+    if (!bytes)
+        return bytes.error();
+    if (!*bytes) {
+        (void)WriteFileSafely(path, {}); // a folder that takes no file keeps the defaults all the same
+        return CToolSettings{};
+    }
+    return decode(**bytes);
 }
 
 Status CToolSettings::Write(const std::string& path) const
@@ -39,8 +47,14 @@ Status CToolSettings::Write(const std::string& path) const
 
 Status CToolSettings::WriteListPosition(const std::string& path, std::uint8_t position)
 {
+    const Result<std::optional<Bytes>> bytes = ReadSettingsFile(path);
+    if (!bytes)
+        return bytes.error();
+    // A file that says so already is left as it is: a download would otherwise rewrite it every time.
+    if (*bytes && (*bytes)->size() >= 2 && (**bytes)[0] == position)
+        return Ok{};
     // A short or missing file reads as the default port, so writing both bytes keeps what it meant.
-    CToolSettings s = Read(path);
+    CToolSettings s = *bytes ? decode(**bytes) : CToolSettings{};
     s.listPosition = position;
     return s.Write(path);
 }

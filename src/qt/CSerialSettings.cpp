@@ -2,7 +2,9 @@
 
 #include <QSettings>
 
+#include "base/FileIo.h"
 #include "download/CSerialExchange.h"
+#include "plc/CToolSettings.h"
 #include "qt/CDataPaths.h"
 
 namespace zl
@@ -13,13 +15,33 @@ std::string settingsFilePath()
     return configFolder() + "/zl410.conf";
 }
 
-namespace
+Status checkSettingsFile()
 {
-QSettings userSettings()
-{
-    return QSettings(QString::fromStdString(settingsFilePath()), QSettings::IniFormat);
+    const Result<std::optional<Bytes>> read = ReadSettingsFile(settingsFilePath());
+    if (!read)
+        return read.error();
+    return Ok{};
 }
 
+std::unique_ptr<QSettings> openSettings()
+{
+    // QSettings given no file reads nothing and writes nowhere.
+    const QString file = checkSettingsFile() ? QString::fromStdString(settingsFilePath()) : QString();
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+}
+
+Result<unsigned> selectedComEntry()
+{
+    const Result<CToolSettings> settings = CToolSettings::Read(CToolSettings::path(configFolder()));
+    if (!settings)
+        return settings.error();
+    if (const Status readable = checkSettingsFile(); !readable)
+        return readable.error();
+    return settings->portIndex % kSerialPortCount;
+}
+
+namespace
+{
 QString portKey(unsigned portIndex)
 {
     return QStringLiteral("serial/COM%1").arg(portIndex + 1);
@@ -29,17 +51,17 @@ QString portKey(unsigned portIndex)
 std::string serialDevicePath(unsigned portIndex)
 {
     const QString fallback = QString::fromStdString(defaultSerialDevicePath(portIndex));
-    return userSettings().value(portKey(portIndex), fallback).toString().toStdString();
+    return openSettings()->value(portKey(portIndex), fallback).toString().toStdString();
 }
 
 void setSerialDevicePath(unsigned portIndex, const std::string& device)
 {
-    QSettings settings = userSettings();
+    const auto settings = openSettings();
     if (device.empty() || device == defaultSerialDevicePath(portIndex))
-        settings.remove(portKey(portIndex));
+        settings->remove(portKey(portIndex));
     else
-        settings.setValue(portKey(portIndex), QString::fromStdString(device));
-    settings.sync();
+        settings->setValue(portKey(portIndex), QString::fromStdString(device));
+    settings->sync();
 }
 
 CPortChoice comPortChoice(unsigned portIndex)
@@ -50,7 +72,7 @@ CPortChoice comPortChoice(unsigned portIndex)
 std::chrono::milliseconds downloadTick()
 {
     bool ok = false;
-    const int ms = userSettings().value(QStringLiteral("download/tickMs")).toInt(&ok);
+    const int ms = openSettings()->value(QStringLiteral("download/tickMs")).toInt(&ok);
     // The command line takes 1 … 1000 ms; a settings file edited by hand gets the same bounds.
     return ok && ms > 0 && ms <= 1000 ? std::chrono::milliseconds(ms) : CSerialExchange::kDefaultTick;
 }

@@ -4,9 +4,13 @@
 //                              on Windows \\.\COM1 … \\.\COM6)
 //   download/tickMs            the tick that download timeouts are counted in (default 16 ms)
 #include <chrono>
+#include <memory>
 #include <string>
 
+#include "base/Result.h"
 #include "platform/CSerialPort.h" // defaultSerialDevicePath
+
+class QSettings;
 
 namespace zl
 {
@@ -14,7 +18,16 @@ namespace zl
 constexpr unsigned kSerialPortCount = 6;
 
 std::string settingsFilePath();
+// The settings file is read as every input is: a regular file no larger than a settings file can be
+// (ReadSettingsFile); a missing one holds the defaults. While it is refused, every value below is its
+// default and nothing is written into it, so that no caller waits on a pipe or reads a huge file.
+Status checkSettingsFile();
+// The settings file for QSettings to read and write; a stand-in holding nothing while it is refused.
+std::unique_ptr<QSettings> openSettings();
 
+// COM Selection's entry, 0 … 5, from "In.dat"; the settings file is checked too, both being read as
+// every input is.
+Result<unsigned> selectedComEntry();
 // `portIndex` 0 … 5 is COM1 … COM6, as "In.dat" keeps it.
 std::string serialDevicePath(unsigned portIndex);
 // Maps COM<portIndex + 1> to `device`; the default device removes the entry.

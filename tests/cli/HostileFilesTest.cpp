@@ -5,6 +5,7 @@
 
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -238,6 +239,61 @@ TEST_F(HostileFiles, OutputsTheUserMayNotReplaceAreRefusedAndLeaveEveryFileAsItW
     }
     if (!root)
         GTEST_SKIP() << "someone else's file in a folder with the sticky bit needs root to be made";
+}
+
+// "In.dat" and the settings file of the COM entries are read as every input is: a pipe, a folder or a
+// huge file fails the commands that read it at once, and is left as it is.
+TEST_F(HostileFiles, SettingsFilesThatAreNoSettingsFilesFailTheCommandsThatReadThem)
+{
+    const std::string project = dir.file("p.pjz");
+    const struct {
+        std::vector<std::string> args;
+        bool readsComSettings;
+    } commands[] = {
+        {{"check", project}, false},
+        {{"compile", project, "-o", dir.file("image.bin")}, false},
+        {{"simulate", project, "-o", dir.file("screen.png")}, false},
+        {{"download", project, "--port", "/dev/zl410-none"}, true}, // its tick
+        {{"ports"}, true},
+    };
+    const struct {
+        const char* kind;
+        std::string reason;
+        void (*make)(const std::string& path);
+    } kinds[] = {
+        {"fifo", "not a regular file",
+         [](const std::string& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }},
+        {"folder", "Is a directory", [](const std::string& path) { fs::create_directory(path); }},
+        {"huge", "too large: 65537 bytes",
+         [](const std::string& path) {
+             std::ofstream(path).close();
+             fs::resize_file(path, kMaxSettingsFileSize + 1);
+         }},
+    };
+    for (const std::string name : {"In.dat", "zl410.conf"}) {
+        for (const auto& kind : kinds) {
+            const std::string path = config.file(name);
+            kind.make(path);
+            const auto typeBefore = fs::symlink_status(path).type();
+            for (const auto& c : commands) {
+                const bool reads = name == "In.dat" || c.readsComSettings;
+                const auto before = snapshot(dir);
+                const CliResult r = runCli(c.args, "timeout 60 ");
+                const std::string what = name + " " + kind.kind + ", " + c.args[0];
+                EXPECT_EQ(r.status, reads ? 1 : 0) << what << ": " << r.err;
+                if (reads) {
+                    EXPECT_TRUE(contains(r.err, "Open file" + path + " error! (" + kind.reason))
+                        << what << ": " << r.err;
+                    EXPECT_EQ(snapshot(dir), before) << what;
+                }
+            }
+            EXPECT_EQ(fs::symlink_status(path).type(), typeBefore) << name << " " << kind.kind;
+            if (fs::is_regular_file(path)) {
+                EXPECT_EQ(fs::file_size(path), kMaxSettingsFileSize + 1);
+            }
+            fs::remove(path);
+        }
+    }
 }
 
 TEST_F(HostileFiles, OutputsMayNotBeEachOther)

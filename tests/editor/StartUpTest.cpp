@@ -1,7 +1,10 @@
-// Start-up with a project named on the command line, when that project is not one the editor can open.
+// Start-up with a project named on the command line, when that project is not one the editor can open;
+// and with settings files that are no files.
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include "EditorTesting.h"
 #include "editor/EditorStartUp.h"
@@ -39,6 +42,27 @@ private slots:
         QCOMPARE(zl::RunEditor({"zl410", "--no-splash", path}, &prompter), 1);
         QCOMPARE(prompter.messages.size(), std::size_t(1));
         QVERIFY2(prompter.last().find("unexpected end of file") != std::string::npos, prompter.last().c_str());
+    }
+
+    // Settings files are read as every input is: pipes are not waited on; the editor says why and runs
+    // on with the defaults, leaving them as they are.
+    void settingsFilesThatAreNoFilesAreToldAndLeftAlone()
+    {
+        QTemporaryDir config;
+        qputenv("ZL410_CONFIG_DIR", config.path().toUtf8());
+        const std::string folder = config.path().toStdString();
+        for (const char* name : {"/In.dat", "/zl410.conf"})
+            QCOMPARE(::mkfifo((folder + name).c_str(), 0600), 0);
+        ScriptedPrompter prompter;
+        QCOMPARE(zl::RunEditor({"zl410", "--no-splash"}, &prompter), 0);
+        QCOMPARE(prompter.messages, (std::vector<std::string>{
+                                        ": Open file" + folder + "/In.dat error! (not a regular file)",
+                                        ": Open file" + folder + "/zl410.conf error! (not a regular file)"}));
+        for (const char* name : {"/In.dat", "/zl410.conf"}) {
+            struct stat st {
+            };
+            QVERIFY(::stat((folder + name).c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+        }
     }
 
 private:

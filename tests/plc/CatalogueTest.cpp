@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include "base/FileIo.h"
 #include "model/TempDir.h"
 #include "plc/CProtocolCatalogue.h"
 #include "plc/CToolSettings.h"
@@ -91,24 +98,78 @@ TEST(ToolSettings, MissingShortAndFullFiles)
 {
     TempDir dir;
     const std::string path = CToolSettings::path(dir.path());
-    CToolSettings s = CToolSettings::Read(path);
-    EXPECT_EQ(s.listPosition, 0);
-    EXPECT_EQ(s.portIndex, 1);
+    Result<CToolSettings> s = CToolSettings::Read(path);
+    ASSERT_TRUE(s.ok());
+    EXPECT_EQ(s->listPosition, 0);
+    EXPECT_EQ(s->portIndex, 1);
     EXPECT_TRUE(std::filesystem::exists(path)); // created empty
     EXPECT_EQ(std::filesystem::file_size(path), 0u);
 
     dir.write("In.dat", {4});
     s = CToolSettings::Read(path);
-    EXPECT_EQ(s.listPosition, 4);
-    EXPECT_EQ(s.portIndex, 1);
+    ASSERT_TRUE(s.ok());
+    EXPECT_EQ(s->listPosition, 4);
+    EXPECT_EQ(s->portIndex, 1);
 
     dir.write("In.dat", {4, 0});
     ASSERT_TRUE(CToolSettings::WriteListPosition(path, 2).ok());
     EXPECT_EQ(dir.read("In.dat"), (Bytes{2, 0})); // the port byte is kept
+    // A file that holds the position already is not rewritten: it stays the same file.
+    std::filesystem::create_hard_link(path, dir.file("same"));
+    ASSERT_TRUE(CToolSettings::WriteListPosition(path, 2).ok());
+    EXPECT_TRUE(std::filesystem::equivalent(path, dir.file("same")));
 
     const Status failed = CToolSettings{1, 2}.Write(dir.file("no such folder/In.dat"));
     ASSERT_FALSE(failed.ok());
     EXPECT_NE(failed.error().text.find("In.dat"), std::string::npos);
+}
+
+// In.dat is read like every input: a pipe, a folder or a huge file is refused, not waited on or read
+// whole, and nothing is written in its place.
+TEST(ToolSettings, AFileThatIsNoSettingsFileIsRefused)
+{
+    TempDir dir;
+    dir.write("Zentu_Ptc.dat", catalogue({{3, 1, 10}, {2, 1, 10}}));
+    std::filesystem::create_directory(dir.file("folder"));
+    std::ofstream(dir.file("huge")).close();
+    std::filesystem::resize_file(dir.file("huge"), kMaxSettingsFileSize + 1);
+#ifndef _WIN32
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+#endif
+    const struct {
+        std::string path;
+        std::string reason;
+    } cases[] = {
+        {dir.file("folder"), "Is a directory"},
+        {dir.file("huge"), "too large"},
+#ifndef _WIN32
+        {dir.file("fifo"), "not a regular file"},
+#endif
+    };
+    for (const auto& c : cases) {
+        const std::string message = "Open file" + c.path + " error! (" + c.reason;
+        const Result<CToolSettings> read = CToolSettings::Read(c.path);
+        ASSERT_FALSE(read.ok()) << c.path;
+        EXPECT_EQ(read.error().text.rfind(message, 0), 0u) << read.error().text;
+        const Status written = CToolSettings::WriteListPosition(c.path, 1);
+        ASSERT_FALSE(written.ok()) << c.path;
+        EXPECT_EQ(written.error().text.rfind(message, 0), 0u) << written.error().text;
+
+        // Start-up goes on with the defaults and tells why.
+        CProject project;
+        const Status started = project.StartUp(dir.file("Zentu_Ptc.dat"), c.path);
+        ASSERT_FALSE(started.ok()) << c.path;
+        EXPECT_EQ(started.error().text.rfind(message, 0), 0u) << started.error().text;
+        EXPECT_EQ(project.protocol(), 3u);
+        EXPECT_EQ(project.comm.portIndex, 1);
+        const Status alsoNoCatalogue = CProject().StartUp(dir.file("missing.dat"), c.path);
+        EXPECT_EQ(alsoNoCatalogue.error().text.rfind(
+                      "File " + dir.file("missing.dat") + " does not exist!\n" + message, 0),
+                  0u)
+            << alsoNoCatalogue.error().text;
+    }
+    EXPECT_EQ(std::filesystem::file_size(dir.file("huge")), kMaxSettingsFileSize + 1);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder")));
 }
 
 TEST(StartUp, SelectsTheRememberedEntryWithItsDefaults)
