@@ -124,8 +124,10 @@ public:
     void panelWindows()
     {
         const auto& windows = m_project.windows();
-        if (windows.empty())
+        if (windows.empty()) {
+            add(Kind::NoWindows, "The project has no windows; the panel would have nothing to show");
             return;
+        }
         const std::uint16_t first = windows.front()->number;
         const auto replaced = [&](const char* what, std::uint16_t number) {
             if (!findWindow(m_project, number))
@@ -274,6 +276,8 @@ const char* CCheckFinding::kindName(Kind kind)
         return "undrawable-character";
     case Kind::MissingKeyJump:
         return "missing-key-jump";
+    case Kind::NoWindows:
+        return "no-windows";
     case Kind::ReplacedWindow:
         return "replaced-window";
     case Kind::MissingArrowJump:

@@ -23,6 +23,7 @@ struct CCheckFinding {
         LimitRepair,         // the compile repairs an inverted value range
         UndrawableCharacter, // the panel fonts have no glyph for a character
         MissingKeyJump,      // a function key jumps to a window that does not exist
+        NoWindows,           // the project has no window for the panel to show
         ReplacedWindow,      // the initial or screen-saver window does not exist; the compile replaces it
         MissingArrowJump,    // an Up or Down jump other than the default names no window
         Overhang,            // a component reaches beyond the panel

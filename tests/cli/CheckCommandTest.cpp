@@ -49,6 +49,21 @@ TEST_F(CheckCommandTest, ProblemsAreListedWithTheirPlaceAndExitOne)
         EXPECT_NE(json.out.find(part), std::string::npos) << part << " in\n" << json.out;
 }
 
+TEST_F(CheckCommandTest, AProjectWithoutWindowsIsNotClean)
+{
+    project.ClearWindows();
+    const std::string file = save();
+    const CliResult text = runCli({"check", file});
+    EXPECT_EQ(text.status, 1);
+    EXPECT_NE(text.out.find("project: The project has no windows; the panel would have nothing to show"),
+              std::string::npos)
+        << text.out;
+    const CliResult json = runCli({"check", file, "--json"});
+    EXPECT_EQ(json.status, 1);
+    for (const char* part : {"\"kind\": \"no-windows\"", "\"clean\": false"})
+        EXPECT_NE(json.out.find(part), std::string::npos) << part << " in\n" << json.out;
+}
+
 TEST_F(CheckCommandTest, RefusesWhatItCannotCheck)
 {
     EXPECT_EQ(runCli({"check"}).status, 2);

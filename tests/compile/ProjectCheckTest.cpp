@@ -123,6 +123,17 @@ TEST_F(ProjectCheckTest, CleanProjectGivesTheImageAsTheCompilerMakesIt)
     EXPECT_EQ(report.sizeText(), std::to_string(direct->image.size()) + " of 32,768 bytes");
 }
 
+TEST_F(ProjectCheckTest, AProjectWithoutWindowsIsReported)
+{
+    ASSERT_EQ(project.windowCount(), 0u);
+    const CCheckReport report = check();
+    ASSERT_EQ(report.findings.size(), 1u) << report.Describe().dump();
+    EXPECT_EQ(report.findings[0].kind, Kind::NoWindows);
+    EXPECT_FALSE(report.findings[0].window);
+    EXPECT_EQ(report.findings[0].text, "The project has no windows; the panel would have nothing to show");
+    EXPECT_FALSE(report.clean());
+}
+
 TEST_F(ProjectCheckTest, ImageOverThePanelsSpaceIsMeasuredAndRefused)
 {
     const std::string line(250, 'A');
