@@ -48,6 +48,11 @@ int run(Args& args)
         return usage(command, args.usageMessage());
     config.info = {static_cast<std::uint8_t>(model), static_cast<std::uint8_t>(protocol),
                    static_cast<std::uint8_t>(version)};
+    // The dump is written when the simulator ends: a path that cannot take it is told now.
+    if (dump) {
+        if (const Status writable = CheckWritable(*dump); !writable)
+            return fail(writable.error().describe());
+    }
 
     std::unique_ptr<CSerialPort> link;
     if (pty) {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/ProjectErrors.h"
 #include "plc/CProtocolCatalogue.h"
 #include "plc/CToolSettings.h"
 #include "model/CProject.h"
@@ -20,7 +21,8 @@ Status openProjectFile(const std::string& projectPath, const std::string& dataDi
     (void)project.StartUp(CProtocolCatalogue::cataloguePath(dataDir), toolSettings);
     if (Status loaded = OpenProjectFile(projectPath, project); !loaded) {
         CError e = loaded.error();
-        e.text = projectPath + ": " + e.text;
+        e.text = projectFailure(projectPath, e);
+        e.offset.reset(); // projectFailure has put it into the text
         return e;
     }
     return Ok{};

@@ -33,6 +33,11 @@ public:
     const std::string& device() const { return m_device; }
 
 private:
+    // "Cannot open the serial port" + `label` + "!" and, on a line of its own, `reason` said of `device`:
+    // a reason either goes on from the device's name (" is busy: ...") or describes it ("no such
+    // device. ..."). The device is not named again where the label names it already (--port DEVICE).
+    static CError openFailure(const std::string& device, const std::string& label, std::string reason);
+
 #ifdef _WIN32
     struct CSystemPort; // the handles and the pending wait, in CSerialPortWindows.cpp
     CSerialPort(std::unique_ptr<CSystemPort> port, std::string device);

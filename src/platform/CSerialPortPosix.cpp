@@ -18,25 +18,25 @@ namespace
 
 constexpr int kWriteStallMs = 2000;
 
-std::string reasonFor(const std::string& device, int error)
+// Why a device cannot be opened, for CSerialPort::openFailure.
+std::string reasonFor(int error)
 {
     switch (error) {
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        return device + ": no such device. Is the adapter plugged in, and is this the right port?";
+        return "no such device. Is the adapter plugged in, and is this the right port?";
     case EACCES:
     case EPERM:
-        return device +
-               ": permission denied. Add your user to the dialout group (sudo usermod -aG dialout $USER, "
-               "then log in again), or install the program's udev rule for USB serial adapters.";
+        return "permission denied. Add your user to the dialout group (sudo usermod -aG dialout $USER, then "
+               "log in again), or install the program's udev rule for USB serial adapters.";
     case EBUSY:
     case EWOULDBLOCK:
-        return device + " is busy: another program is using it.";
+        return " is busy: another program is using it.";
     case ENOTTY:
-        return device + " is not a serial port.";
+        return " is not a serial port.";
     default:
-        return device + ": " + std::strerror(error) + ".";
+        return std::string(std::strerror(error)) + ".";
     }
 }
 
@@ -113,10 +113,7 @@ CSerialPort::~CSerialPort()
 
 Result<std::unique_ptr<CSerialPort>> CSerialPort::open(const std::string& device, const std::string& label)
 {
-    const auto refuse = [&](int error) {
-        return makeError("Cannot open the serial port" + label + "!\n" + reasonFor(device, error),
-                         "Download data");
-    };
+    const auto refuse = [&](int error) { return openFailure(device, label, reasonFor(error)); };
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return refuse(errno);

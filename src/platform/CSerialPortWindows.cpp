@@ -14,20 +14,21 @@ namespace
 
 constexpr DWORD kWriteStallMs = 2000;
 
-std::string reasonFor(const std::string& device, DWORD error)
+// Why a device cannot be opened, for CSerialPort::openFailure.
+std::string reasonFor(DWORD error)
 {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-        return device + ": no such device. Is the adapter plugged in, and is this the right port?";
+        return "no such device. Is the adapter plugged in, and is this the right port?";
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
-        return device + " is busy: another program is using it.";
+        return " is busy: another program is using it.";
     case ERROR_INVALID_FUNCTION:
     case ERROR_NOT_SUPPORTED:
-        return device + " is not a serial port.";
+        return " is not a serial port.";
     default:
-        return device + ": " + std::system_category().message(static_cast<int>(error)) + ".";
+        return std::system_category().message(static_cast<int>(error)) + ".";
     }
 }
 
@@ -156,10 +157,7 @@ CSerialPort::~CSerialPort() = default;
 
 Result<std::unique_ptr<CSerialPort>> CSerialPort::open(const std::string& device, const std::string& label)
 {
-    const auto refuse = [&](DWORD error) {
-        return makeError("Cannot open the serial port" + label + "!\n" + reasonFor(device, error),
-                         "Download data");
-    };
+    const auto refuse = [&](DWORD error) { return openFailure(device, label, reasonFor(error)); };
     auto port = std::make_unique<CSystemPort>();
     port->port = CreateFileW(FilePath(deviceName(device)).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                              OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);

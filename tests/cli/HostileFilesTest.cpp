@@ -28,6 +28,14 @@ bool contains(const std::string& text, const std::string& part)
     return text.find(part) != std::string::npos;
 }
 
+std::size_t occurrences(const std::string& text, const std::string& part)
+{
+    std::size_t n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
+        ++n;
+    return n;
+}
+
 // In front of a command: run it as an ordinary user (root becomes nobody), to whom the file system's
 // permissions apply.
 std::string asOrdinaryUser()
@@ -55,6 +63,10 @@ struct Command {
 };
 
 const Command kCommands[] = {
+    {"check", true, false,
+     [](const TempDir&, const std::string& in, const std::string&) {
+         return std::vector<std::string>{"check", in};
+     }},
     {"dump", true, false,
      [](const TempDir&, const std::string& in, const std::string&) {
          return std::vector<std::string>{"dump", in};
@@ -157,6 +169,7 @@ TEST_F(HostileFiles, InputsThatAreNoProjectFileAreRefusedBeforeReading)
             EXPECT_EQ(r.status, 1) << c.name << " " << in.path;
             EXPECT_TRUE(contains(r.err, "Open file" + in.path + " error! " + in.reason))
                 << c.name << ": " << r.err;
+            EXPECT_EQ(occurrences(r.err, in.path), 1u) << c.name << ": the path once, in " << r.err;
             EXPECT_EQ(snapshot(dir), before) << c.name << " " << in.path;
         }
     }
@@ -293,6 +306,26 @@ TEST_F(HostileFiles, SettingsFilesThatAreNoSettingsFilesFailTheCommandsThatReadT
             }
             fs::remove(path);
         }
+    }
+}
+
+// panel-sim writes its dump when it ends: a path that cannot take it stops it at the start.
+TEST_F(HostileFiles, APanelSimulatorDumpThatCannotBeWrittenStopsItAtOnce)
+{
+    fs::create_directory(dir.file("folder"));
+    const struct {
+        std::string path;
+        std::string reason;
+    } dumps[] = {
+        {dir.file("folder"), "Is a directory"},
+        {dir.file("none/memory.bin"), "No such file or directory"},
+        {"/proc/zl410-memory.bin", "the folder /proc does not take new files"},
+    };
+    for (const auto& d : dumps) {
+        const CliResult r = runCli({"panel-sim", "--pty", "--dump", d.path}, "timeout 20 ");
+        EXPECT_EQ(r.status, 1) << d.path << ": " << r.err;
+        EXPECT_EQ(r.err, "zl410-cli: Open file" + d.path + " error! (" + d.reason + ")\n");
+        EXPECT_EQ(r.out, "") << "no device offered";
     }
 }
 

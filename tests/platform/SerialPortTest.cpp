@@ -72,6 +72,12 @@ TEST(SerialPort, OpeningAPortThatIsNotThereSaysWhichAndWhy)
     EXPECT_EQ(port.error().text,
               "Cannot open the serial port 4!\n" + device +
                   ": no such device. Is the adapter plugged in, and is this the right port?");
+    // Named as the port (the command line's --port), the device is not named again.
+    const auto named = CSerialPort::open(device, " " + device);
+    ASSERT_FALSE(named.ok());
+    EXPECT_EQ(named.error().text,
+              "Cannot open the serial port " + device +
+                  "!\nNo such device. Is the adapter plugged in, and is this the right port?");
 }
 
 TEST(SerialPort, ComEntriesNameTheSystemsPorts)
