@@ -10,6 +10,7 @@
 #include "cli/Interrupt.h"
 #include "download/CDownloadTransfer.h"
 #include "file/CProjectFile.h"
+#include "image/CImageReader.h"
 #include "platform/CSerialPort.h"
 #include "qt/CSerialSettings.h"
 
@@ -30,8 +31,6 @@ const CliCommand command{
     run};
 
 constexpr unsigned long kDefaultGiveUpSeconds = 30;
-// The image's header ends where its glyphs begin.
-constexpr std::size_t kImageHeaderSize = CImageCompiler::kGlyphAddress - CImageCompiler::kImageAddress;
 
 // A message that the panel link gives only in Chinese, followed by what it says.
 std::string withEnglish(const std::string& text)
@@ -77,17 +76,17 @@ Result<DownloadInput> compileProject(const std::string& path, const std::string&
     return DownloadInput{std::move(compiled->image), std::move(compiled->driver)};
 }
 
-// The image of `--image`: checked to be one before anything is sent.
+// The image of `--image`: read back as the virtual panel reads it before anything is sent, so that a
+// file that is no download image never reaches the panel nor gets its valid mark.
 Result<Bytes> readImage(const std::string& path)
 {
     auto image = ReadWholeFile(path, kPanelAreaSize);
     if (!image)
         return image;
-    if (image->size() < kImageHeaderSize)
-        return makeError("The image " + path + " is " + std::to_string(image->size()) +
-                         " bytes, too short for the 48-byte header of a download image!");
     if (CheckProjectHeader(*image).ok())
         return makeError(path + " is a project file, not a download image: name it without --image.");
+    if (auto decoded = CImageReader::Read(*image); !decoded)
+        return makeError(path + ": " + decoded.error().describe());
     return image;
 }
 

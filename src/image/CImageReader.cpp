@@ -14,6 +14,10 @@ constexpr std::size_t kWindowEntrySize = 9;
 constexpr std::size_t kPointerEntrySize = 3;
 constexpr std::size_t kWideGlyphSize = 32;
 constexpr std::size_t kNarrowGlyphSize = 16;
+// Each window, component, text character, table entry and key symbol the reader decodes stands on at
+// least one byte of its own in an image the compiler made, so a 32 KB image never decodes to more. Tables
+// that point at each other over and over would, and are refused at this count.
+constexpr std::size_t kDecodeBudget = 0x8000;
 
 // Thrown inside the reader only; Read turns it into an error value.
 struct Malformed {
@@ -67,6 +71,17 @@ private:
     }
 
     static std::size_t OffsetOf(std::uint32_t address) { return address - CDecodedImage::kBase; }
+
+    // Counts `n` more decoded parts against the budget.
+    void Spend(std::size_t n, std::size_t offset) const
+    {
+        m_decoded += n;
+        if (m_decoded > kDecodeBudget)
+            throw Malformed{"The image's tables decode to more than " + std::to_string(kDecodeBudget) +
+                                " windows, components, characters and entries, more than a 32768-byte image "
+                                "holds: they point at each other over and over",
+                            offset};
+    }
 
     void ReadHeader()
     {
@@ -129,6 +144,7 @@ private:
         const CImageSettings& s = m_image.settings;
         const std::uint8_t* table = Need(s.windowTable, std::size_t{s.windowCount} * kWindowEntrySize,
                                          "The window table of " + std::to_string(s.windowCount) + " windows");
+        Spend(s.windowCount, OffsetOf(s.windowTable));
         m_image.windows.resize(s.windowCount);
         for (std::size_t w = 0; w < s.windowCount; ++w) {
             const std::uint8_t* e = table + w * kWindowEntrySize;
@@ -141,6 +157,7 @@ private:
             const std::uint8_t* pointers =
                 Need(window.pointerTable, std::size_t{e[2]} * kPointerEntrySize,
                      where + ": its pointer table of " + std::to_string(e[2]) + " components");
+            Spend(e[2], OffsetOf(window.pointerTable));
             window.components.resize(e[2]);
             for (std::size_t i = 0; i < e[2]; ++i) {
                 CImageComponent& c = window.components[i];
@@ -201,6 +218,7 @@ private:
     CImageText Text(std::uint32_t address, std::size_t length, const std::string& what) const
     {
         const std::uint8_t* codes = Need(address, length, what + ": its text");
+        Spend(length, OffsetOf(address));
         const CImageSettings& s = m_image.settings;
         CImageText text;
         for (std::size_t i = 0; i < length; ++i) {
@@ -273,6 +291,7 @@ private:
         const std::uint8_t* r = Need(at, 16, what + ": its record");
         const std::size_t glyphs = r[15] / 2u;
         r = Need(at, 16 + glyphs, what + ": its record with " + std::to_string(glyphs) + " symbols");
+        Spend(glyphs, OffsetOf(at));
         CImageFunctionKey key;
         key.attribute = r[2];
         key.operand = Operand(r + 3);
@@ -335,6 +354,7 @@ private:
         text.attribute = r[2];
         text.operand = Operand(r + 3);
         text.textWidth = r[11];
+        Spend(r[10], OffsetOf(at));
         text.entries.resize(r[10]);
         for (std::size_t i = 0; i < text.entries.size(); ++i) {
             CImageDynamicText::Entry& e = text.entries[i];
@@ -361,6 +381,7 @@ private:
         alarms.lengthCode = h[7];
         alarms.bitFieldA = h[8];
         alarms.bitFieldB = h[9];
+        Spend(h[0], OffsetOf(at));
         alarms.entries.resize(h[0]);
         for (std::size_t i = 0; i < alarms.entries.size(); ++i) {
             auto& e = alarms.entries[i];
@@ -393,6 +414,7 @@ private:
 
     CDecodedImage& m_image;
     const Bytes& m_bytes;
+    mutable std::size_t m_decoded = 0; // parts decoded so far, against kDecodeBudget
 };
 
 } // namespace

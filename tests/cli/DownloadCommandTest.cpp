@@ -16,6 +16,7 @@
 #include "components/CRegister.h"
 #include "plc/CProtocolCatalogue.h"
 #include "download/TestImages.h"
+#include "image/ImageProjects.h"
 #include "model/CProject.h"
 #include "file/CProjectFile.h"
 
@@ -80,9 +81,12 @@ protected:
     {
         dir = fs::temp_directory_path() / ("zl410-download-" + std::to_string(::getpid()));
         fs::create_directories(dir);
-        image = withValidMark(pattern(3000, 0x19));
-        image[12] = 3; // the protocol the image names
-        image[13] = 2;
+        CProject project;
+        project.SetProtocol(3); // the protocol the image names
+        CMainView& w = *project.WindowAt(project.AddWindow(1));
+        for (int y = 0; y < 64; y += 16)
+            addAt<CChars>(project, w, 0, y, "A line of text");
+        image = compileImage(project);
         write("image.bin", image);
         write("driver.bin", pattern(700, 0x44));
     }
@@ -132,7 +136,8 @@ TEST_F(DownloadCommand, WritesTheImageAndTheDriverIntoTheSimulatedPanel)
 
     const auto given = runCli(downloadArgs(port, {"--driver", path("driver.bin")}));
     EXPECT_EQ(given.status, 0) << given.err;
-    EXPECT_NE(given.out.find("Download complete!Data 3000 bytes"), std::string::npos) << given.out;
+    EXPECT_NE(given.out.find("Download complete!Data " + std::to_string(image.size()) + " bytes"), std::string::npos)
+        << given.out;
     EXPECT_NE(given.out.find("Panel: VT306 V4"), std::string::npos);
 
     // Without --driver the image's protocol picks the catalogue's driver, which replaces the first one.
@@ -145,7 +150,7 @@ TEST_F(DownloadCommand, WritesTheImageAndTheDriverIntoTheSimulatedPanel)
     ASSERT_TRUE(driver.ok());
     const Bytes m = memory();
     ASSERT_EQ(m.size(), 0x10000u);
-    EXPECT_EQ(at(m, 0x8000, image.size()), image);
+    EXPECT_EQ(at(m, 0x8000, image.size()), withValidMark(image));
     EXPECT_EQ(at(m, 0, driver->bytes.size()), driver->bytes);
 }
 
@@ -220,6 +225,14 @@ TEST_F(DownloadCommand, ArgumentAndPortErrors)
     write("short.bin", pattern(47, 1));
     write("large.bin", pattern(32769, 1));
     write("empty.bin", {});
+    // A picture renamed, and images the panel could not run: refused as the virtual panel refuses them.
+    Bytes picture{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    picture.resize(563, 0x5A);
+    write("picture.bin", picture);
+    Bytes windows = image;
+    windows[16] = windows[17] = 0xFF;
+    write("windows.bin", windows);
+    write("cut.bin", Bytes(image.begin(), image.end() - 1));
     Bytes project = image;
     std::copy_n("\x08Zentu\x0C\x01", 8, project.begin());
     write("project.pjz", project);
@@ -240,7 +253,12 @@ TEST_F(DownloadCommand, ArgumentAndPortErrors)
          1,
          "Open file" + path("missing.bin") + " error! (No such file or directory)"},
         // Files that cannot be what they are named as are refused before the port is opened.
-        {{"download", "--image", path("short.bin"), "--port", "/dev/zl410-none"}, 1, "too short for the 48-byte header"},
+        {{"download", "--image", path("short.bin"), "--port", "/dev/zl410-none"}, 1, "shorter than its 48-byte header"},
+        {{"download", "--image", path("picture.bin"), "--port", "/dev/zl410-none"},
+         1,
+         path("picture.bin") + ": Not a download image: it does not begin with the bytes FF FF"},
+        {{"download", "--image", path("windows.bin"), "--port", "/dev/zl410-none"}, 1, "window table of 65535 windows"},
+        {{"download", "--image", path("cut.bin"), "--port", "/dev/zl410-none"}, 1, "lies outside the image"},
         {{"download", "--image", path("large.bin"), "--port", "/dev/zl410-none"}, 1, "(too large: 32769 bytes"},
         {{"download", "--image", path("project.pjz"), "--port", "/dev/zl410-none"}, 1, "is a project file"},
         {{"download", "--image", path("image.bin"), "--driver", path("empty.bin"), "--port", "/dev/zl410-none"},

@@ -10,6 +10,7 @@
 #include "components/CLight.h"
 #include "components/CRegister.h"
 #include "components/CUpLoadPic.h"
+#include "base/FileIo.h"
 #include "image/CImageReader.h"
 #include "image/ImageProjects.h"
 #include "render/CImageGlyphs.h"
@@ -372,6 +373,67 @@ TEST(ImageReaderTest, HostileCountsAndIndexesAreRefused)
     Bytes huge = image;
     huge.resize(0x8001);
     EXPECT_NE(CImageReader::Read(huge).error().text.find("at most 32768"), std::string::npos);
+}
+
+// An image whose `windows` windows all name one pointer table of 255 dynamic texts, which all name one
+// record of 255 entries, which all name one text of 255 characters: a few KB that would decode to
+// billions of characters if every copy were decoded on its own.
+Bytes sharedTablesImage(unsigned windows)
+{
+    const unsigned narrow = 0x8000 + 48, windowTable = narrow + 16, pointers = windowTable + 9 * windows;
+    const unsigned record = pointers + 3 * 255, text = record + 12 + 4 * 255;
+    Bytes b(48);
+    auto be = [&b](unsigned v) {
+        b.push_back(static_cast<std::uint8_t>(v >> 8));
+        b.push_back(static_cast<std::uint8_t>(v));
+    };
+    b[0] = b[1] = 0xFF;
+    const auto put = [&b](std::size_t at, unsigned v) {
+        b[at] = static_cast<std::uint8_t>(v >> 8);
+        b[at + 1] = static_cast<std::uint8_t>(v);
+    };
+    put(2, windowTable);
+    put(6, narrow);
+    put(8, narrow);
+    put(16, windows);
+    put(18, 1);
+    b.resize(b.size() + 16); // one 8 x 16 glyph, code 0
+    for (unsigned w = 1; w <= windows; ++w) {
+        be(w);
+        b.push_back(255);
+        be(0);
+        be(0);
+        be(pointers);
+    }
+    for (int i = 0; i < 255; ++i) {
+        b.push_back(8);
+        be(record);
+    }
+    for (std::uint8_t byte : {0, 0, 0, 1, 2, 0, 0, 0, 1, 0, 255, 16})
+        b.push_back(byte);
+    for (unsigned i = 0; i < 255; ++i) {
+        be(i);
+        be(text);
+    }
+    b.push_back(0);
+    b.push_back(255);
+    b.resize(b.size() + 255);
+    return b;
+}
+
+TEST(ImageReaderTest, TablesSharedOverAndOverAreRefusedNotDecodedEachTime)
+{
+    const Bytes fixture = *ReadWholeFile(ZL410_TEST_DATA_DIR "/image/shared-tables.bin");
+    EXPECT_EQ(fixture, sharedTablesImage(30));
+    for (const Bytes& image : {fixture, sharedTablesImage(3400)}) {
+        SCOPED_TRACE(image.size());
+        ASSERT_LE(image.size(), CDecodedImage::kMaxSize);
+        auto read = CImageReader::Read(image);
+        ASSERT_FALSE(read);
+        EXPECT_NE(read.error().text.find("point at each other"), std::string::npos) << read.error().text;
+        ASSERT_TRUE(read.error().offset);
+        EXPECT_LE(*read.error().offset, image.size());
+    }
 }
 
 } // namespace
