@@ -31,7 +31,7 @@ bool appendGbk(std::string& out, char32_t c)
         return true;
     }
     const unsigned code = c <= 0xFFFF ? gbk::kUnicodeToGbk[c] : 0;
-    if (code == 0)
+    if (code <= 0xFF) // none, or a one-byte code above ASCII that the panel would take for a lead byte
         return false;
     if (code > 0xFF)
         out += static_cast<char>(code >> 8);
@@ -131,6 +131,22 @@ std::string utf16leToGbk(std::string_view utf16le)
             out += '?';
     }
     return out;
+}
+
+std::optional<std::size_t> firstUnshowableByte(std::string_view gbk)
+{
+    for (std::size_t i = 0; i < gbk.size(); ++i) {
+        const auto lead = static_cast<std::uint8_t>(gbk[i]);
+        if (lead < 0x80)
+            continue;
+        if (lead == 0x80 || lead == 0xFF || i + 1 == gbk.size())
+            return i;
+        const auto trail = static_cast<std::uint8_t>(gbk[i + 1]);
+        if (trail < 0x40 || trail == 0x7F || trail == 0xFF)
+            return i;
+        ++i;
+    }
+    return std::nullopt;
 }
 
 } // namespace zl

@@ -11,11 +11,17 @@ namespace zl {
 // GBK bytes to UTF-8; bytes without a mapping become U+FFFD.
 std::string gbkToUtf8(std::string_view gbk);
 
-// UTF-8 to GBK; nullopt when a character has no GBK code (or the UTF-8 is malformed).
+// UTF-8 to GBK; nullopt when a character has no GBK code the panel can show — a two-byte code or ASCII
+// ("€" has only a one-byte code above 0x7F, which the panel reads as half a character) — or the UTF-8
+// is malformed.
 std::optional<std::string> utf8ToGbk(std::string_view utf8);
 
 // UTF-16LE code units to GBK, for the wide-text form of project files; unmappable units become '?'.
 std::string utf16leToGbk(std::string_view utf16le);
+
+// Where the panel would misread `gbk`: the offset of the first byte that is neither ASCII nor part of a
+// whole two-byte code (lead byte 81 … FE, trail byte 40 … FE but 7F); none when every character is whole.
+std::optional<std::size_t> firstUnshowableByte(std::string_view gbk);
 
 // Length in bytes of the character that starts at text[i]: 2 for a GBK lead byte followed by a trail
 // byte, else 1.

@@ -8,9 +8,11 @@
 #include "render/CFontFiles.h"
 #include "render/CImageGlyphs.h"
 #include "compile/CImageHeader.h"
+#include "compile/CProjectCheck.h"
 #include "plc/CToolSettings.h"
 #include "model/CCompileContext.h"
 #include "model/CProject.h"
+#include "model/TextCodes.h"
 
 namespace zl {
 namespace {
@@ -108,6 +110,11 @@ Status Compilation::CompileWindows()
             case kFunctionKey:
             case kPicture:
                 c->CollectCharacters(m_ctx);
+                if (!m_ctx.unshowable.empty() && !m_measureOversize)
+                    return makeError("Window " + std::to_string(window->number) + ": the " +
+                                         componentKindName(c->typeCode) + " at (" + std::to_string(c->x) +
+                                         ", " + std::to_string(c->y) + ") " + unshowableText(m_ctx.unshowable) + ".",
+                                     "Download data");
                 break;
             case kLed:
                 m_led = true;
@@ -125,6 +132,8 @@ Status Compilation::CompileWindows()
     }
     if (!alarms.texts.empty())
         alarms.BuildDownloadData(m_ctx, static_cast<std::uint16_t>(doubleByteBase()));
+    if (!m_ctx.unshowable.empty() && !m_measureOversize)
+        return makeError("The alarm list " + unshowableText(m_ctx.unshowable) + ".", "Download data");
     return Ok{};
 }
 

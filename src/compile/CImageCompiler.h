@@ -25,8 +25,8 @@ struct CCompileInputs {
     std::string dataDir;               // the fonts and the protocol catalogue
     std::string toolSettingsPath;      // "In.dat": byte 0 follows the driver found; empty: left alone
     const CFontFiles* fonts = nullptr; // fonts already read; else read from dataDir
-    // A check measures what the panel cannot take (windows over 255 components, images over 32 KiB)
-    // instead of refusing it; such an image must not be sent.
+    // A check measures what the panel cannot take (windows over 255 components, images over 32 KiB,
+    // texts it would misread) instead of refusing it; such an image must not be sent.
     bool measureOversize = false;
 };
 

@@ -194,7 +194,9 @@ public:
         }
         if (fonts && (c.typeCode == kStaticText || c.typeCode == kDynamicText)) {
             c.CollectCharacters(ctx);
-            if (std::string list = undrawable(ctx, *fonts); !list.empty())
+            if (!ctx.unshowable.empty())
+                add(Kind::UnshowableText, unshowableText(ctx.unshowable), &w, position, &c);
+            else if (std::string list = undrawable(ctx, *fonts); !list.empty())
                 add(Kind::UndrawableCharacter, std::move(list), &w, position, &c);
         }
         c.FreeDownloadData();
@@ -208,10 +210,13 @@ public:
             const std::string_view text = RecordText(texts[i]);
             Bytes codes(text.size());
             WriteTextCodesInto(text, codes.data(), 0, ctx);
-            if (std::string list = undrawable(ctx, fonts); !list.empty()) {
+            if (!ctx.unshowable.empty())
+                add(Kind::UnshowableText, unshowableText(ctx.unshowable));
+            else if (std::string list = undrawable(ctx, fonts); !list.empty())
                 add(Kind::UndrawableCharacter, std::move(list));
-                m_report.findings.back().componentName = "Alarm list, text " + std::to_string(i + 1);
-            }
+            else
+                continue;
+            m_report.findings.back().componentName = "Alarm list, text " + std::to_string(i + 1);
         }
     }
 
@@ -274,6 +279,8 @@ const char* CCheckFinding::kindName(Kind kind)
         return "limit-repair";
     case Kind::UndrawableCharacter:
         return "undrawable-character";
+    case Kind::UnshowableText:
+        return "unshowable-text";
     case Kind::MissingKeyJump:
         return "missing-key-jump";
     case Kind::NoWindows:
@@ -393,10 +400,10 @@ CCheckReport CheckProject(const CProject& project, const CCompileInputs& inputs)
     if (!fits)
         check.add(Kind::ImageTooLarge,
                   "The image is " + report.sizeText() + "; it does not fit into the panel");
-    const bool countsFit =
-        std::none_of(report.findings.begin(), report.findings.end(),
-                     [](const CCheckFinding& f) { return f.kind == Kind::TooManyComponents; });
-    if (fits && countsFit)
+    const bool sendable = std::none_of(report.findings.begin(), report.findings.end(), [](const CCheckFinding& f) {
+        return f.kind == Kind::TooManyComponents || f.kind == Kind::UnshowableText;
+    });
+    if (fits && sendable)
         report.compiled = std::move(*compiled);
     report.compiledProject = std::move(copy);
     return report;

@@ -22,6 +22,7 @@ struct CCheckFinding {
     enum class Kind {
         LimitRepair,         // the compile repairs an inverted value range
         UndrawableCharacter, // the panel fonts have no glyph for a character
+        UnshowableText,      // a text holds a byte the panel would misread (half a two-byte character)
         MissingKeyJump,      // a function key jumps to a window that does not exist
         NoWindows,           // the project has no window for the panel to show
         ReplacedWindow,      // the initial or screen-saver window does not exist; the compile replaces it

@@ -1,6 +1,7 @@
 #include "file/CProjectFile.h"
 
 #include <cstring>
+#include <typeinfo>
 
 #include "model/CArchive.h"
 #include "components/CComponentFactory.h"
@@ -331,6 +332,21 @@ Result<std::unique_ptr<CBase>> ReadComponent(const Bytes& data)
         if (!c)
             ar.fail("no component");
         return c;
+    });
+}
+
+Status ReadComponentInto(const Bytes& data, CBase& component)
+{
+    // Read once into a new object, so that a damaged piece fails before the component is touched.
+    auto read = ReadComponent(data);
+    if (!read)
+        return read.error();
+    if (typeid(**read) != typeid(component))
+        return makeError("another kind of component (component)");
+    return readPiece<Ok>(data, "component", [&](CArchive& ar, CPlace&) {
+        (void)ar.readObjectTag(componentClassNames());
+        component.Serialize(ar);
+        return Ok{};
     });
 }
 

@@ -46,6 +46,9 @@ Bytes WriteWindow(const CMainView& window);
 Result<std::unique_ptr<CMainView>> ReadWindow(const Bytes& data);
 Bytes WriteComponent(CBase& component);
 Result<std::unique_ptr<CBase>> ReadComponent(const Bytes& data);
+// Reads a component of the same class back into `component` itself, so that pointers to it stay valid;
+// damaged data, or another class, changes nothing.
+Status ReadComponentInto(const Bytes& data, CBase& component);
 // The settings block: protocol, communication and panel settings and the alarm list (the current window
 // is carried along but not read back). Reading it rebuilds the protocol tables and restores every stored
 // byte; a damaged block changes nothing.

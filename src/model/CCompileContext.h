@@ -24,6 +24,10 @@ struct CCompileContext {
     // One line per component whose limits were repaired, for messages.
     std::vector<std::string> repaired;
 
+    // The first text byte the panel would misread, described ("the byte 0x80 at byte 3 of its text");
+    // empty while every text is whole. The compile refuses such a text rather than send half a character.
+    std::string unshowable;
+
     std::vector<std::string> doubleByteChars; // two-byte GBK characters, in order of first use
     Bytes singleByteChars;                    // single-byte characters, in order of first use
     Bytes symbolCodes;                        // function-key symbols, in order of first use

@@ -3,9 +3,19 @@
 #include <algorithm>
 #include <string>
 
+#include "base/Gbk.h"
 #include "model/CCompileContext.h"
 
 namespace zl {
+namespace {
+
+std::string hexByte(std::uint8_t b)
+{
+    static constexpr char digits[] = "0123456789ABCDEF";
+    return std::string("0x") + digits[b >> 4] + digits[b & 0xF];
+}
+
+} // namespace
 
 std::string_view RecordText(std::string_view text)
 {
@@ -24,6 +34,9 @@ std::string_view RecordText(std::string_view text)
 
 void WriteTextCodesInto(std::string_view text, std::uint8_t* to, std::uint16_t base, CCompileContext& ctx)
 {
+    if (const auto at = firstUnshowableByte(text); at && ctx.unshowable.empty())
+        ctx.unshowable = "the byte " + hexByte(static_cast<std::uint8_t>(text[*at])) + " at byte " +
+                         std::to_string(*at + 1) + " of its text";
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<std::uint8_t>(text[i]);
         if (c < 0x80) {
@@ -47,6 +60,12 @@ void WriteTextCodesInto(std::string_view text, std::uint8_t* to, std::uint16_t b
             to[i + 1] = static_cast<std::uint8_t>(code);
         ++i;
     }
+}
+
+std::string unshowableText(const std::string& unshowable)
+{
+    return "holds a character the panel cannot show (" + unshowable +
+           "): type it again or remove it; the panel shows ASCII and two-byte GBK characters";
 }
 
 void RelocateTextCodes(std::uint8_t* codes, std::size_t length, std::uint16_t offset)

@@ -123,6 +123,46 @@ TEST_F(ProjectCheckTest, CleanProjectGivesTheImageAsTheCompilerMakesIt)
     EXPECT_EQ(report.sizeText(), std::to_string(direct->image.size()) + " of 32,768 bytes");
 }
 
+// "€" stored as the one byte 0x80, or a lead byte at a text's end, would be half a character on the
+// panel: the check names it (no raw byte in its text) and the compile refuses to send it.
+TEST_F(ProjectCheckTest, TextsThePanelWouldMisreadAreReportedAndNeverSent)
+{
+    add<CChars>(window(1), 0, 0, "A\x80");
+    project.alarms.Reset(3);
+    project.alarms.texts = {"ok", "Hot \xB0"};
+    const CCheckReport report = check();
+    std::vector<std::tuple<Kind, std::string, std::string>> found;
+    for (const CCheckFinding& f : report.findings)
+        found.emplace_back(f.kind, f.componentName, f.text.substr(0, f.text.find(')') + 1));
+    const std::vector<std::tuple<Kind, std::string, std::string>> expected{
+        {Kind::UnshowableText, "Static text at (0, 0)",
+         "holds a character the panel cannot show (the byte 0x80 at byte 2 of its text)"},
+        {Kind::UnshowableText, "Alarm list, text 2",
+         "holds a character the panel cannot show (the byte 0xB0 at byte 5 of its text)"},
+    };
+    EXPECT_EQ(found, expected);
+    const std::string json = report.Describe().dump();
+    EXPECT_EQ(json.find('\0'), std::string::npos);
+    EXPECT_FALSE(report.compiled) << "an image with half a character is never sent";
+
+    CProject copy(project);
+    const auto compiled = CImageCompiler::Compile(copy, {ZL410_BUILD_DATA_DIR, {}, nullptr});
+    ASSERT_FALSE(compiled);
+    EXPECT_EQ(compiled.error().text.rfind("Window 1: the Static text at (0, 0) holds a character the panel "
+                                          "cannot show (the byte 0x80 at byte 2 of its text)",
+                                          0),
+              0u)
+        << compiled.error().text;
+    CProject alarmsOnly;
+    alarmsOnly.SetProtocol(3);
+    alarmsOnly.AddWindow(1);
+    alarmsOnly.alarms = project.alarms;
+    const auto alarms = CImageCompiler::Compile(alarmsOnly, {ZL410_BUILD_DATA_DIR, {}, nullptr});
+    ASSERT_FALSE(alarms);
+    EXPECT_NE(alarms.error().text.find("The alarm list holds a character the panel cannot show"), std::string::npos)
+        << alarms.error().text;
+}
+
 TEST_F(ProjectCheckTest, AProjectWithoutWindowsIsReported)
 {
     ASSERT_EQ(project.windowCount(), 0u);

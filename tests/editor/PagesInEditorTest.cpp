@@ -6,11 +6,16 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStatusBar>
+
+#include <algorithm>
 
 #include "EditorTesting.h"
 #include "base/CJson.h"
 #include "components/CChars.h"
 #include "components/CFunction.h"
+#include "components/CLight.h"
+#include "components/CRegister.h"
 #include "components/CUpLoadPic.h"
 #include "editor/pages/CBarTidePage.h"
 #include "editor/controls/CBoundControls.h"
@@ -283,6 +288,64 @@ private slots:
         editor->trigger(kCmdRedo);
         QVERIFY(editor->bytes() == edited);
         QCOMPARE(t.shown(*page), shownEdited);
+    }
+
+    // Showing a component never changes it: stored values a page would refuse stay as they are, shown as
+    // stored, until the user edits them.
+    void selectingNeverChangesTheProject()
+    {
+        editor->newProject(15); // Modbus ASCII: word types 4x and 3x (an input register, read only)
+        CMainView& w = *editor->project().CurrentWindow();
+        auto input = std::make_unique<CRegister>(16, CPoint{panelToCanvas(0), panelToCanvas(0)});
+        input->registerType = 1; // 3x
+        input->set = 1;
+        input->password = 1;
+        input->doubleSize = 2; // a flag byte other than 0 or 1
+        w.AppendComponent(std::move(input));
+        auto led = std::make_unique<CLight>(16, CPoint{panelToCanvas(100), panelToCanvas(40)});
+        led->registerType = 9; // past the protocol's bit types
+        w.AppendComponent(std::move(led));
+        editor->doc().reset();
+        // Selecting moves the component to the head of the list: compare the components, not their order.
+        const auto components = [&w] {
+            std::vector<Bytes> all;
+            for (const auto& c : w.components())
+                all.push_back(WriteComponent(*c));
+            std::sort(all.begin(), all.end());
+            return all;
+        };
+        const auto before = components();
+        for (QPoint at : {QPoint{panelToCanvas(100) + 4, panelToCanvas(40) + 4}, QPoint{4, 4}}) {
+            click(&canvas(), at);
+            QVERIFY(pages().current());
+            QVERIFY(components() == before);
+            QVERIFY(!editor->frame->document().IsModified());
+            QCOMPARE(editor->doc().undoStack().count(), 0);
+        }
+        auto* reg = qobject_cast<CRegisterPage*>(pages().current());
+        QVERIFY(reg);
+        QVERIFY(reg->setBox()->isChecked());
+        QVERIFY(!reg->setBox()->isEnabled());
+        QVERIFY(reg->passwordBox()->isChecked());
+    }
+
+    // "€" has only a one-byte code, "ő" none: the panel cannot show either. Typed or pasted, they are not
+    // taken, and the status bar says why.
+    void charactersThePanelCannotShowAreRefusedAndTold()
+    {
+        auto* text = place<CTextPage>(kCmdText, {10, 10});
+        QVERIFY(text);
+        retype(text->textField(), "Pump");
+        const Bytes before = editor->bytes();
+        text->textField()->setFocus();
+        text->textField()->end(false);
+        typeText(text->textField(), QStringLiteral("\u20AC"));
+        QCOMPARE(text->textField()->text(), QStringLiteral("Pump"));
+        QVERIFY(editor->bytes() == before);
+        QVERIFY(editor->frame->statusBar()->currentMessage().contains(QStringLiteral("cannot show \"\u20AC\"")));
+        text->textField()->insert(QStringLiteral("\u0151 \u6E29"));
+        QCOMPARE(text->textField()->text(), QStringLiteral("Pump \u6E29"));
+        QVERIFY(editor->frame->statusBar()->currentMessage().contains(QStringLiteral("cannot show \"\u0151\"")));
     }
 
     void everyKindRoundTrips()

@@ -1,10 +1,15 @@
 #include "editor/controls/CBoundControls.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStatusTipEvent>
 #include <QTimer>
+#include <QToolTip>
+
+#include <algorithm>
 
 #include "base/Gbk.h"
 
@@ -26,14 +31,17 @@ std::string cutToLimit(const std::string& gbk, std::size_t limit)
     return gbk.substr(0, end);
 }
 
-// The text with every character that has no GBK code left out.
-std::string encodable(const QString& text)
+// The text with every character the panel cannot show left out; those go to `refused`.
+std::string encodable(const QString& text, QString& refused)
 {
     std::string gbk;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype n = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-        if (auto code = utf8ToGbk(text.mid(i, n).toStdString()))
+        const QString character = text.mid(i, n);
+        if (auto code = utf8ToGbk(character.toStdString()))
             gbk += *code;
+        else if (!refused.contains(character))
+            refused += character;
         i += n - 1;
     }
     return gbk;
@@ -123,10 +131,12 @@ void CBoundTextEdit::keyPressEvent(QKeyEvent* event)
     QLineEdit::keyPressEvent(event);
     m_typing = false;
     const auto gbk = utf8ToGbk(text().toStdString());
-    if (gbk && gbk->size() <= m_limit) {
+    if (gbk && gbk->size() <= limit()) {
         onTextChanged(text());
         return;
     }
+    if (!gbk)
+        tellRefused(typed);
     setText(old);
     setCursorPosition(cursor);
     m_discarding = true;
@@ -137,16 +147,36 @@ void CBoundTextEdit::onTextChanged(const QString& shown)
 {
     if (!m_text || m_typing)
         return;
-    std::string gbk = encodable(shown);
-    const bool cut = gbk.size() > m_limit;
+    QString refused;
+    std::string gbk = encodable(shown, refused);
+    if (!refused.isEmpty())
+        tellRefused(refused);
+    const bool cut = gbk.size() > limit();
     if (cut)
-        gbk = cutToLimit(gbk, m_limit);
+        gbk = cutToLimit(gbk, limit());
     write([&] { *m_text = gbk; });
     if (cut || utf8ToGbk(shown.toStdString()) != gbk) {
         const QSignalBlocker block(this);
         setText(QString::fromStdString(gbkToUtf8(gbk)));
     }
     emit textStored();
+}
+
+// A text loaded longer than the limit keeps its length until the user shortens it.
+std::size_t CBoundTextEdit::limit() const
+{
+    return m_text ? std::max(m_limit, m_text->size()) : m_limit;
+}
+
+// In the status bar of the main window, or beside the field in a dialog of its own.
+void CBoundTextEdit::tellRefused(const QString& characters)
+{
+    const QString message =
+        tr("The panel cannot show \"%1\": it shows ASCII and two-byte GBK (Chinese) characters only.")
+            .arg(characters);
+    QStatusTipEvent tip(message);
+    if (!QCoreApplication::sendEvent(this, &tip))
+        QToolTip::showText(mapToGlobal(QPoint(0, height())), message, this);
 }
 
 void CBoundTextEdit::focusInEvent(QFocusEvent* event)

@@ -74,6 +74,8 @@ protected:
 
 private:
     void onTextChanged(const QString& text);
+    std::size_t limit() const;
+    void tellRefused(const QString& characters);
 
     std::string* m_text = nullptr;
     std::size_t m_limit = 65535;

@@ -10,11 +10,13 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "editor/controls/CBoundControls.h"
 #include "editor/document/CEditorDocument.h"
 #include "editor/controls/CNumEdit.h"
 #include "editor/controls/CNumSpinCtrl.h"
+#include "file/CProjectFile.h"
 #include "model/CBase.h"
 #include "plc/CProtocolTables.h"
 #include "plc/CVariableDictionary.h"
@@ -68,10 +70,16 @@ void CComponentPage::Load(CBase* component, const CProtocolTables& tables)
     m_component = component;
     m_tables = &tables;
     m_burstField = nullptr;
-    // Binding may fit a field to its range: that is a change of the component like any other.
-    if (component)
-        change(QStringLiteral("Edit ") + componentName(component->typeCode), {},
-               [this] { quietly([this] { Bind(); }); });
+    if (!component)
+        return;
+    // Showing a component never changes it: what binding fits to the page's rules is put back, so a
+    // stored value the page would refuse stays as it is until the user edits it.
+    const Bytes stored = WriteComponent(*component);
+    const bool changing = std::exchange(m_changing, true); // the fields' writes while binding go straight in
+    quietly([this] { Bind(); });
+    m_changing = changing;
+    if (WriteComponent(*component) != stored)
+        (void)ReadComponentInto(stored, *component);
 }
 
 void CComponentPage::change(const QString& step, const QString& mergeKey, const std::function<void()>& act)

@@ -87,20 +87,20 @@ void CRegisterPage::Bind()
     BindOperand(m_operand, WordOperand());
     c->SelectVariable(protocol());
     ApplyFormat(m_signed);
-    applyTypeLocks();
+    applyTypeLocks(false);
     bindLimits();
-    enableEntry();
+    enableEntry(false);
     BindPosition();
 }
 
-void CRegisterPage::applyTypeLocks()
+void CRegisterPage::applyTypeLocks(bool fit)
 {
     auto* c = static_cast<CRegister*>(m_component);
     const std::string& type = tables().registerTypeName(c->registerType, kWordList);
     // Input registers are read-only: a value cannot be entered into them.
     const auto lock = tables().descriptor().typeLock(type);
     const bool readOnly = lock && lock->setLocked;
-    if (readOnly)
+    if (readOnly && fit)
         c->set = 0;
     m_set->setChecked(c->set != 0);
     m_set->setEnabled(!readOnly);
@@ -120,10 +120,10 @@ void CRegisterPage::bindLimits()
                           isSigned);
 }
 
-void CRegisterPage::enableEntry()
+void CRegisterPage::enableEntry(bool fit)
 {
     auto* c = static_cast<CRegister*>(m_component);
-    if (!c->set)
+    if (!c->set && fit)
         c->password = 0;
     m_password->setChecked(c->password != 0);
     m_password->setEnabled(c->set != 0);
@@ -148,7 +148,7 @@ void CRegisterPage::Rules(QObject* source)
         if (source == m_operand.type)
             OperandTypeChanged(m_operand, WordOperand());
         c->SelectVariable(protocol());
-        applyTypeLocks();
+        applyTypeLocks(true);
     }
     if (source == m_mode || source == m_signed || source == m_words || IsTypeChange(m_operand, source))
         bindLimits();
@@ -156,7 +156,7 @@ void CRegisterPage::Rules(QObject* source)
         Refit(true);
     else if (source == m_digits || source == m_decimals || source == m_mode || source == m_signed)
         Refit(false);
-    enableEntry();
+    enableEntry(true);
 }
 
 } // namespace zl

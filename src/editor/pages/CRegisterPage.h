@@ -29,9 +29,10 @@ protected:
     void Rules(QObject* source) override;
 
 private:
-    void applyTypeLocks();
+    // `fit`: a user's edit, after which the page's rules also change the fields; binding only shows them.
+    void applyTypeLocks(bool fit);
     void bindLimits();
-    void enableEntry();
+    void enableEntry(bool fit);
 
     CBoundCheckBox* m_double;
     CBoundCheckBox* m_reverse;
