@@ -11,6 +11,8 @@ public:
 
     virtual ~CPrompter() = default;
     virtual void message(const std::string& text, const std::string& caption) = 0;
+    // A message that reports success (an information icon where the front end has icons).
+    virtual void inform(const std::string& text, const std::string& caption) { message(text, caption); }
     // OK/Cancel with a question icon; true for OK.
     virtual bool askOkCancel(const std::string& text, const std::string& caption) = 0;
     virtual Answer askYesNoCancel(const std::string& text, const std::string& caption) = 0;

@@ -70,7 +70,9 @@ void CDownloadCommand::Run(bool forceDriver)
         m_dialog = nullptr;
     }
     opened->reset(); // the port is closed before the outcome is told
-    if (outcome.end != CDownloadOutcome::End::Cancelled)
+    if (outcome.end == CDownloadOutcome::End::Complete)
+        m_prompter.inform(outcome.message.text, outcome.message.caption);
+    else if (outcome.end != CDownloadOutcome::End::Cancelled)
         m_prompter.message(outcome.message.text.empty() ? "Download failed." : outcome.message.text,
                            outcome.message.caption);
 }

@@ -78,6 +78,7 @@ CMainFrame::CMainFrame(CPrompter* prompter, CFileChooser* files)
     connect(m_doc, &CZL110Doc::titleChanged, this, &CMainFrame::showTitle);
     connect(m_doc, &CZL110Doc::recentFilesChanged, this, &CMainFrame::fillRecentFiles);
     connect(m_view, &CZL110View::stateChanged, this, &CMainFrame::UpdateCommands);
+    connect(m_editing, &CEditorDocument::settingsChanged, this, &CMainFrame::UpdateCommands);
     connect(m_view, &CZL110View::protocolText, this, &CMainFrame::SetProtocolText);
     connect(m_view, &CZL110View::contextMenuWanted, this, &CMainFrame::showContextMenu);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::UpdateCommands);
@@ -381,9 +382,15 @@ void CMainFrame::UpdateCommands()
     const bool active = m_view->projectActive();
     // A project without windows can still make one.
     const bool window = active && m_editing->currentWindow();
-    for (int command : {kCmdSave, kCmdSaveAs, kCmdPlcSelection, kCmdNewWindow, kCmdPanelConfig, kCmdAlarmList,
-                        kCmdDownload, kCmdCheckProject})
+    for (int command : {kCmdSave, kCmdSaveAs, kCmdPlcSelection, kCmdNewWindow, kCmdPanelConfig, kCmdDownload,
+                        kCmdCheckProject})
         action(command)->setEnabled(active);
+    // Some protocols keep no alarm list: the command says so instead of doing nothing.
+    const bool alarms = active && m_view->project().tables().descriptor().alarmListOffered;
+    const QString why = active && !alarms ? tr("The PLC protocol of this project has no alarm list") : QString();
+    action(kCmdAlarmList)->setEnabled(alarms);
+    action(kCmdAlarmList)->setToolTip(why.isEmpty() ? tr("Alarm list") : why);
+    action(kCmdAlarmList)->setStatusTip(why);
     for (int command : {kCmdCopyWindow, kCmdDeleteWindow})
         action(command)->setEnabled(window);
     const bool selected = active && m_view->hasSelection();

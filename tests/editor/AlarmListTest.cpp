@@ -1,5 +1,6 @@
 // "Alarm list": editing texts in the grid, the coil controls and their labels, closing, and what a compile
 // makes of the result.
+#include <QAction>
 #include <QTableWidget>
 
 #include "EditorTesting.h"
@@ -152,6 +153,22 @@ private slots:
         });
         QCOMPARE(shown, QStringLiteral("温度高") + QString(18, 'x')); // 24 GBK bytes
         QCOMPARE(texts(), gbk({QStringLiteral("温度高") + QString(18, 'x')}));
+    }
+
+    // A text stored longer than the 24-byte limit keeps its length until the user shortens it.
+    void longerLoadedTextsAreNeverCut()
+    {
+        start(3, {QString(30, 'y')});
+        QString shown;
+        run([&](CAlarmListDialog& d) {
+            clickRow(d, 1);
+            d.cellEditor()->end(false);
+            QTest::keyClick(d.cellEditor(), Qt::Key_Backspace);
+            QTest::keyClicks(d.cellEditor(), "z"); // longer than the text was: refused
+            shown = d.cellEditor()->text();
+        });
+        QCOMPARE(shown, QString(29, 'y'));
+        QCOMPARE(texts(), gbk({QString(29, 'y')}));
     }
 
     void cancelRestoresTheTextsButNotTheCoil()
@@ -375,6 +392,12 @@ private slots:
         editor->trigger(kCmdAlarmList);
         QTest::qWait(100);
         QVERIFY(!opened);
+        // The command is off and says why.
+        QAction* command = editor->frame->action(kCmdAlarmList);
+        QVERIFY(!command->isEnabled());
+        QVERIFY(command->toolTip().contains(QStringLiteral("no alarm list")));
+        editor->newProject(2);
+        QVERIFY(command->isEnabled());
     }
 
     void closingIsOneUndoStep()

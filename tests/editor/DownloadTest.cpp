@@ -126,6 +126,7 @@ private slots:
         const Bytes image = compiled();
         e->trigger(kCmdDownload);
         QCOMPARE(e->prompter.last(), kComplete + std::to_string(image.size()) + " bytes");
+        QCOMPARE(e->prompter.informations, std::size_t{1}); // an information, not a warning
         QVERIFY(!e->frame->download().running());
         QCOMPARE(e->frame->modelText(), QStringLiteral("VT306 V4"));
         Bytes expected = image;
@@ -135,7 +136,7 @@ private slots:
         QVERIFY(at(*panel, 0, driver.bytes.size()) == driver.bytes); // the panel held another driver
         QVERIFY(lastPosition >= 0);
         QCOMPARE(title, QStringLiteral("Download Project"));
-        QCOMPARE(button, QStringLiteral("calcel"));
+        QCOMPARE(button, QStringLiteral("Cancel"));
         QCOMPARE(maximum, 10000);
     }
 

@@ -37,10 +37,16 @@ public:
     std::vector<std::string> messages; // "caption: text" of every message and question, in order
     std::deque<bool> okAnswers;        // for OK/Cancel questions; OK when the script runs out
     std::deque<Answer> yesNoAnswers;   // for Yes/No/Cancel questions; Cancel when it runs out
+    std::size_t informations = 0;      // how many of the messages reported success
 
     void message(const std::string& text, const std::string& caption) override
     {
         messages.push_back(caption + ": " + text);
+    }
+    void inform(const std::string& text, const std::string& caption) override
+    {
+        ++informations;
+        message(text, caption);
     }
     bool askOkCancel(const std::string& text, const std::string& caption) override
     {

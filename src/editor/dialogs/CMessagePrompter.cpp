@@ -20,6 +20,11 @@ void CMessagePrompter::message(const std::string& text, const std::string& capti
     QMessageBox::warning(m_parent, captionOf(caption), QString::fromStdString(text));
 }
 
+void CMessagePrompter::inform(const std::string& text, const std::string& caption)
+{
+    QMessageBox::information(m_parent, captionOf(caption), QString::fromStdString(text));
+}
+
 bool CMessagePrompter::askOkCancel(const std::string& text, const std::string& caption)
 {
     QMessageBox box(QMessageBox::Question, captionOf(caption), QString::fromStdString(text),

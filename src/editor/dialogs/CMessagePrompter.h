@@ -16,6 +16,7 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
 
     void message(const std::string& text, const std::string& caption) override;
+    void inform(const std::string& text, const std::string& caption) override;
     bool askOkCancel(const std::string& text, const std::string& caption) override;
     Answer askYesNoCancel(const std::string& text, const std::string& caption) override;
 
