@@ -59,6 +59,8 @@ CZL110View::CZL110View(CEditorDocument& document, CPrompter& prompter, CFileChoo
                     m_doc.editComponent(
                         step, [&](CBase&) { change(); }, mergeKey);
             });
+    for (CComponentPage* page : m_pages->pages())
+        page->setFitsOnBinding([this] { return m_doc.makingStep(); });
     for (auto redraw : {&CPropertyPages::edited, &CPropertyPages::redrawWanted})
         connect(m_pages, redraw, m_canvas, &CEditorCanvas::Invalidate);
     connect(&m_doc, &CEditorDocument::componentChanged, m_pages, [this] {

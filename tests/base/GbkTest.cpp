@@ -114,7 +114,7 @@ TEST(Gbk, WideTextReplacesEachUnitWithoutACode)
     };
     const Case cases[] = {
         {bytes({0x41, 0x00, 0x2D, 0x4E}), bytes({0x41, 0xD6, 0xD0})},
-        {bytes({0xAC, 0x20}), bytes({0x80})},
+        {bytes({0xAC, 0x20}), "?"}, // "€": its one-byte code would be half a character on the panel
         {bytes({0x3D, 0xD8, 0x00, 0xDE}), "??"}, // a pair beyond the 16-bit plane: one '?' per unit
         {bytes({0x00, 0xD8, 0x41, 0x00}), "?A"}, // a lone high surrogate
         {bytes({0x00, 0xDC}), "?"},
@@ -187,6 +187,7 @@ std::string utf8Of(unsigned code)
 } // namespace
 
 // What the panel shows of the C library's GBK: nothing where a code would be misread ("€" is 0x80).
+// (Wide text stands such a character in as '?'.)
 std::optional<std::string> panelOnly(const std::optional<std::string>& gbk)
 {
     return gbk && firstUnshowableByte(*gbk) ? std::nullopt : gbk;
@@ -208,7 +209,7 @@ TEST(Gbk, AgreesWithTheCLibraryOnEveryShortInput)
         const std::string two = bytes({int(a >> 8), int(a & 0xFF)});
         const std::string encoded = utf8Of(a);
         check(gbkToUtf8(two), fromGbk(two), two);
-        check(utf16leToGbk(two), fromWide(two), two);
+        check(utf16leToGbk(two), panelOnly(fromWide(two)).value_or("?"), two);
         check(utf8ToGbk(two), panelOnly(toGbk(two)), two);
         check(utf8ToGbk(encoded), panelOnly(toGbk(encoded)), encoded);
         if (a < 0x100) {

@@ -47,6 +47,8 @@ public:
     // While an undo or redo tells what changed: component objects may already be replaced, so a page
     // waits for restored() to rebind instead of reading through the pointers it holds.
     bool restoring() const { return m_restoring; }
+    // An edit runs, or its listeners hear of it: what they write now belongs to that step.
+    bool makingStep() const { return m_busy || m_settling; }
     // Saved: the current step becomes the clean state. `modified` true marks the project modified with
     // no step to undo back to it.
     void setModified(bool modified);

@@ -72,6 +72,11 @@ void CComponentPage::Load(CBase* component, const CProtocolTables& tables)
     m_burstField = nullptr;
     if (!component)
         return;
+    if (!m_fitsOnBinding || m_fitsOnBinding()) {
+        change(QStringLiteral("Edit ") + componentName(component->typeCode), {},
+               [this] { quietly([this] { Bind(); }); });
+        return;
+    }
     // Showing a component never changes it: what binding fits to the page's rules is put back, so a
     // stored value the page would refuse stays as it is until the user edits it.
     const Bytes stored = WriteComponent(*component);

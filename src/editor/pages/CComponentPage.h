@@ -87,6 +87,10 @@ public:
     using EditGate = std::function<void(const QString& step, const QString& mergeKey,
                                         const std::function<void()>& change)>;
     void setEditGate(EditGate gate) { m_editGate = std::move(gate); }
+    // Whether binding may fit the component to the page's rules: only while a step makes it (placing,
+    // pasting), which then holds the fit. Otherwise showing a component leaves it as it is. Without this
+    // (a page on its own) binding fits.
+    void setFitsOnBinding(std::function<bool()> fits) { m_fitsOnBinding = std::move(fits); }
 
 signals:
     // The user changed the component (through the edit gate).
@@ -195,6 +199,7 @@ private:
     CNumEdit* m_y = nullptr;
     bool m_quiet = false;
     EditGate m_editGate;
+    std::function<bool()> m_fitsOnBinding;
     bool m_changing = false;
     QObject* m_ruled = nullptr;      // the control whose rules ran with its write
     QObject* m_burstField = nullptr; // the field being typed into; its writes merge
