@@ -23,12 +23,15 @@ QTableWidgetItem* cell(const QString& text)
 CWindowList::CWindowList(CEditorDocument& document, QWidget* parent)
     : QTableWidget(0, 4, parent), m_doc(document)
 {
-    // Two further columns stand behind the English ones; nothing is written into them.
+    // Two further columns stand behind the English ones; nothing is written into them, so they stay
+    // hidden, and the description takes the list's remaining width without a horizontal scroll bar.
     setHorizontalHeaderLabels({QStringLiteral("Window"), QStringLiteral("Description"),
                                QStringLiteral("画面"), QStringLiteral("描述")});
-    const int widths[] = {60, 200, 40, 200};
-    for (int i = 0; i < 4; ++i)
-        setColumnWidth(i, widths[i]);
+    setColumnWidth(0, 60);
+    setColumnHidden(2, true);
+    setColumnHidden(3, true);
+    horizontalHeader()->setStretchLastSection(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(18);
     horizontalHeader()->setHighlightSections(false);

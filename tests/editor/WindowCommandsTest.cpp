@@ -1,5 +1,6 @@
 // The window list and the New window, Copy window and Delete window commands with their messages.
 #include <QLineEdit>
+#include <QScrollBar>
 
 #include "EditorTesting.h"
 #include "editor/controls/CBoundControls.h"
@@ -72,6 +73,17 @@ private slots:
         editor->newProject();
     }
     void cleanup() { editor.reset(); }
+
+    // Without a project the window page takes no typing; the list shows only its two columns.
+    void withoutAProjectNothingCanBeTyped()
+    {
+        editor = std::make_unique<Editor>();
+        QVERIFY(!editor->view().windowPage().isEnabled());
+        editor->newProject();
+        QVERIFY(editor->view().windowPage().isEnabled());
+        QVERIFY(list().isColumnHidden(2) && list().isColumnHidden(3));
+        QVERIFY(!list().horizontalScrollBar()->isVisible());
+    }
 
     void newWindowsAreInsertedInOrder()
     {

@@ -52,11 +52,14 @@ CWindowPage::CWindowPage(CEditorDocument& document, QWidget* parent)
     m_description->setGate(gate("Window description", "description"));
     m_up->setGate(gate("Up jump", "up"));
     m_down->setGate(gate("Down jump", "down"));
+    setEnabled(false); // until a window is loaded
 }
 
 void CWindowPage::Load()
 {
-    if (CMainView* window = m_doc.currentWindow()) {
+    CMainView* window = m_doc.currentWindow();
+    setEnabled(window != nullptr); // nothing to type into without a window
+    if (window) {
         m_title->setText(QStringLiteral("window%1").arg(window->number));
         m_down->Bind(&window->downJump, 0, kLastWindow);
         m_up->Bind(&window->upJump, 0, kLastWindow);
