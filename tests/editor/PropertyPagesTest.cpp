@@ -316,6 +316,30 @@ private slots:
         QCOMPARE(redraws.count(), count);
     }
 
+    // A HEX/DEC switch keeps the value range of the register's type: a one-byte unit holds 0 … 255.
+    void modeSwitchKeepsTheTypesValueRange()
+    {
+        for (unsigned protocol = 1; protocol <= 35; ++protocol) {
+            const CProtocolTables t = CProtocolTables::Build(protocol, {}, 1);
+            if (t.descriptor().namedVariables)
+                continue;
+            for (unsigned i = 0; i < t.wordTypeValues.size(); ++i) {
+                if ((t.wordTypeValues[i] & 0x0F) != 1)
+                    continue;
+                Bench<CDynamicPage, CDynamic> b(protocol);
+                b.component->registerType = static_cast<std::uint8_t>(i);
+                b.page->Load(b.component.get(), b.tables);
+                QCOMPARE(b.page->valueEditor()->value().maximum, 255.0);
+                for (int mode : {0, 1, 0}) {
+                    b.page->modeRadios()->button(mode)->click();
+                    QCOMPARE(b.page->valueEditor()->value().maximum, 255.0);
+                }
+                return;
+            }
+        }
+        QFAIL("no protocol has a one-byte word type");
+    }
+
     // One page per protocol family: bases, visibility and locks.
     void protocolOne()
     {

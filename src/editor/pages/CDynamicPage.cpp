@@ -173,7 +173,8 @@ void CDynamicPage::Rules(QObject* source)
     if (source == m_mode && c->format != m_shownMode) {
         m_shownMode = c->format;
         ApplyFormat(m_signed);
-        bindValueRange(0, 65535);
+        const auto [low, high] = c->ValueRange(tables()); // the type's range, whatever the base
+        bindValueRange(low, high);
     }
     if (IsTypeChange(m_operand, source)) {
         if (source == m_operand.type)
