@@ -113,7 +113,8 @@ Status Compilation::CompileWindows()
                 if (!m_ctx.unshowable.empty() && !m_measureOversize)
                     return makeError("Window " + std::to_string(window->number) + ": the " +
                                          componentKindName(c->typeCode) + " at (" + std::to_string(c->x) +
-                                         ", " + std::to_string(c->y) + ") " + unshowableText(m_ctx.unshowable) + ".",
+                                         ", " + std::to_string(c->y) + ") " +
+                                         unshowableText(m_ctx.unshowable) + ".",
                                      "Download data");
                 break;
             case kLed:

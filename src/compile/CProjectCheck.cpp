@@ -400,9 +400,10 @@ CCheckReport CheckProject(const CProject& project, const CCompileInputs& inputs)
     if (!fits)
         check.add(Kind::ImageTooLarge,
                   "The image is " + report.sizeText() + "; it does not fit into the panel");
-    const bool sendable = std::none_of(report.findings.begin(), report.findings.end(), [](const CCheckFinding& f) {
-        return f.kind == Kind::TooManyComponents || f.kind == Kind::UnshowableText;
-    });
+    const bool sendable =
+        std::none_of(report.findings.begin(), report.findings.end(), [](const CCheckFinding& f) {
+            return f.kind == Kind::TooManyComponents || f.kind == Kind::UnshowableText;
+        });
     if (fits && sendable)
         report.compiled = std::move(*compiled);
     report.compiledProject = std::move(copy);

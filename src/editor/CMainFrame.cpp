@@ -387,7 +387,8 @@ void CMainFrame::UpdateCommands()
         action(command)->setEnabled(active);
     // Some protocols keep no alarm list: the command says so instead of doing nothing.
     const bool alarms = active && m_view->project().tables().descriptor().alarmListOffered;
-    const QString why = active && !alarms ? tr("The PLC protocol of this project has no alarm list") : QString();
+    const QString why =
+        active && !alarms ? tr("The PLC protocol of this project has no alarm list") : QString();
     action(kCmdAlarmList)->setEnabled(alarms);
     action(kCmdAlarmList)->setToolTip(why.isEmpty() ? tr("Alarm list") : why);
     action(kCmdAlarmList)->setStatusTip(why);

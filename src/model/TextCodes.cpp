@@ -7,7 +7,8 @@
 #include "model/CCompileContext.h"
 
 namespace zl {
-namespace {
+namespace
+{
 
 std::string hexByte(std::uint8_t b)
 {

@@ -66,7 +66,7 @@ TEST(Gbk, EncodesOnlyWhatHasACode)
         {"", std::string()},
         {"Ab", "Ab"},
         {"\xE4\xB8\xAD\xE6\x96\x87", bytes({0xD6, 0xD0, 0xCE, 0xC4})},
-        {"\xE2\x82\xAC", std::nullopt},    // "€": a one-byte code the panel takes for half a character
+        {"\xE2\x82\xAC", std::nullopt}, // "€": a one-byte code the panel takes for half a character
         {"\xC2\xB7", bytes({0xA1, 0xA4})},
         {"\xC5\x91", std::nullopt},          // "ő": no GBK code
         {"\xC2\xA0", std::nullopt},          // no GBK code
@@ -94,8 +94,8 @@ TEST(Gbk, FindsTheFirstByteThePanelWouldMisread)
         {"", std::nullopt},
         {"Ab\x07", std::nullopt},
         {bytes({0xB0, 0xA1, 'x', 0xA1, 0x40}), std::nullopt},
-        {bytes({'A', 0x80, 'b'}), 1},       // "€" as one byte
-        {bytes({'A', 'b', 0xB0}), 2},       // a lead byte at the end
+        {bytes({'A', 0x80, 'b'}), 1},         // "€" as one byte
+        {bytes({'A', 'b', 0xB0}), 2},         // a lead byte at the end
         {bytes({0xB0, 0xA1, 0xB0, 0x20}), 2}, // a lead byte before ASCII
         {bytes({0xB0, 0x7F}), 0},
         {bytes({0xFF, 0xA1}), 0},

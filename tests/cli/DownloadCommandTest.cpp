@@ -136,7 +136,8 @@ TEST_F(DownloadCommand, WritesTheImageAndTheDriverIntoTheSimulatedPanel)
 
     const auto given = runCli(downloadArgs(port, {"--driver", path("driver.bin")}));
     EXPECT_EQ(given.status, 0) << given.err;
-    EXPECT_NE(given.out.find("Download complete!Data " + std::to_string(image.size()) + " bytes"), std::string::npos)
+    EXPECT_NE(given.out.find("Download complete!Data " + std::to_string(image.size()) + " bytes"),
+              std::string::npos)
         << given.out;
     EXPECT_NE(given.out.find("Panel: VT306 V4"), std::string::npos);
 
@@ -253,19 +254,28 @@ TEST_F(DownloadCommand, ArgumentAndPortErrors)
          1,
          "Open file" + path("missing.bin") + " error! (No such file or directory)"},
         // Files that cannot be what they are named as are refused before the port is opened.
-        {{"download", "--image", path("short.bin"), "--port", "/dev/zl410-none"}, 1, "shorter than its 48-byte header"},
+        {{"download", "--image", path("short.bin"), "--port", "/dev/zl410-none"},
+         1,
+         "shorter than its 48-byte header"},
         {{"download", "--image", path("picture.bin"), "--port", "/dev/zl410-none"},
          1,
          path("picture.bin") + ": Not a download image: it does not begin with the bytes FF FF"},
-        {{"download", "--image", path("windows.bin"), "--port", "/dev/zl410-none"}, 1, "window table of 65535 windows"},
+        {{"download", "--image", path("windows.bin"), "--port", "/dev/zl410-none"},
+         1,
+         "window table of 65535 windows"},
         {{"download", "--image", path("cut.bin"), "--port", "/dev/zl410-none"}, 1, "lies outside the image"},
-        {{"download", "--image", path("large.bin"), "--port", "/dev/zl410-none"}, 1, "(too large: 32769 bytes"},
+        {{"download", "--image", path("large.bin"), "--port", "/dev/zl410-none"},
+         1,
+         "(too large: 32769 bytes"},
         {{"download", "--image", path("project.pjz"), "--port", "/dev/zl410-none"}, 1, "is a project file"},
-        {{"download", "--image", path("image.bin"), "--driver", path("empty.bin"), "--port", "/dev/zl410-none"},
+        {{"download", "--image", path("image.bin"), "--driver", path("empty.bin"), "--port",
+          "/dev/zl410-none"},
          1,
          "empty.bin is empty"},
         // Numbers are whole decimal numbers within their range, and the message names the option.
-        {{"download", "--image", "x.bin", "--protocol", "4294967299"}, 2, "--protocol takes a number from 1 to 255"},
+        {{"download", "--image", "x.bin", "--protocol", "4294967299"},
+         2,
+         "--protocol takes a number from 1 to 255"},
         {{"download", "--image", "x.bin", "--protocol", "3abc"}, 2, "--protocol takes a number"},
         {{"download", "--image", "x.bin", "--protocol", " 3"}, 2, "--protocol takes a number"},
         {{"download", "--image", "x.bin", "--tick-ms", "1e2"}, 2, "--tick-ms takes a number"},

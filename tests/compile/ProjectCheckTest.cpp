@@ -159,7 +159,8 @@ TEST_F(ProjectCheckTest, TextsThePanelWouldMisreadAreReportedAndNeverSent)
     alarmsOnly.alarms = project.alarms;
     const auto alarms = CImageCompiler::Compile(alarmsOnly, {ZL410_BUILD_DATA_DIR, {}, nullptr});
     ASSERT_FALSE(alarms);
-    EXPECT_NE(alarms.error().text.find("The alarm list holds a character the panel cannot show"), std::string::npos)
+    EXPECT_NE(alarms.error().text.find("The alarm list holds a character the panel cannot show"),
+              std::string::npos)
         << alarms.error().text;
 }
 

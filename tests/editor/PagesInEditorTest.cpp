@@ -342,10 +342,12 @@ private slots:
         typeText(text->textField(), QStringLiteral("\u20AC"));
         QCOMPARE(text->textField()->text(), QStringLiteral("Pump"));
         QVERIFY(editor->bytes() == before);
-        QVERIFY(editor->frame->statusBar()->currentMessage().contains(QStringLiteral("cannot show \"\u20AC\"")));
+        QVERIFY(
+            editor->frame->statusBar()->currentMessage().contains(QStringLiteral("cannot show \"\u20AC\"")));
         text->textField()->insert(QStringLiteral("\u0151 \u6E29"));
         QCOMPARE(text->textField()->text(), QStringLiteral("Pump \u6E29"));
-        QVERIFY(editor->frame->statusBar()->currentMessage().contains(QStringLiteral("cannot show \"\u0151\"")));
+        QVERIFY(
+            editor->frame->statusBar()->currentMessage().contains(QStringLiteral("cannot show \"\u0151\"")));
     }
 
     void everyKindRoundTrips()

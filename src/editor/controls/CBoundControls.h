@@ -1,6 +1,6 @@
 #pragma once
-// Check box, combo box, text edit and radio group that write the field they are bound to as the user changes them,
-// and keep a mark that tells their page about the change.
+// Check box, combo box, text edit and radio group that write the field they are bound to as the user changes
+// them, and keep a mark that tells their page about the change.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>

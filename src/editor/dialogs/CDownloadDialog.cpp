@@ -90,8 +90,8 @@ private:
 CDownloadDialog::CDownloadDialog(CByteLink& link, CDownloadJob job, CPrompter& prompter,
                                  std::chrono::milliseconds tick, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_bar(new QProgressBar(this)), m_cancel(new QPushButton(tr("Cancel"), this)),
-      m_prompter(prompter), m_workerPrompter(std::make_unique<UiPrompter>(*this, prompter)),
+      m_bar(new QProgressBar(this)), m_cancel(new QPushButton(tr("Cancel"), this)), m_prompter(prompter),
+      m_workerPrompter(std::make_unique<UiPrompter>(*this, prompter)),
       m_observer(std::make_unique<Worker>(*this)), m_transfer(link, *m_observer, *m_workerPrompter, tick),
       m_job(std::move(job))
 {

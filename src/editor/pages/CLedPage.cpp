@@ -13,8 +13,8 @@ namespace zl
 {
 
 CLedPage::CLedPage(QWidget* parent)
-    : CComponentPage(QStringLiteral("LED Property"), parent),
-      m_double(check(QStringLiteral("Double"))), m_shape(combo(QStringLiteral("Shape"), {"Round", "Square"})),
+    : CComponentPage(QStringLiteral("LED Property"), parent), m_double(check(QStringLiteral("Double"))),
+      m_shape(combo(QStringLiteral("Shape"), {"Round", "Square"})),
       m_logic(combo(QStringLiteral("Logic"), {"Positive", "Negative"})),
       m_operand(makeOperand(QStringLiteral("Station No:"), QStringLiteral("Type:"),
                             QStringLiteral("Address:"), QStringLiteral("Sub Addr:"))),
