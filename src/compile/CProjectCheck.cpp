@@ -6,6 +6,7 @@
 #include "base/CJson.h"
 #include "base/Gbk.h"
 #include "components/CBarTide.h"
+#include "components/CDynamic.h"
 #include "components/CFunction.h"
 #include "components/CRegister.h"
 #include "components/RegisterOperand.h"
@@ -69,6 +70,38 @@ const CMainView* findWindow(const CProject& project, std::uint16_t number)
         if (w->number == number)
             return w.get();
     return nullptr;
+}
+
+// The register type list a component's operand takes its type from; none where it has no operand.
+std::optional<CListKind> operandList(const CBase& c)
+{
+    switch (c.typeCode) {
+    case kRegister:
+    case kBarGraph:
+    case kTrendLine:
+    case kDynamicText:
+        return kWordList;
+    case kLed:
+        return kThirdList;
+    case kFunctionKey: {
+        const auto action = static_cast<const CFunction&>(c).action;
+        if (action == CFunction::kSetRegister)
+            return kWordList;
+        if (action == CFunction::kSetCoil)
+            return kBitList;
+        return std::nullopt;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+std::string joined(const std::vector<std::string>& names)
+{
+    std::string list;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : ", ") + name;
+    return list;
 }
 
 bool blank(const auto& glyph)
@@ -178,6 +211,8 @@ public:
                     position, &c);
         }
 
+        storedValues(w, position, c);
+
         CCompileContext ctx(m_project.tables());
         const std::optional<Limits> before = limitsOf(c);
         c.CalcDownloadSize(ctx);
@@ -200,6 +235,57 @@ public:
                 add(Kind::UndrawableCharacter, std::move(list), &w, position, &c);
         }
         c.FreeDownloadData();
+    }
+
+    // Values a property page would not let the user enter; the page shows them as stored, so only the
+    // check tells.
+    void storedValues(const CMainView& w, std::size_t position, const CBase& c)
+    {
+        const CProtocolTables& tables = m_project.tables();
+        bool typeKnown = true;
+        if (const auto kind = operandList(c)) {
+            const auto& types = tables.list(*kind);
+            if (!types.empty() && c.registerType >= types.size()) {
+                typeKnown = false;
+                add(Kind::UnknownRegisterType,
+                    "its register type " + std::to_string(c.registerType) +
+                        " is not in the protocol's list (" + joined(types) + "); the compile takes " +
+                        types.back(),
+                    &w, position, &c);
+            }
+        }
+        if (const auto* r = dynamic_cast<const CRegister*>(&c); r && typeKnown && (r->set || r->password)) {
+            const std::string& type = tables.registerTypeName(r->registerType, kWordList);
+            const auto lock = tables.descriptor().typeLock(type);
+            if (lock && lock->setLocked) {
+                const std::string saved = r->set && r->password ? "Set and a password"
+                                          : r->set              ? "Set"
+                                                                : "a password";
+                add(Kind::ReadOnlyEntry,
+                    "is saved with " + saved + ", but its type " + type +
+                        " is read-only: the register page offers neither",
+                    &w, position, &c);
+            }
+        }
+        if (const auto* d = dynamic_cast<const CDynamic*>(&c)) {
+            const std::size_t entries = std::min(d->valueTexts.size(), d->values.size());
+            for (std::size_t i = 0; i < entries; ++i) {
+                if (d->valueTexts[i].empty())
+                    continue;
+                // The record holds 16-bit values: they are compared as the panel compares them.
+                const auto value = static_cast<std::uint16_t>(d->values[i]);
+                for (std::size_t first = 0; first < i; ++first) {
+                    if (d->valueTexts[first].empty() || static_cast<std::uint16_t>(d->values[first]) != value)
+                        continue;
+                    add(Kind::DuplicateValue,
+                        "entries " + std::to_string(first + 1) + " and " + std::to_string(i + 1) +
+                            " both have the value " + d->valueTexts[first] + "; the panel shows entry " +
+                            std::to_string(first + 1) + "'s content for it",
+                        &w, position, &c);
+                    break;
+                }
+            }
+        }
     }
 
     void alarmTexts(const CFontFiles& fonts)
@@ -297,6 +383,12 @@ const char* CCheckFinding::kindName(Kind kind)
         return "image-too-large";
     case Kind::CompileError:
         return "compile-error";
+    case Kind::DuplicateValue:
+        return "duplicate-value";
+    case Kind::ReadOnlyEntry:
+        return "read-only-entry";
+    case Kind::UnknownRegisterType:
+        return "unknown-register-type";
     }
     return "unknown";
 }

@@ -31,6 +31,9 @@ struct CCheckFinding {
         TooManyComponents,   // a window holds more components than its table entry can count
         ImageTooLarge,       // the image does not fit into the panel
         CompileError,        // the compile stops (fonts, driver, alarm list)
+        DuplicateValue,      // two entries of a dynamic text's table have one value; the first one shows
+        ReadOnlyEntry,       // a register of a read-only type is saved with Set or a password
+        UnknownRegisterType, // the register type index lies beyond the protocol's list of types
     };
 
     Kind kind;

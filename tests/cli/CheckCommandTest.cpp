@@ -30,6 +30,10 @@ TEST_F(CheckCommandTest, ProblemsAreListedWithTheirPlaceAndExitOne)
     reg->maxInput = 3;
     reg->minInput = 5;
     project.WindowAt(0)->AppendComponent(std::move(reg));
+    auto input = std::make_unique<CRegister>(3, CPoint{0, 0});
+    input->registerType = 1; // 3x, read-only
+    input->set = 1;
+    project.WindowAt(0)->AppendComponent(std::move(input));
     project.panel.initialWindow = 4;
     const std::string file = save();
 
@@ -40,12 +44,16 @@ TEST_F(CheckCommandTest, ProblemsAreListedWithTheirPlaceAndExitOne)
               std::string::npos)
         << text.out;
     EXPECT_NE(text.out.find("project: The initial window 4 does not exist"), std::string::npos) << text.out;
-    EXPECT_NE(text.err.find("the check found 2 problems"), std::string::npos) << text.err;
+    EXPECT_NE(text.out.find("window 1, Register at (0, 0): is saved with Set, but its type 3x is read-only"),
+              std::string::npos)
+        << text.out;
+    EXPECT_NE(text.err.find("the check found 3 problems"), std::string::npos) << text.err;
 
     const CliResult json = runCli({"check", file, "--json"});
     EXPECT_EQ(json.status, 1);
-    for (const char* part : {"\"kind\": \"limit-repair\"", "\"window\": 1", "\"component\": 1",
-                             "\"kind\": \"replaced-window\"", "\"imageCapacity\": 32768", "\"clean\": false"})
+    for (const char* part :
+         {"\"kind\": \"limit-repair\"", "\"window\": 1", "\"component\": 1", "\"kind\": \"replaced-window\"",
+          "\"kind\": \"read-only-entry\"", "\"imageCapacity\": 32768", "\"clean\": false"})
         EXPECT_NE(json.out.find(part), std::string::npos) << part << " in\n" << json.out;
 }
 

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <tuple>
 
 #include "base/CJson.h"
 #include "compile/CProjectCheck.h"
 #include "components/CChars.h"
+#include "components/CDynamic.h"
 #include "components/CFunction.h"
 #include "components/CLight.h"
 #include "components/CRegister.h"
@@ -108,6 +110,72 @@ TEST_F(ProjectCheckTest, FindsOneProblemOfEachKindWithItsWindowAndComponent)
     EXPECT_EQ(project.panel.screenSaverWindow, 1u);
     EXPECT_FALSE(TakeCorrectedSettings(project, report));
     EXPECT_FALSE(TakeRepairedLimits(project, report));
+}
+
+// Stored values a property page would not let the user enter (Modbus RTU: word types 4x and the read-only
+// 3x, LED types 0x and 1x), and a dynamic text whose table has one value twice.
+TEST_F(ProjectCheckTest, StoredValuesAPageWouldRefuseAreReported)
+{
+    struct Case {
+        const char* what;
+        std::function<void(CMainView&)> make;
+        std::vector<std::pair<Kind, std::string>> expected;
+    };
+    const auto reg = [this](std::uint8_t type, std::uint8_t set, std::uint8_t password) {
+        return [=, this](CMainView& w) {
+            CRegister& r = add<CRegister>(w, 0, 0);
+            r.registerType = type;
+            r.set = set;
+            r.password = password;
+        };
+    };
+    const auto dynamic = [this](std::vector<std::pair<std::string, std::int32_t>> entries) {
+        return [=, this](CMainView& w) {
+            CDynamic& d = add<CDynamic>(w, 0, 0);
+            for (std::size_t i = 0; i < entries.size(); ++i) {
+                d.valueTexts[i] = entries[i].first;
+                d.values[i] = entries[i].second;
+                d.contents[i] = "T" + std::to_string(i);
+            }
+        };
+    };
+    const std::string readOnly = ", but its type 3x is read-only: the register page offers neither";
+    const std::vector<Case> cases{
+        {"3x with Set and a password",
+         reg(1, 1, 1),
+         {{Kind::ReadOnlyEntry, "is saved with Set and a password" + readOnly}}},
+        {"3x with Set", reg(1, 1, 0), {{Kind::ReadOnlyEntry, "is saved with Set" + readOnly}}},
+        {"3x with a password", reg(1, 0, 1), {{Kind::ReadOnlyEntry, "is saved with a password" + readOnly}}},
+        {"4x with Set and a password", reg(0, 1, 1), {}},
+        {"3x read only", reg(1, 0, 0), {}},
+        {"register type past the list",
+         reg(5, 1, 1),
+         {{Kind::UnknownRegisterType,
+           "its register type 5 is not in the protocol's list (4x, 3x); the compile "
+           "takes 3x"}}},
+        {"LED type past its list",
+         [this](CMainView& w) { add<CLight>(w, 0, 0).registerType = 2; },
+         {{Kind::UnknownRegisterType,
+           "its register type 2 is not in the protocol's list (0x, 1x); the compile "
+           "takes 1x"}}},
+        {"dynamic text with one value thrice",
+         dynamic({{"1", 1}, {"2", 2}, {"", 1}, {"1", 1}, {"01", 1}}),
+         {{Kind::DuplicateValue,
+           "entries 1 and 4 both have the value 1; the panel shows entry 1's content for it"},
+          {Kind::DuplicateValue,
+           "entries 1 and 5 both have the value 1; the panel shows entry 1's content for "
+           "it"}}},
+        {"dynamic text with distinct values", dynamic({{"1", 1}, {"2", 2}, {"", 1}}), {}},
+    };
+    for (const Case& c : cases) {
+        project = CProject();
+        project.SetProtocol(3);
+        c.make(window(1));
+        std::vector<std::pair<Kind, std::string>> found;
+        for (const CCheckFinding& f : check().findings)
+            found.emplace_back(f.kind, f.text);
+        EXPECT_EQ(found, c.expected) << c.what;
+    }
 }
 
 TEST_F(ProjectCheckTest, CleanProjectGivesTheImageAsTheCompilerMakesIt)
