@@ -14,7 +14,7 @@
 
 #include "compile/CProjectCheck.h"
 #include "editor/dialogs/CAboutDialog.h"
-#include "editor/dialogs/CCheckDialog.h"
+#include "editor/CCheckView.h"
 #include "editor/CCommands.h"
 #include "editor/CDownloadCommand.h"
 #include "editor/document/CEditorDocument.h"
@@ -34,6 +34,7 @@ namespace
 
 constexpr const char* kAppTitle = "ZL410 software";
 constexpr int kPaneWidth = 150;
+constexpr int kCheckViewHeight = 200;
 
 // The component commands and the type code each one places.
 constexpr std::pair<int, int> kPlacements[] = {
@@ -61,7 +62,7 @@ CMainFrame::CMainFrame(CPrompter* prompter, CFileChooser* files)
     m_view = new CZL110View(*m_editing, *m_prompter, *m_files, this);
     m_doc = new CZL110Doc(*m_view, *m_prompter, *m_files, this);
     m_download = new CDownloadCommand(*m_view, *m_prompter, this);
-    m_check = new CCheckDialog(this);
+    m_check = new CCheckView(this);
 
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -71,6 +72,13 @@ CMainFrame::CMainFrame(CPrompter* prompter, CFileChooser* files)
     createToolBar();
     createStatusBar();
     setFixedSize(kSize);
+    setDockOptions(QMainWindow::AnimatedDocks);
+    addDockWidget(Qt::BottomDockWidgetArea, m_check);
+    m_check->setAllowedAreas(Qt::BottomDockWidgetArea);
+    m_check->setMinimumHeight(kCheckViewHeight);
+    m_check->hide();
+    connect(m_check, &QDockWidget::topLevelChanged, this, &CMainFrame::fitToCheckView);
+    connect(m_check, &QDockWidget::visibilityChanged, this, &CMainFrame::fitToCheckView);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     setAcceptDrops(true);
@@ -87,7 +95,11 @@ CMainFrame::CMainFrame(CPrompter* prompter, CFileChooser* files)
     UpdateCommands();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // Closing the window hides the check view after this part of the frame is gone.
+    disconnect(m_check, nullptr, this, nullptr);
+}
 
 void CMainFrame::showTitle(const QString& caption)
 {
@@ -225,7 +237,14 @@ void CMainFrame::createMenus()
         UpdateCommands();
     });
     connect(action(kCmdCheckProject), &QAction::triggered, this, &CMainFrame::CheckProject);
-    connect(m_download, &CDownloadCommand::findings, m_check, &CCheckDialog::ShowReport);
+    connect(m_download, &CDownloadCommand::findings, this, [this](const CCheckReport& report) {
+        m_check->ShowReport(report);
+        m_check->show();
+        m_check->raise();
+    });
+    connect(m_editing, &CEditorDocument::changed, m_check, &CCheckView::ScheduleRecheck);
+    connect(m_editing, &CEditorDocument::projectReset, m_check, &CCheckView::ScheduleRecheck);
+    connect(m_check, &CCheckView::recheckWanted, this, &CMainFrame::recheck);
     connect(m_download, &CDownloadCommand::panelModel, this, &CMainFrame::ShowModel);
     connect(m_download, &CDownloadCommand::modelDriverLoaded, m_view,
             [this](int version) { m_view->ShowProtocol(static_cast<std::uint8_t>(version)); });
@@ -239,13 +258,13 @@ void CMainFrame::createMenus()
             },
             true);
     };
-    connect(m_check, &CCheckDialog::componentWanted, this, [this](quint16 window, qulonglong position) {
-        if (position == CCheckDialog::kNoComponent)
+    connect(m_check, &CCheckView::componentWanted, this, [this](quint16 window, qulonglong position) {
+        if (position == CCheckView::kNoComponent)
             m_view->SwitchToRow(m_view->project().FindWindowPosition(window));
         else
             m_view->SelectComponent(window, static_cast<std::size_t>(position));
         // A selection moves the component to the head of its list: the positions of the rows follow.
-        CheckProject();
+        recheck();
     });
     for (const auto& [command, type] : kPlacements) {
         connect(action(command), &QAction::triggered, m_view, [this, type = type] {
@@ -449,7 +468,23 @@ void CMainFrame::CheckProject()
 {
     if (!m_view->projectActive())
         return;
-    m_check->ShowReport(zl::CheckProject(m_view->project(), {m_view->dataDir(), {}, m_view->fonts()}));
+    recheck();
+    m_check->show();
+    m_check->raise();
+}
+
+void CMainFrame::recheck()
+{
+    if (m_view->projectActive())
+        m_check->ShowReport(zl::CheckProject(m_view->project(), {m_view->dataDir(), {}, m_view->fonts()}));
+    else
+        m_check->ShowNoProject();
+}
+
+void CMainFrame::fitToCheckView()
+{
+    const bool docked = !m_check->isHidden() && !m_check->isFloating();
+    setFixedSize(kSize.width(), kSize.height() + (docked ? m_check->minimumHeight() : 0));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

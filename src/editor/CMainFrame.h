@@ -13,7 +13,7 @@ class QMenu;
 namespace zl
 {
 
-class CCheckDialog;
+class CCheckView;
 class CDownloadCommand;
 class CEditorDocument;
 class CFileChooser;
@@ -46,7 +46,7 @@ public:
     QString modelText() const;
     QString protocolText() const;
     CDownloadCommand& download() const { return *m_download; }
-    CCheckDialog& checkDialog() const { return *m_check; }
+    CCheckView& checkView() const { return *m_check; }
 
 public slots:
     // The panel reported its model code during a download.
@@ -56,7 +56,8 @@ public slots:
     void UpdateCommands();
     // Tools → "Simulate panel": opens (or brings up) the virtual panel running the project.
     void SimulatePanel();
-    // Check project: compiles without sending and shows the list of problems.
+    // Check project: opens the check view (docked below the form unless the user moved it) with a fresh
+    // check; the view then follows the project's changes until closed.
     void CheckProject();
 
 protected:
@@ -73,6 +74,10 @@ private:
     void createStatusBar();
     void fillRecentFiles();
     void showContextMenu(const QPoint& at);
+    // Compiles without sending and fills the check view.
+    void recheck();
+    // The form keeps its fixed size: the frame grows by the check view while it is docked and open.
+    void fitToCheckView();
 
     std::unique_ptr<CPrompter> m_ownPrompter;
     std::unique_ptr<CFileChooser> m_ownFiles;
@@ -82,7 +87,7 @@ private:
     CZL110View* m_view;
     CZL110Doc* m_doc;
     CDownloadCommand* m_download;
-    CCheckDialog* m_check;
+    CCheckView* m_check;
     std::map<int, QAction*> m_actions;
     QAction* m_deleteComponent = nullptr;
     QAction* m_simulate = nullptr;

@@ -11,7 +11,7 @@
 #include "components/CChars.h"
 #include "components/CRegister.h"
 #include "download/SimulatedPanel.h"
-#include "editor/dialogs/CCheckDialog.h"
+#include "editor/CCheckView.h"
 #include "editor/CCommands.h"
 #include "editor/CDownloadCommand.h"
 #include "editor/dialogs/CDownloadDialog.h"
@@ -286,8 +286,8 @@ private slots:
             e->trigger(kCmdDownload);
             QCOMPARE(e->prompter.messages.front(),
                      std::string("Download data: Register Limit error, cancel?"));
-            QVERIFY(e->frame->checkDialog().isVisible());
-            QCOMPARE(e->frame->checkDialog().list()->topLevelItemCount(), 1);
+            QVERIFY(e->frame->checkView().isVisible());
+            QCOMPARE(e->frame->checkView().list()->topLevelItemCount(), 1);
             QCOMPARE(r.maxInput, stop ? 5u : 6u);
             QCOMPARE(e->prompter.messages.size(), stop ? std::size_t{1} : std::size_t{2});
             QVERIFY(at(*panel, 0x8000, 2) == (stop ? Bytes{0xFF, 0xFF} : Bytes{0x5A, 0xA5}));
@@ -309,7 +309,7 @@ private slots:
         first.AppendComponent(std::move(reg));
         QVERIFY(e->frame->action(kCmdCheckProject)->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_K));
         e->trigger(kCmdCheckProject);
-        CCheckDialog& check = e->frame->checkDialog();
+        CCheckView& check = e->frame->checkView();
         QVERIFY(check.isVisible());
         QCOMPARE(check.list()->topLevelItemCount(), 1);
         QTreeWidgetItem* row = check.list()->topLevelItem(0);
