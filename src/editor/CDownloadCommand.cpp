@@ -50,7 +50,7 @@ void CDownloadCommand::Run(bool forceDriver)
     if (takeCorrections)
         takeCorrections(report);
 
-    const CPortChoice port = comPortChoice(project.comm.portIndex % kSerialPortCount);
+    const CPortChoice port = comPortChoice(comEntry(project.comm.portIndex));
     auto opened = CSerialPort::open(port.device, port.label);
     if (!opened) {
         m_prompter.message(opened.error().text, kDownloadCaption);

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include <algorithm>
+
 #include "base/FileIo.h"
 #include "download/CSerialExchange.h"
 #include "plc/CToolSettings.h"
@@ -30,6 +32,11 @@ std::unique_ptr<QSettings> openSettings()
     return std::make_unique<QSettings>(file, QSettings::IniFormat);
 }
 
+unsigned comEntry(unsigned portIndex)
+{
+    return std::min(portIndex, kSerialPortCount - 1);
+}
+
 Result<unsigned> selectedComEntry()
 {
     const Result<CToolSettings> settings = CToolSettings::Read(CToolSettings::path(configFolder()));
@@ -37,7 +44,7 @@ Result<unsigned> selectedComEntry()
         return settings.error();
     if (const Status readable = checkSettingsFile(); !readable)
         return readable.error();
-    return settings->portIndex % kSerialPortCount;
+    return comEntry(settings->portIndex);
 }
 
 namespace

@@ -25,6 +25,9 @@ Status checkSettingsFile();
 // The settings file for QSettings to read and write; a stand-in holding nothing while it is refused.
 std::unique_ptr<QSettings> openSettings();
 
+// The COM entry, 0 … 5, that a stored port index stands for. COM Selection offers COM1 … COM6 and shows
+// a larger index (a hand-edited "In.dat") as COM6, so everything that opens a port takes COM6 for it too.
+unsigned comEntry(unsigned portIndex);
 // COM Selection's entry, 0 … 5, from "In.dat"; the settings file is checked too, both being read as
 // every input is.
 Result<unsigned> selectedComEntry();

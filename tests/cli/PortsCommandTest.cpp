@@ -32,6 +32,12 @@ TEST(PortsCommandTest, ListsComEntriesWithTheirDevices)
          {"\"name\": \"COM2\"", "\"device\": \"/dev/ttyUSB7\"", "\"selected\": true", "\"ports\": ["})
         EXPECT_NE(json.out.find(part), std::string::npos) << part << " in\n" << json.out;
     EXPECT_EQ(runCli({"ports", "extra"}).status, 2);
+
+    // An index past COM6 is COM6, as COM Selection shows it.
+    config.write("In.dat", {0, 6});
+    const CliResult past = runCli({"ports"});
+    EXPECT_NE(past.out.find("  COM1  /dev/ttyS0\n"), std::string::npos) << past.out;
+    EXPECT_NE(past.out.find("* COM6  /dev/ttyS5\n"), std::string::npos) << past.out;
 }
 
 TEST(PortsCommandTest, DescriptionsNameAdapterMakerAndDevice)

@@ -14,6 +14,7 @@
 #include "editor/CCheckView.h"
 #include "editor/CCommands.h"
 #include "editor/CDownloadCommand.h"
+#include "editor/dialogs/CComSelectionDialog.h"
 #include "editor/dialogs/CDownloadDialog.h"
 #include "editor/canvas/CEditorCanvas.h"
 #include "editor/CEditorSettings.h"
@@ -239,12 +240,19 @@ private slots:
         }
     }
 
+    // A stored index past COM6 (a hand-edited "In.dat") is COM6 in COM Selection and in the download.
     void portThatCannotOpenStopsBeforeTheDialog()
     {
-        setSerialDevicePath(0, "/nonexistent/ttyUSB9");
-        e->project().comm.portIndex = 0;
-        e->trigger(kCmdDownload);
-        QVERIFY(e->prompter.last().rfind("Download data: Cannot open the serial port1!", 0) == 0);
+        for (const auto& [index, com] : {std::pair{0, 1}, {5, 6}, {6, 6}, {255, 6}}) {
+            setSerialDevicePath(static_cast<unsigned>(com - 1), "/nonexistent/ttyUSB9");
+            e->project().comm.portIndex = static_cast<std::uint8_t>(index);
+            e->trigger(kCmdDownload);
+            const std::string expected =
+                "Download data: Cannot open the serial port" + std::to_string(com) + "!";
+            QVERIFY2(e->prompter.last().rfind(expected, 0) == 0, e->prompter.last().c_str());
+            QCOMPARE(CComSelectionDialog(static_cast<std::uint8_t>(index), {}).portCombo()->currentText(),
+                     QStringLiteral("COM%1").arg(com));
+        }
     }
 
     // Closing the main window mid-transfer asks the cancel question: Cancel keeps it open and the transfer

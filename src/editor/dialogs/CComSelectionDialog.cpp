@@ -20,8 +20,8 @@ CComSelectionDialog::CComSelectionDialog(std::uint8_t portIndex, QWidget* parent
 
 CComSelectionDialog::CComSelectionDialog(std::uint8_t portIndex, std::vector<CPortInfo> ports,
                                          QWidget* parent)
-    : QDialog(parent), m_port(portIndex), m_ports(std::move(ports)), m_combo(new CBoundComboBox(this)),
-      m_deviceCombo(new QComboBox(this))
+    : QDialog(parent), m_port(static_cast<std::uint8_t>(comEntry(portIndex))), m_ports(std::move(ports)),
+      m_combo(new CBoundComboBox(this)), m_deviceCombo(new QComboBox(this))
 {
     setWindowTitle(QStringLiteral("COM selection"));
     for (unsigned i = 0; i < kSerialPortCount; ++i)
