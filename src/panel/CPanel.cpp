@@ -76,11 +76,12 @@ void CPanel::Show(int position)
                 Sample(i, m_trends[i]);
 }
 
-void CPanel::ShowNumber(std::uint16_t number)
+bool CPanel::ShowNumber(std::uint16_t number)
 {
     const int position = m_image.FindWindow(number);
     if (position >= 0)
         Show(position);
+    return position >= 0;
 }
 
 void CPanel::Press(CPanelKey key)

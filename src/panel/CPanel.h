@@ -49,6 +49,8 @@ public:
     // Position in image().windows of the window shown (also under the alarm list or a prompt), or -1.
     int WindowPosition() const { return m_window; }
     std::uint16_t WindowNumber() const;
+    // Shows window `number` as a jump does; false (and nothing changes) when the image has no such window.
+    bool ShowNumber(std::uint16_t number);
     // The register being entered (position in the window's components), if any.
     std::optional<std::size_t> EntryComponent() const;
 
@@ -89,7 +91,6 @@ private:
 
     const CImageWindow* Window() const;
     void Show(int position);
-    void ShowNumber(std::uint16_t number);
     bool RunFunctionKeys(CPanelKey key);
     void Act(std::size_t component);
     void StartEntry(std::size_t component);

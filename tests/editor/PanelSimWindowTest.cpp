@@ -113,6 +113,46 @@ private slots:
         QVERIFY(window.statusLabel()->text().contains(QStringLiteral("Register Limit error")));
     }
 
+    // A change restarts the run with the PLC's values and the window shown; a window that went away gives
+    // the initial one; Restart starts afresh.
+    void aChangeKeepsThePlcAndTheWindowRestartDoesNot()
+    {
+        CMainView& second = *project->WindowAt(project->AddWindow(2));
+        auto reg = std::make_unique<CRegister>(3, CPoint{});
+        reg->address = 30;
+        second.AppendComponent(std::move(reg));
+        CPanelSimWindow window(compiler(), ZL410_BUILD_DATA_DIR);
+        window.show();
+        QTableWidget* table = window.operandTable();
+        const auto value = [&](const char* name) { return table->item(row(table, name), 2)->text(); };
+        table->item(row(table, QStringLiteral("4x10")), 2)->setText(QStringLiteral("42"));
+        window.press(kKeyDown);
+        QCOMPARE(int(window.panel()->WindowNumber()), 2);
+
+        auto more = std::make_unique<CRegister>(3, CPoint{0, 36});
+        more->address = 40;
+        second.AppendComponent(std::move(more));
+        window.projectChanged();
+        QTRY_COMPARE(table->rowCount(), 4);
+        QCOMPARE(value("4x10"), QStringLiteral("42"));
+        QCOMPARE(int(window.panel()->WindowNumber()), 2);
+
+        // A change that does not compile, then one that does: the values still come through.
+        failCompile = true;
+        window.projectChanged();
+        QTRY_VERIFY(!window.panel());
+        failCompile = false;
+        project->DeleteWindowAt(1);
+        window.projectChanged();
+        QTRY_VERIFY(window.panel());
+        QCOMPARE(value("4x10"), QStringLiteral("42"));
+        QCOMPARE(int(window.panel()->WindowNumber()), 1);
+
+        window.press(kKeyDown); // no window 2 now: stays
+        window.restart();
+        QCOMPARE(value("4x10"), QStringLiteral("0"));
+    }
+
     void toolsMenuOpensItForTheProjectBeingEdited()
     {
         test::Editor e;

@@ -203,6 +203,10 @@ void CPanelSimWindow::start(bool always)
     if (image && m_panel && !always && *image == m_panel->image().bytes)
         return; // the change left the image as it was: the run goes on
     m_timer.stop();
+    if (always)
+        m_carried.reset();
+    else if (m_panel)
+        m_carried = Carried{m_panel->plc(), m_panel->WindowNumber()};
     m_panel.reset();
     m_operands.clear();
     if (!image) {
@@ -211,6 +215,10 @@ void CPanelSimWindow::start(bool always)
         error = decoded.error();
     } else {
         m_panel.emplace(std::move(*decoded), *m_fonts);
+        if (m_carried) {
+            m_panel->plc() = m_carried->plc;
+            (void)m_panel->ShowNumber(m_carried->window); // else the initial window, as on a fresh start
+        }
         m_operands = imageOperands(*m_panel);
     }
     m_status->setText(error ? QString::fromStdString(error->describe()) : QString());

@@ -3,7 +3,8 @@
 // in the LCD's colours at a whole-number zoom; the keypad is a set of buttons and the computer keyboard
 // (arrows, digits, Enter, Escape, Backspace for CLR, S for SET, A for ALM, - or + for +/-); a table lists
 // every PLC operand the image uses with its current value, editable, and marks the ones the keys wrote.
-// The window compiles again and restarts when told the project changed, or on "Restart".
+// The window compiles again and restarts when told the project changed, keeping the PLC's values and the
+// window shown (while the project still has it); "Restart" starts afresh.
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
@@ -53,7 +54,7 @@ public slots:
     // Compiles and starts again from the initial window with a fresh PLC.
     void restart();
     // The project may have changed: shortly after the changes stop, compile and restart when the image
-    // differs.
+    // differs, with the PLC's values and the window shown carried over.
     void projectChanged();
     void press(int key);
     // One step of the clock by the real time elapsed, then the screen and the table.
@@ -71,6 +72,13 @@ private:
     Compiler m_compile;
     std::optional<CFontFiles> m_fonts;
     std::optional<CPanel> m_panel;
+    // What a restart after a change carries over, kept while a change leaves no panel running (a compile
+    // that fails half way through an edit) until one runs again.
+    struct Carried {
+        CPlcMemory plc;
+        std::uint16_t window = 0;
+    };
+    std::optional<Carried> m_carried;
     std::vector<CPanelOperand> m_operands;
     std::vector<std::uint64_t> m_writtenAt; // per operand: when a key last wrote it, +1 (0: never)
     CFrameBuffer m_screen;
