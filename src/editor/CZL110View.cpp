@@ -73,8 +73,9 @@ CZL110View::CZL110View(CEditorDocument& document, CPrompter& prompter, CFileChoo
         connect(&m_doc, changed, this, &CZL110View::ShowPage);
     connect(&m_doc, &CEditorDocument::currentWindowChanged, this, &CZL110View::ShowPage);
     connect(&m_doc, &CEditorDocument::settingsChanged, this, [this](bool protocolChanged) {
+        // PLC Selection has told of a missing driver on OK; its undo and redo need not tell again.
         if (protocolChanged)
-            LoadProtocolPane();
+            LoadProtocolPane(false);
         ShowPage(); // the page reloads for the protocol's tables
     });
 }
@@ -136,7 +137,7 @@ void CZL110View::ShowProtocol(std::uint8_t driverVersion)
                       QStringLiteral(".%1").arg(driverVersion));
 }
 
-bool CZL110View::LoadProtocolPane()
+bool CZL110View::LoadProtocolPane(bool tellMissingDriver)
 {
     CProject& p = project();
     const auto& types = p.entryTypes();
@@ -148,7 +149,8 @@ bool CZL110View::LoadProtocolPane()
     if (!driver) {
         // The pane must not go on naming the previous project's protocol.
         emit protocolText(QString::fromStdString(protocolDisplayName(p.protocol())));
-        m_prompter.message(driver.error().text, driver.error().caption);
+        if (tellMissingDriver)
+            m_prompter.message(driver.error().text, driver.error().caption);
         return true;
     }
     p.comm.listPosition = static_cast<std::uint8_t>(driver->position);

@@ -121,8 +121,9 @@ private:
     // The page of the selection: the window page for the current window when nothing is selected
     // or the page of the selected component's kind.
     void ShowPage();
-    // The protocol pane for the project's protocol; false when the catalogue has no such entry.
-    bool LoadProtocolPane();
+    // The protocol pane for the project's protocol; false when the catalogue has no such entry. A driver
+    // that cannot be loaded is told when `tellMissingDriver`.
+    bool LoadProtocolPane(bool tellMissingDriver = true);
     bool filterKey(QEvent* event);
     // Arrow keys: the selected component by panel pixels, one undo step per key-repeat burst.
     void MoveSelected(int dx, int dy, bool repeated);

@@ -209,6 +209,38 @@ private slots:
         QVERIFY(editor->frame->document().IsModified());
     }
 
+    // The pane names the protocol with its driver's version after OK, undo and redo; a driver that
+    // cannot be loaded is told once and the pane names the protocol without a version.
+    void protocolPaneAndAMissingDriver()
+    {
+        QTemporaryDir data;
+        const QDir built(QStringLiteral(ZL410_BUILD_DATA_DIR));
+        for (const QString& name : built.entryList({QStringLiteral("Zentu_*")}))
+            QFile::copy(built.filePath(name), QDir(data.path()).filePath(name));
+        editor = std::make_unique<Editor>(data.path().toStdString());
+        editor->newProject(positionOf(3));
+        const QString modbus = editor->frame->protocolText();
+        QVERIFY(modbus.startsWith(QStringLiteral("Modbus RTU.")));
+        plcSelection([](CPlcSelectionDialog& d) { choose(d, 20); }, true);
+        const QString emerson = editor->frame->protocolText();
+        QVERIFY(emerson.startsWith(QStringLiteral("Emerson EC20.")));
+        editor->trigger(kCmdUndo);
+        QCOMPARE(editor->frame->protocolText(), modbus);
+        editor->trigger(kCmdRedo);
+        QCOMPARE(editor->frame->protocolText(), emerson);
+
+        QVERIFY(QFile::remove(QDir(data.path()).filePath(QStringLiteral("Zentu_Ptc.dat"))));
+        editor->prompter.messages.clear();
+        plcSelection([](CPlcSelectionDialog& d) { choose(d, 5); }, true);
+        QCOMPARE(editor->prompter.messages.size(), std::size_t{1});
+        QVERIFY(QString::fromStdString(editor->prompter.last()).endsWith(QStringLiteral(" does not exist!")));
+        QCOMPARE(editor->frame->protocolText(), QString::fromStdString(protocolDisplayName(5)));
+        editor->trigger(kCmdUndo);
+        QCOMPARE(editor->prompter.messages.size(), std::size_t{1});
+        QCOMPARE(editor->frame->protocolText(), QString::fromStdString(protocolDisplayName(20)));
+        editor.reset();
+    }
+
     void comSelection()
     {
         auto settings = editorSettings();
