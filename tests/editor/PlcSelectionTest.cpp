@@ -307,6 +307,30 @@ private slots:
         }
         QCOMPARE(comDevicePath(1), QStringLiteral("/dev/ttyS1"));
         QVERIFY(!editorSettings()->contains(QStringLiteral("serial/COM2")));
+
+        // A device the machine's list leaves out is typed; one that is there is not marked missing.
+        QTemporaryDir dir;
+        const QString link = dir.filePath(QStringLiteral("usb-FTDI_FT232R-if00-port0"));
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), link));
+        {
+            CComSelectionDialog d(2, ports);
+            retype(d.deviceCombo()->lineEdit(), QStringLiteral(" ") + link);
+            QCOMPARE(d.deviceText(), link);
+            d.accept();
+        }
+        QCOMPARE(comDevicePath(2), link);
+        {
+            CComSelectionDialog d(2, ports);
+            QCOMPARE(d.deviceCombo()->currentText(), link);
+            QVERIFY(QFile::remove(link));
+        }
+        {
+            CComSelectionDialog d(2, ports);
+            QCOMPARE(d.deviceCombo()->currentText(), link + QStringLiteral(" (not found now)"));
+            d.deviceCombo()->lineEdit()->selectAll();
+            QTest::keyClick(d.deviceCombo()->lineEdit(), Qt::Key_Backspace); // emptied: the standard device
+            QCOMPARE(d.deviceText(), QStringLiteral("/dev/ttyS2"));
+        }
     }
 };
 

@@ -1,7 +1,9 @@
 #include "editor/dialogs/CComSelectionDialog.h"
 
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <algorithm>
 
@@ -32,7 +34,11 @@ CComSelectionDialog::CComSelectionDialog(std::uint8_t portIndex, std::vector<CPo
     m_combo->Bind(&m_port);
     form->addRow(QStringLiteral("Serial Port:"), m_combo);
     m_deviceCombo->setMinimumWidth(320);
-    m_deviceCombo->setToolTip(QStringLiteral("The device this COM entry stands for on this machine"));
+    // Any device path can be typed: a pseudo-terminal, a /dev/serial/by-id/… link.
+    m_deviceCombo->setEditable(true);
+    m_deviceCombo->setInsertPolicy(QComboBox::NoInsert);
+    m_deviceCombo->setToolTip(
+        tr("The device this COM entry stands for on this machine: choose one or type its path"));
     form->addRow(QStringLiteral("Device:"), m_deviceCombo);
     form->addRow(okCancelButtons(this));
     showDevice();
@@ -41,10 +47,16 @@ CComSelectionDialog::CComSelectionDialog(std::uint8_t portIndex, std::vector<CPo
         const auto com = static_cast<std::size_t>(std::max(0, m_combo->currentIndex()));
         m_devices[com] = m_deviceCombo->itemData(row).toString();
     });
+    connect(m_deviceCombo->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        const auto com = static_cast<unsigned>(std::max(0, m_combo->currentIndex()));
+        const QString typed = text.trimmed();
+        m_devices[com] = typed.isEmpty() ? QString::fromStdString(defaultSerialDevicePath(com)) : typed;
+    });
 }
 
 // The device list for the selected COM entry: its present device first when the machine's list lacks it
-// (the standard /dev/ttyS<n>, or an adapter that is unplugged now), then the machine's ports.
+// (the standard /dev/ttyS<n>, a typed path, or an adapter that is unplugged now), then the machine's
+// ports. Only a device that is not there is marked so: the list leaves out pseudo-terminals and links.
 void CComSelectionDialog::showDevice()
 {
     const auto com = static_cast<unsigned>(std::max(0, m_combo->currentIndex()));
@@ -59,7 +71,8 @@ void CComSelectionDialog::showDevice()
     if (!listed(standard))
         m_deviceCombo->addItem(standard + QStringLiteral(" (standard for COM%1)").arg(com + 1), standard);
     if (current != standard && !listed(current))
-        m_deviceCombo->addItem(current + QStringLiteral(" (not found now)"), current);
+        m_deviceCombo->addItem(
+            QFileInfo::exists(current) ? current : current + QStringLiteral(" (not found now)"), current);
     for (const CPortInfo& p : m_ports)
         m_deviceCombo->addItem(QString::fromStdString(p.description + " (" + p.device + ")"),
                                QString::fromStdString(p.device));
