@@ -3,7 +3,7 @@
 
 #include "base/CJson.h"
 #include "cli/Cli.h"
-#include "qt/CSerialPorts.h"
+#include "platform/SerialPortList.h"
 #include "qt/CSerialSettings.h"
 
 namespace zl::cli

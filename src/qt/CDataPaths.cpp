@@ -4,6 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace zl {
 namespace {
 constexpr const char* kCatalogue = "Zentu_Ptc.dat";
@@ -15,7 +19,13 @@ std::string executableFolder()
 {
     if (QCoreApplication::instance())
         return QCoreApplication::applicationDirPath().toStdString();
+#ifdef _WIN32
+    std::wstring path(32768, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    return QFileInfo(QString::fromStdWString(path)).absolutePath().toStdString();
+#else
     return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).absolutePath().toStdString();
+#endif
 }
 
 std::string dataFolder()
@@ -34,6 +44,11 @@ std::string dataFolder()
 std::string configFolder()
 {
     QString dir = fromEnv("ZL410_CONFIG_DIR");
+#ifdef _WIN32
+    // The roaming profile's application data (%APPDATA%), where Windows programs keep their settings.
+    if (dir.isEmpty() && !fromEnv("APPDATA").isEmpty())
+        dir = fromEnv("APPDATA") + QStringLiteral("/zl410");
+#endif
     if (dir.isEmpty()) {
         const QString xdg = fromEnv("XDG_CONFIG_HOME");
         dir = (xdg.isEmpty() ? QDir::homePath() + QStringLiteral("/.config") : xdg) + QStringLiteral("/zl410");

@@ -9,8 +9,8 @@ namespace zl {
 // executable's folder (so the missing-file message names the place a user expects).
 std::string dataFolder();
 
-// The folder of the writable "In.dat": $ZL410_CONFIG_DIR, else $XDG_CONFIG_HOME/zl410, else
-// ~/.config/zl410. Created when missing.
+// The folder of the writable "In.dat" and the settings: $ZL410_CONFIG_DIR, else on Windows
+// %APPDATA%\zl410, elsewhere $XDG_CONFIG_HOME/zl410, else ~/.config/zl410. Created when missing.
 std::string configFolder();
 
 // The folder of the running executable.

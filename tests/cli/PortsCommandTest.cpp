@@ -7,7 +7,7 @@
 
 #include "RunCli.h"
 #include "model/TempDir.h"
-#include "qt/CSerialPorts.h"
+#include "platform/SerialPortList.h"
 
 namespace zl::test
 {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "qt/CSerialPorts.h"
+#include "platform/SerialPortList.h"
 
 class QComboBox;
 
