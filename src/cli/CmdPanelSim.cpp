@@ -56,11 +56,17 @@ int run(Args& args)
 
     std::unique_ptr<CSerialPort> link;
     if (pty) {
+#ifdef _WIN32
+        // Windows has no pseudo-terminals: a null-modem pair of COM ports (com0com) takes their place.
+        return fail("--pty needs pseudo-terminals, which Windows does not have: give --port with one end of "
+                    "a null-modem pair of COM ports");
+#else
         auto pair = CPseudoTerminal::open();
         if (!pair)
             return fail(pair.error().describe());
         link = std::move(pair->panel);
         std::printf("%s\n", pair->toolPath.c_str());
+#endif
     } else {
         auto opened = CSerialPort::open(*port, " " + *port);
         if (!opened)

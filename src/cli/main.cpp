@@ -5,6 +5,11 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
+#endif
+
 #include "base/FileIo.h"
 #include "cli/Cli.h"
 #include "qt/CDataPaths.h"
@@ -82,6 +87,23 @@ int runCommandLine(const std::vector<std::string>& args)
     return kExitUsage;
 }
 
+// The arguments as UTF-8. Windows hands main() the arguments in the local code page, where a file name in
+// another script is lost; its wide command line holds them whole.
+std::vector<std::string> arguments(int argc, char** argv)
+{
+#ifdef _WIN32
+    int count = 0;
+    if (LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        std::vector<std::string> args;
+        for (int i = 1; i < count; ++i)
+            args.push_back(zl::Utf8Path(std::filesystem::path(wide[i])));
+        LocalFree(wide);
+        return args;
+    }
+#endif
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -91,6 +113,10 @@ int main(int argc, char** argv)
 #ifdef SIGPIPE
     std::signal(SIGPIPE, SIG_IGN);
 #endif
+#ifdef _WIN32
+    // Messages and listings are UTF-8, as they are elsewhere.
+    SetConsoleOutputCP(CP_UTF8);
+#endif
     zl::ReportFileSizeLimitAsError();
-    return finishStandardOutput(runCommandLine(std::vector<std::string>(argv + 1, argv + argc)));
+    return finishStandardOutput(runCommandLine(arguments(argc, argv)));
 }

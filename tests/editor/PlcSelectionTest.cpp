@@ -258,7 +258,7 @@ private slots:
         });
         editor->trigger(kCmdComSelection);
         QCOMPARE(device4, QStringLiteral("/dev/ttyUSB0"));
-        QCOMPARE(device3, QStringLiteral("/dev/ttyS2"));
+        QCOMPARE(device3, QString::fromStdString(defaultSerialDevicePath(2))); // the system's own name
         QCOMPARE(int(readFile(editor->configFile(QStringLiteral("In.dat")))[1]), 2);
 
         onNextDialog<CComSelectionDialog>([](CComSelectionDialog& d) {
@@ -284,7 +284,7 @@ private slots:
         };
         {
             CComSelectionDialog d(1, ports);
-            QCOMPARE(d.deviceCombo()->count(), 3); // the standard /dev/ttyS1 and the two adapters
+            QCOMPARE(d.deviceCombo()->count(), 3); // the standard COM2 device and the two adapters
             QVERIFY(
                 d.deviceCombo()->itemText(2).startsWith(QStringLiteral("USB serial adapter FTDI FT232R")));
             chooseDevice(d, QStringLiteral("/dev/ttyUSB0"));
@@ -302,10 +302,10 @@ private slots:
             CComSelectionDialog d(
                 1, std::vector<CPortInfo>{}); // the adapter is unplugged: still offered, marked
             QVERIFY(d.deviceCombo()->currentText().contains(QStringLiteral("not found now")));
-            chooseDevice(d, QStringLiteral("/dev/ttyS1"));
+            chooseDevice(d, QString::fromStdString(defaultSerialDevicePath(1)));
             d.accept();
         }
-        QCOMPARE(comDevicePath(1), QStringLiteral("/dev/ttyS1"));
+        QCOMPARE(comDevicePath(1), QString::fromStdString(defaultSerialDevicePath(1)));
         QVERIFY(!editorSettings()->contains(QStringLiteral("serial/COM2")));
 
         // A device the machine's list leaves out is typed; one that is there is not marked missing.
