@@ -4,6 +4,7 @@
 
 #include "EditorTesting.h"
 #include "editor/controls/CNumSpinCtrl.h"
+#include "platform/CSerialPort.h"
 #include "plc/CProtocolTables.h"
 #include "editor/controls/CBoundControls.h"
 #include "editor/CCommands.h"

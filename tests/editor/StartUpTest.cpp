@@ -48,6 +48,9 @@ private slots:
     // on with the defaults, leaving them as they are.
     void settingsFilesThatAreNoFilesAreToldAndLeftAlone()
     {
+#ifdef _WIN32
+        QSKIP("named pipes in the file system are POSIX's");
+#else
         QTemporaryDir config;
         qputenv("ZL410_CONFIG_DIR", config.path().toUtf8());
         const std::string folder = config.path().toStdString();
@@ -63,6 +66,7 @@ private slots:
             };
             QVERIFY(::stat((folder + name).c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
         }
+#endif
     }
 
 private:

@@ -46,8 +46,13 @@ struct ScopedEnv {
 TEST(DataPaths, EnvironmentWinsThenTheExecutablesFolder)
 {
     {
-        ScopedEnv env("ZL410_DATA_DIR", "/some/where");
-        EXPECT_EQ(dataFolder(), "/some/where");
+#ifdef _WIN32
+        const char* somewhere = "C:\\some\\where";
+#else
+        const char* somewhere = "/some/where";
+#endif
+        ScopedEnv env("ZL410_DATA_DIR", somewhere);
+        EXPECT_EQ(std::filesystem::path(dataFolder()), std::filesystem::path(somewhere));
     }
     ScopedEnv env("ZL410_DATA_DIR", nullptr);
     // The test programs sit beside the generated catalogue.
