@@ -6,7 +6,7 @@
 #   tests/windows/installer.sh SETUP.EXE PREFIX      (PREFIX: a Wine prefix folder, made afresh)
 set -euo pipefail
 setup=$(realpath "$1")
-prefix=$2
+prefix=$(realpath -m "$2") # Wine wants it absolute
 root=$(cd "$(dirname "$0")/../.." && pwd)
 export PATH="$PATH:/usr/lib/wine" # Debian keeps wine64 and wineserver there
 wine=$(command -v wine64 || command -v wine)
