@@ -140,29 +140,40 @@ void memoryWithManyWindows(const std::string& dataDir)
                 static_cast<long long>(QFile(file).size()), openMs, residentKb() / 1024.0, before / 1024.0);
 }
 
+// The shown main frame of a project under protocol 3 with `windows` windows of `perWindow` components,
+// the first component of the current window selected.
+struct BenchFrame {
+    CQuietPrompter prompter;
+    zl::CMainFrame frame{&prompter};
+
+    BenchFrame(const std::string& dataDir, int windows, int perWindow, int current)
+    {
+        frame.StartUp(dataDir, QTemporaryDir().path().toStdString());
+        zl::CProject& project = doc().project();
+        project.SetProtocol(3);
+        for (int n = 1; n <= windows; ++n) {
+            project.AddWindow(static_cast<std::uint16_t>(n), "window " + std::to_string(n));
+            fill(*project.CurrentWindow(), 3, perWindow);
+        }
+        frame.view().ProjectRestored();
+        frame.show();
+        doc().setCurrentWindow(current);
+        doc().selectHead();
+        QApplication::processEvents();
+    }
+    zl::CEditorDocument& doc() { return frame.editing(); }
+};
+
 // Undo and redo in the editor on a 1,000-window project (list, canvas and page following each step), and
 // the memory 1,000 single-component steps take, for windows of `perWindow` components.
 void undoHistory(const std::string& dataDir, int perWindow)
 {
-    CQuietPrompter prompter;
-    zl::CMainFrame frame(&prompter);
-    frame.StartUp(dataDir, QTemporaryDir().path().toStdString());
-    zl::CEditorDocument& doc = frame.editing();
-    zl::CProject& project = doc.project();
-    project.SetProtocol(3);
-    for (int n = 1; n <= 1000; ++n) {
-        project.AddWindow(static_cast<std::uint16_t>(n), "window " + std::to_string(n));
-        fill(*project.CurrentWindow(), 3, perWindow);
-    }
-    frame.view().ProjectRestored();
-    frame.show();
-    doc.setCurrentWindow(500);
-    doc.selectHead();
-    QApplication::processEvents();
+    BenchFrame bench(dataDir, 1000, perWindow, 500);
+    zl::CEditorDocument& doc = bench.doc();
     const long before = residentKb();
     const int steps = 1000;
     for (int i = 0; i < steps; ++i)
-        doc.editComponent(QStringLiteral("Move"), [i](zl::CBase& c) { c.MoveByPanel(i % 2 ? -1 : 1, 0); });
+        doc.moveSelected(i % 2 ? -1 : 1, 0);
     QApplication::processEvents();
     const long after = residentKb();
     QElapsedTimer t;
@@ -185,6 +196,31 @@ void undoHistory(const std::string& dataDir, int perWindow)
                 (after - before) / 1024.0);
 }
 
+// One field edit of the selected component (typing one digit into its X) in a window of `perWindow`
+// components, with the frame's list, canvas and page following: the step should not grow with the window.
+double fieldEdit(const std::string& dataDir, int perWindow)
+{
+    BenchFrame bench(dataDir, 1, perWindow, 0);
+    zl::CEditorDocument& doc = bench.doc();
+    const int edits = 2000;
+    QElapsedTimer t;
+    t.start();
+    zl::CBase& edited = *doc.selectedComponent();
+    for (int i = 0; i < edits; ++i)
+        doc.setComponentField(edited, QStringLiteral("X"),
+                              [i](zl::CBase& c) { c.MoveByPanel(i % 2 ? -1 : 1, 0); });
+    return t.nsecsElapsed() / 1e3 / edits;
+}
+
+void fieldEdits(const std::string& dataDir)
+{
+    const double one = fieldEdit(dataDir, 1);
+    const double full = fieldEdit(dataDir, 255);
+    std::printf("one field edit: %.1f us in a 1-component window, %.1f us in a 255-component window "
+                "(ratio %.2f, target <= 2)\n",
+                one, full, full / one);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -195,6 +231,7 @@ int main(int argc, char* argv[])
     qputenv("ZL410_DATA_DIR", dataDir.c_str());
     QTemporaryDir config;
     qputenv("ZL410_CONFIG_DIR", config.path().toUtf8());
+    fieldEdits(dataDir);
     undoHistory(dataDir, 10);
     undoHistory(dataDir, 255);
     memoryWithManyWindows(dataDir);

@@ -250,13 +250,7 @@ void CMainFrame::createMenus()
             [this](int version) { m_view->ShowProtocol(static_cast<std::uint8_t>(version)); });
     // What the compile corrected comes back into the project as one undoable step.
     m_download->takeCorrections = [this](const CCheckReport& report) {
-        m_editing->editWindows(
-            QStringLiteral("Compile corrections"), WindowsWithRepairedLimits(report),
-            [&](CProject& p) {
-                (void)TakeCorrectedSettings(p, report);
-                (void)TakeRepairedLimits(p, report);
-            },
-            true);
+        m_editing->takeCompileCorrections(report);
     };
     connect(m_check, &CCheckView::componentWanted, this, [this](quint16 window, qulonglong position) {
         if (position == CCheckView::kNoComponent)

@@ -53,11 +53,12 @@ CZL110View::CZL110View(CEditorDocument& document, CPrompter& prompter, CFileChoo
     for (CComponentPage* page : m_pages->pages())
         page->setEditGate(
             [this](const QString& step, const QString& mergeKey, const std::function<void()>& change) {
-                if (!m_doc.selectedComponent())
+                CBase* shown = m_doc.selectedComponent();
+                if (!shown)
                     change(); // a page shown without a selection belongs to no project
                 else
-                    m_doc.editComponent(
-                        step, [&](CBase&) { change(); }, mergeKey);
+                    m_doc.setComponentField(
+                        *shown, step, [&](CBase&) { change(); }, mergeKey);
             });
     for (CComponentPage* page : m_pages->pages())
         page->setFitsOnBinding([this] { return m_doc.makingStep(); });
@@ -87,6 +88,7 @@ void CZL110View::StartUp(const std::string& dataDir, const std::string& configDi
     m_dataDir = dataDir;
     m_cataloguePath = CProtocolCatalogue::cataloguePath(dataDir);
     m_toolSettingsPath = CToolSettings::path(configDir);
+    m_doc.setToolSettingsPath(m_toolSettingsPath);
     const Status started = project().StartUp(m_cataloguePath, m_toolSettingsPath);
     if (!started)
         m_prompter.message(started.error().text, started.error().caption);
@@ -200,10 +202,7 @@ bool CZL110View::RunPlcSelection()
     CPlcSelectionDialog dialog(project(), m_cataloguePath, m_toolSettingsPath, m_prompter, this);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    m_doc.editSettings(QStringLiteral("PLC Selection"), [&](CProject& p) {
-        p.comm = dialog.settings();
-        p.SetProtocol(dialog.protocol());
-    });
+    m_doc.selectPlc(dialog.settings(), dialog.protocol());
     emit protocolText(dialog.statusText());
     emit stateChanged();
     return true;
@@ -257,14 +256,7 @@ void CZL110View::DeleteComponent()
 
 void CZL110View::CutComponent()
 {
-    CBase* c = m_doc.selectedComponent();
-    if (!c)
-        return;
-    CopyToClipboard(*c);
-    m_doc.editWindow(QStringLiteral("Cut ") + componentName(c->typeCode), [this](CMainView& w) {
-        w.DeleteSelected();
-        m_doc.clearSelection();
-    });
+    m_doc.cutSelected();
 }
 
 void CZL110View::CopyComponent()
@@ -283,26 +275,18 @@ void CZL110View::PasteComponent()
     if (!m_doc.currentWindow())
         return;
     // A clipboard that does not read back as a component pastes nothing.
-    if (std::unique_ptr<CBase> copy = ComponentFromClipboard())
-        PasteCopy(std::move(copy), QStringLiteral("Paste "));
+    if (std::unique_ptr<CBase> copy = ComponentFromClipboard()) {
+        m_canvas->CancelPlacement();
+        m_doc.pasteComponent(std::move(copy));
+    }
 }
 
 void CZL110View::DuplicateComponent()
 {
-    if (const CBase* c = m_doc.selectedComponent())
-        PasteCopy(c->Clone(), QStringLiteral("Duplicate "));
-}
-
-void CZL110View::PasteCopy(std::unique_ptr<CBase> copy, const QString& stepName)
-{
+    if (!m_doc.hasSelection())
+        return;
     m_canvas->CancelPlacement();
-    const int type = copy->typeCode;
-    // One grid step right and down of the original, pulled back inside the canvas.
-    const CPoint at{copy->rect.left + kCanvasStep, copy->rect.top + kCanvasStep};
-    m_doc.editWindow(stepName + componentName(type), [&](CMainView& w) {
-        w.AddComponent(std::move(copy), at);
-        m_doc.selectHead();
-    });
+    m_doc.duplicateSelected();
 }
 
 bool CZL110View::filterKey(QEvent* event)
@@ -362,14 +346,11 @@ bool CZL110View::filterKey(QEvent* event)
 
 void CZL110View::MoveSelected(int dx, int dy, bool repeated)
 {
-    const CBase* c = m_doc.selectedComponent();
-    if (!c)
+    if (!m_doc.hasSelection())
         return;
     if (!repeated || m_keyBurst.isEmpty())
         m_keyBurst = m_doc.newBurstKey(QStringLiteral("key"));
-    m_doc.editComponent(
-        QStringLiteral("Move ") + componentName(c->typeCode),
-        [&](CBase& moved) { moved.MoveByPanel(dx, dy); }, m_keyBurst);
+    m_doc.moveSelected(dx, dy, m_keyBurst);
 }
 
 bool CZL110View::eventFilter(QObject* watched, QEvent* event)

@@ -127,7 +127,6 @@ private:
     bool filterKey(QEvent* event);
     // Arrow keys: the selected component by panel pixels, one undo step per key-repeat burst.
     void MoveSelected(int dx, int dy, bool repeated);
-    void PasteCopy(std::unique_ptr<CBase> copy, const QString& stepName);
 
     CPrompter& m_prompter;
     CFileChooser& m_files;

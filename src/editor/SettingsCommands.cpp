@@ -18,7 +18,7 @@ void CZL110View::RunPanelSettings()
 void CZL110View::ApplyPanelSettings(const CPanelSettings& settings)
 {
     // One undoable step; settings equal to the project's record none.
-    m_doc.editSettings(QStringLiteral("Panel settings"), [&](CProject& p) { p.panel = settings; });
+    m_doc.setPanelSettings(settings);
 }
 
 void CZL110View::RunAlarmList()
@@ -33,10 +33,7 @@ void CZL110View::RunAlarmList()
 void CZL110View::ApplyAlarmList(const CAlarmList& edited)
 {
     // One undoable step; a list equal to the project's records none.
-    m_doc.editSettings(QStringLiteral("Alarm list"), [&](CProject& p) {
-        p.alarms = edited;
-        p.alarms.workingCopy.clear();
-    });
+    m_doc.setAlarmList(edited);
 }
 
 } // namespace zl

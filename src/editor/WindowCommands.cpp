@@ -41,10 +41,7 @@ void CZL110View::NewWindow()
     CNewWindowDialog dialog(project(), m_prompter, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_doc.editWindows(QStringLiteral("New window"), {dialog.number()}, [&](CProject& p) {
-        p.AddWindow(dialog.number(), dialog.description());
-        m_doc.clearSelection();
-    });
+    m_doc.newWindow(dialog.number(), dialog.description());
 }
 
 void CZL110View::CopyWindow()
@@ -55,10 +52,7 @@ void CZL110View::CopyWindow()
     CCopyWindowDialog dialog(source->number, m_prompter, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_doc.editWindows(QStringLiteral("Copy window"), {dialog.target()}, [&](CProject& p) {
-        if (p.CopyWindow(dialog.target(), m_prompter))
-            m_doc.clearSelection();
-    });
+    m_doc.copyWindow(dialog.target(), m_prompter);
 }
 
 void CZL110View::DeleteWindow()
@@ -70,11 +64,7 @@ void CZL110View::DeleteWindow()
     std::snprintf(text, sizeof text, "Do you want to delete the No. %d window?", int(current->number));
     if (!m_prompter.askOkCancel(text, "Delete current window"))
         return;
-    // Deleting the only window makes a new window 1.
-    m_doc.editWindows(QStringLiteral("Delete window"), {current->number, 1}, [&](CProject& p) {
-        p.DeleteCurrentWindow();
-        m_doc.clearSelection();
-    });
+    m_doc.deleteCurrentWindow();
 }
 
 } // namespace zl

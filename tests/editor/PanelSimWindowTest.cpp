@@ -170,8 +170,7 @@ private slots:
 
         // A register placed in the editor reaches the running panel.
         auto reg = std::make_unique<CRegister>(e.project().protocol(), CPoint{});
-        e.frame->editing().editWindow(QStringLiteral("Add"),
-                                      [&](CMainView& w) { w.AppendComponent(std::move(reg)); });
+        e.frame->editing().placeComponent(std::move(reg), CPoint{});
         QTRY_COMPARE(window->operandTable()->rowCount(), 1);
         const auto version = e.project().formatVersion;
         window->restart();

@@ -115,11 +115,7 @@ bool CEditorCanvas::DeleteSelected()
     if (!c)
         return false;
     m_dragging = false;
-    m_doc.editWindow(QStringLiteral("Delete ") + componentName(c->typeCode), [this](CMainView& w) {
-        w.DeleteSelected();
-        m_doc.clearSelection();
-    });
-    return true;
+    return m_doc.deleteSelected();
 }
 
 void CEditorCanvas::Compose()
@@ -155,12 +151,8 @@ void CEditorCanvas::place()
         component.reset(); // an image the picture refuses is not placed
     m_pendingType = kNothingPending;
     m_picture.reset();
-    if (!component)
+    if (!m_doc.placeComponent(std::move(component), at))
         return;
-    m_doc.editWindow(QStringLiteral("Place ") + componentName(type), [&](CMainView& into) {
-        into.AddComponent(std::move(component), at);
-        m_doc.selectHead();
-    });
     m_dragging = true;
 }
 
@@ -193,12 +185,9 @@ void CEditorCanvas::mouseMoveEvent(QMouseEvent* event)
         return;
     const CPoint p{event->position().toPoint().x(), event->position().toPoint().y()};
     if (m_dragging) {
-        const CBase* head = selected();
-        if (!head)
+        if (!selected())
             return;
-        m_doc.editComponent(
-            QStringLiteral("Move ") + componentName(head->typeCode), [&](CBase& c) { c.Drag(m_anchor, p); },
-            m_dragKey);
+        m_doc.dragSelected(m_anchor, p, m_dragKey);
         setCursor(Qt::PointingHandCursor);
         return;
     }

@@ -6,7 +6,10 @@
 #include <memory>
 #include <optional>
 
+#include "compile/CProjectCheck.h"
+#include "editor/document/CComponentClipboard.h"
 #include "file/CProjectFile.h"
+#include "plc/CToolSettings.h"
 
 namespace zl
 {
@@ -20,9 +23,15 @@ bool sameBytes(const WindowBytes& a, const WindowBytes& b)
     return a == b || (a && b && *a == *b);
 }
 
-// What a step touched, as it was at one moment: the windows by number (no bytes: no such window), the
-// settings block, and where the user was.
+// What a step touched, as it was at one moment: one component, or the windows by number (no bytes: no
+// such window) and the settings block; and where the user was.
 struct CEditState {
+    struct Component {
+        std::uint16_t window = 0;
+        CBase* object = nullptr; // found again by its bytes when a window-level undo replaced it
+        Bytes bytes;
+    };
+    std::optional<Component> component;
     struct Window {
         std::uint16_t number = 0;
         int position = -1; // in the list at that moment; −1 when absent
@@ -40,6 +49,9 @@ struct CEditState {
     {
         if (settings != o.settings || windows.size() != o.windows.size())
             return false;
+        if (component.has_value() != o.component.has_value() ||
+            (component && component->bytes != o.component->bytes))
+            return false;
         for (std::size_t i = 0; i < windows.size(); ++i)
             if (!sameBytes(windows[i].bytes, o.windows[i].bytes))
                 return false;
@@ -48,6 +60,10 @@ struct CEditState {
     bool sameTarget(const CEditState& o) const
     {
         if (settings.has_value() != o.settings.has_value() || windows.size() != o.windows.size())
+            return false;
+        if (component.has_value() != o.component.has_value() ||
+            (component &&
+             (component->object != o.component->object || component->window != o.component->window)))
             return false;
         for (std::size_t i = 0; i < windows.size(); ++i)
             if (windows[i].number != o.windows[i].number)
@@ -76,6 +92,7 @@ public:
         return true;
     }
     const CEditState& after() const { return m_after; }
+    CEditState& after() { return m_after; }
     void undo() override { m_doc.restore(m_after, m_before); }
     void redo() override
     {
@@ -229,13 +246,21 @@ bool CEditorDocument::editWindow(const QString& name, const std::function<void(C
     return edit(name, Scope{{w->number}, false}, mergeKey, [&] { change(*w); });
 }
 
-bool CEditorDocument::editComponent(const QString& name, const std::function<void(CBase&)>& change,
-                                    const QString& mergeKey)
+bool CEditorDocument::editComponent(CBase& component, const QString& name,
+                                    const std::function<void(CBase&)>& change, const QString& mergeKey)
+{
+    const CMainView* w = currentWindow();
+    if (!w || std::none_of(w->components().begin(), w->components().end(),
+                           [&](const auto& c) { return c.get() == &component; }))
+        return false;
+    return edit(name, Scope{{w->number}, false, &component}, mergeKey, [&] { change(component); });
+}
+
+bool CEditorDocument::editSelected(const QString& name, const std::function<void(CBase&)>& change,
+                                   const QString& mergeKey)
 {
     CBase* c = selectedComponent();
-    if (!c)
-        return false;
-    return edit(name, Scope{{currentWindow()->number}, false}, mergeKey, [&] { change(*c); });
+    return c && editComponent(*c, name, change, mergeKey);
 }
 
 bool CEditorDocument::editSettings(const QString& name, const std::function<void(CProject&)>& change,
@@ -256,6 +281,15 @@ bool CEditorDocument::editWindows(const QString& name, const std::vector<std::ui
 CEditState CEditorDocument::capture(const Scope& scope)
 {
     CEditState s;
+    if (scope.component) {
+        s.component =
+            CEditState::Component{scope.windows.front(), scope.component, WriteComponent(*scope.component)};
+        if (const CMainView* w = currentWindow())
+            s.current = w->number;
+        s.selected = m_selected;
+        s.head = selectedComponent();
+        return s;
+    }
     for (std::uint16_t number : scope.windows) {
         CEditState::Window w;
         w.number = number;
@@ -334,6 +368,19 @@ void CEditorDocument::settle(const Scope& scope)
     m_settled.written = true;
     Scope& into = m_settled.scope;
     CEditState& before = *m_settled.before;
+    if (into.component && scope.component == into.component)
+        return;
+    if (into.component) {
+        // Something beyond the component: the step becomes one of its window, whose bytes before the step
+        // are the window's now with the component's bytes from before.
+        CBase& c = *into.component;
+        const Bytes now = WriteComponent(c);
+        (void)ReadComponentInto(before.component->bytes, c);
+        into.component = nullptr;
+        before.component.reset();
+        before.windows.push_back(std::move(capture(Scope{into.windows, false}).windows.front()));
+        (void)ReadComponentInto(now, c);
+    }
     for (std::uint16_t number : scope.windows) {
         if (std::find(into.windows.begin(), into.windows.end(), number) != into.windows.end())
             continue;
@@ -349,9 +396,33 @@ void CEditorDocument::settle(const Scope& scope)
     }
 }
 
-void CEditorDocument::restore(const CEditState& from, const CEditState& to)
+CBase* CEditorDocument::findComponent(CEditState& state, const Bytes& now)
+{
+    CEditState::Component& c = *state.component;
+    const int at = m_project.FindWindowPosition(c.window);
+    if (at < 0)
+        return nullptr;
+    const auto& components = m_project.WindowAt(std::size_t(at))->components();
+    for (const auto& candidate : components)
+        if (candidate.get() == c.object)
+            return c.object;
+    // A window-level undo read the window back into new objects: the one holding the bytes this step
+    // left behind is ours.
+    for (const auto& candidate : components)
+        if (WriteComponent(*candidate) == now)
+            return c.object = candidate.get();
+    return nullptr;
+}
+
+void CEditorDocument::restore(CEditState& from, CEditState& to)
 {
     m_busy = true;
+    if (to.component) {
+        if (CBase* c = findComponent(from, from.component->bytes)) {
+            to.component->object = c;
+            (void)ReadComponentInto(to.component->bytes, *c);
+        }
+    }
     for (const CEditState::Window& w : to.windows) {
         const int at = m_project.FindWindowPosition(w.number);
         std::unique_ptr<CMainView> read;
@@ -372,13 +443,28 @@ void CEditorDocument::restore(const CEditState& from, const CEditState& to)
         (void)ReadSettings(*to.settings, m_project);
         const auto& types = m_project.entryTypes();
         const auto entry = std::find(types.begin(), types.end(), m_project.protocol());
-        if (entry != types.end())
+        if (entry != types.end()) {
             m_project.comm.listPosition = static_cast<std::uint8_t>(entry - types.begin());
+            // The tool remembers the protocol the project now has, as the PLC Selection did.
+            if (!m_toolSettingsPath.empty() && to.protocol != from.protocol)
+                (void)CToolSettings::WriteListPosition(m_toolSettingsPath, m_project.comm.listPosition);
+        }
     }
     if (to.current) {
         const int at = m_project.FindWindowPosition(*to.current);
         if (at >= 0)
             m_project.currentWindow = static_cast<std::uint16_t>(at);
+    }
+    if (to.component && to.selected) {
+        // The component undone is selected again, at the head of its list where the edit found it.
+        CMainView* w = currentWindow();
+        if (w && w->number == to.component->window) {
+            const auto& list = w->components();
+            const auto at = std::find_if(list.begin(), list.end(),
+                                         [&](const auto& c) { return c.get() == to.component->object; });
+            if (at != list.end())
+                w->SelectPosition(std::size_t(at - list.begin()));
+        }
     }
     const CMainView* current = currentWindow();
     m_selected = to.selected && current && current->head();
@@ -394,6 +480,8 @@ void CEditorDocument::notify(const CEditState& from, const CEditState& to, bool 
 {
     // Removals from the last position down, then additions from the first up: every position is right
     // for a list that follows the signals one by one.
+    if (to.component && from.component && to.component->bytes != from.component->bytes)
+        emit componentChanged(m_project.FindWindowPosition(to.component->window));
     std::vector<int> removed;
     bool listChanged = false;
     for (std::size_t i = 0; i < to.windows.size(); ++i)
@@ -433,6 +521,157 @@ void CEditorDocument::notify(const CEditState& from, const CEditState& to, bool 
     if (restoring || listChanged || to.current != from.current || to.selected != from.selected ||
         to.head != from.head)
         emit selectionChanged();
+}
+
+// --- operations
+
+bool CEditorDocument::placeComponent(std::unique_ptr<CBase> component, CPoint at)
+{
+    return addComponent(std::move(component), at, QStringLiteral("Place "));
+}
+
+bool CEditorDocument::pasteComponent(std::unique_ptr<CBase> copy)
+{
+    return addCopy(std::move(copy), QStringLiteral("Paste "));
+}
+
+bool CEditorDocument::duplicateSelected()
+{
+    const CBase* c = selectedComponent();
+    return c && addCopy(c->Clone(), QStringLiteral("Duplicate "));
+}
+
+bool CEditorDocument::addCopy(std::unique_ptr<CBase> copy, const QString& verb)
+{
+    if (!copy)
+        return false;
+    // One grid step right and down of the original, pulled back inside the canvas.
+    const CPoint at{copy->rect.left + kCanvasStep, copy->rect.top + kCanvasStep};
+    return addComponent(std::move(copy), at, verb);
+}
+
+bool CEditorDocument::addComponent(std::unique_ptr<CBase> component, CPoint at, const QString& verb)
+{
+    if (!component)
+        return false;
+    return editWindow(verb + componentName(component->typeCode), [&](CMainView& into) {
+        into.AddComponent(std::move(component), at);
+        selectHead();
+    });
+}
+
+bool CEditorDocument::deleteSelected()
+{
+    return removeSelected(QStringLiteral("Delete "));
+}
+
+bool CEditorDocument::cutSelected()
+{
+    CBase* c = selectedComponent();
+    if (!c)
+        return false;
+    CopyToClipboard(*c);
+    return removeSelected(QStringLiteral("Cut "));
+}
+
+bool CEditorDocument::removeSelected(const QString& verb)
+{
+    const CBase* c = selectedComponent();
+    if (!c)
+        return false;
+    return editWindow(verb + componentName(c->typeCode), [this](CMainView& w) {
+        w.DeleteSelected();
+        clearSelection();
+    });
+}
+
+bool CEditorDocument::moveSelected(int dx, int dy, const QString& mergeKey)
+{
+    const CBase* c = selectedComponent();
+    return c && editSelected(
+                    QStringLiteral("Move ") + componentName(c->typeCode),
+                    [&](CBase& moved) { moved.MoveByPanel(dx, dy); }, mergeKey);
+}
+
+bool CEditorDocument::dragSelected(CPoint& mouse, CPoint to, const QString& mergeKey)
+{
+    const CBase* c = selectedComponent();
+    return c && editSelected(
+                    QStringLiteral("Move ") + componentName(c->typeCode),
+                    [&](CBase& moved) { moved.Drag(mouse, to); }, mergeKey);
+}
+
+bool CEditorDocument::setComponentField(CBase& component, const QString& step,
+                                        const std::function<void(CBase&)>& change, const QString& mergeKey)
+{
+    return editComponent(component, step, change, mergeKey);
+}
+
+bool CEditorDocument::setWindowField(const QString& step, const std::function<void(CMainView&)>& change,
+                                     const QString& mergeKey)
+{
+    return editWindow(step, change, mergeKey);
+}
+
+bool CEditorDocument::newWindow(std::uint16_t number, const std::string& description)
+{
+    return editWindows(QStringLiteral("New window"), {number}, [&](CProject& p) {
+        p.AddWindow(number, description);
+        clearSelection();
+    });
+}
+
+bool CEditorDocument::copyWindow(std::uint16_t target, CPrompter& prompter)
+{
+    if (!currentWindow())
+        return false;
+    return editWindows(QStringLiteral("Copy window"), {target}, [&](CProject& p) {
+        if (p.CopyWindow(target, prompter))
+            clearSelection();
+    });
+}
+
+bool CEditorDocument::deleteCurrentWindow()
+{
+    const CMainView* current = currentWindow();
+    if (!current)
+        return false;
+    return editWindows(QStringLiteral("Delete window"), {current->number, 1}, [this](CProject& p) {
+        p.DeleteCurrentWindow();
+        clearSelection();
+    });
+}
+
+bool CEditorDocument::setPanelSettings(const CPanelSettings& settings)
+{
+    return editSettings(QStringLiteral("Panel settings"), [&](CProject& p) { p.panel = settings; });
+}
+
+bool CEditorDocument::setAlarmList(const CAlarmList& alarms)
+{
+    return editSettings(QStringLiteral("Alarm list"), [&](CProject& p) {
+        p.alarms = alarms;
+        p.alarms.workingCopy.clear();
+    });
+}
+
+bool CEditorDocument::selectPlc(const CCommSettings& comm, unsigned protocol)
+{
+    return editSettings(QStringLiteral("PLC Selection"), [&](CProject& p) {
+        p.comm = comm;
+        p.SetProtocol(protocol);
+    });
+}
+
+bool CEditorDocument::takeCompileCorrections(const CCheckReport& report)
+{
+    return editWindows(
+        QStringLiteral("Compile corrections"), WindowsWithRepairedLimits(report),
+        [&](CProject& p) {
+            (void)TakeCorrectedSettings(p, report);
+            (void)TakeRepairedLimits(p, report);
+        },
+        true);
 }
 
 } // namespace zl

@@ -3,19 +3,23 @@
 // history, and tells its listeners what changed. Every change of the project goes through one of its
 // edit functions, which record it as one undoable step.
 //
-// A step keeps mementos of what it touched, written by the project file's own writer: the affected
-// windows (by number) and/or the settings block, before and after, with the current window and the
-// selection. Undo and redo read them back, so the project returns to exactly the bytes it had.
+// A step keeps mementos of what it touched, written by the project file's own writer, before and after,
+// with the current window and the selection: a change of one component keeps only that component's
+// bytes and reads them back into the same object; a change of windows keeps those windows (by number)
+// and/or the settings block. Undo and redo read them back, so the project returns to exactly the bytes
+// it had.
 //
-// Undo and redo replace the window's component objects (and a window that was removed and comes back is
-// a new object): listeners never keep a CBase* (or a pointer into one) across a change signal, they
-// reload from selectedComponent() and currentWindow().
+// Undoing a window-level step replaces that window's component objects (and a window that was removed
+// and comes back is a new object): across such a step listeners reload from selectedComponent() and
+// currentWindow() instead of the pointers they held.
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "base/Geometry.h"
@@ -26,6 +30,8 @@ namespace zl
 
 class CEditStep;
 struct CEditState;
+class CPrompter;
+struct CCheckReport;
 
 class CEditorDocument : public QObject
 {
@@ -71,23 +77,43 @@ public:
     void selectHead();
     void clearSelection();
 
-    // --- undoable edits. Each runs `change`, then records the step named `name` ("Move LED") unless the
-    // change left every byte as it was. Consecutive edits with the same non-empty `mergeKey` on the same
-    // target merge into one step (typing in one field, one drag). An edit made while another runs, or
-    // while a step is undone or redone, becomes part of that. False when nothing changed or there was
-    // nothing to edit.
-    bool editWindow(const QString& name, const std::function<void(CMainView&)>& change,
-                    const QString& mergeKey = {});
-    // Of the selected component.
-    bool editComponent(const QString& name, const std::function<void(CBase&)>& change,
-                       const QString& mergeKey = {});
-    // Of the settings block: protocol, communication and panel settings, alarm list.
-    bool editSettings(const QString& name, const std::function<void(CProject&)>& change,
-                      const QString& mergeKey = {});
-    // Of the window list: `numbers` are every window the change may add, replace or remove; with
-    // `settingsToo` of the settings block as well.
-    bool editWindows(const QString& name, const std::vector<std::uint16_t>& numbers,
-                     const std::function<void(CProject&)>& change, bool settingsToo = false);
+    // --- operations: each is one undoable step, named for the undo menu ("Move LED"). False when it
+    // changed nothing (no step is recorded then) or there was nothing to change.
+    // Places `component` at the canvas point and selects it.
+    bool placeComponent(std::unique_ptr<CBase> component, CPoint at);
+    // Pastes `copy` one grid step right of and below where it was, and selects it ("Paste …").
+    bool pasteComponent(std::unique_ptr<CBase> copy);
+    bool duplicateSelected();
+    bool deleteSelected();
+    // Puts the selected component on the clipboard and deletes it.
+    bool cutSelected();
+    // By panel pixels (the arrow keys).
+    bool moveSelected(int dx, int dy, const QString& mergeKey = {});
+    // The canvas drag from `mouse` to `to`; `mouse` advances by the steps taken.
+    bool dragSelected(CPoint& mouse, CPoint to, const QString& mergeKey);
+    // Any change of one field (or a few) of `component`, a component of the current window: `step`
+    // names it, `change` makes it. Pages write through this one.
+    bool setComponentField(CBase& component, const QString& step, const std::function<void(CBase&)>& change,
+                           const QString& mergeKey = {});
+    // The current window's description or jumps.
+    bool setWindowField(const QString& step, const std::function<void(CMainView&)>& change,
+                        const QString& mergeKey = {});
+    bool newWindow(std::uint16_t number, const std::string& description);
+    // Copies the current window to window `target`; the prompter hears why when it cannot.
+    bool copyWindow(std::uint16_t target, CPrompter& prompter);
+    // Deleting the only window makes a new window 1.
+    bool deleteCurrentWindow();
+    bool setPanelSettings(const CPanelSettings& settings);
+    bool setAlarmList(const CAlarmList& alarms);
+    // The PLC Selection dialog's outcome: communication settings and protocol. Its undo and redo also put
+    // the protocol's list position into the tool settings file (see setToolSettingsPath).
+    bool selectPlc(const CCommSettings& comm, unsigned protocol);
+    // What a compile corrected: settings and repaired limits.
+    bool takeCompileCorrections(const CCheckReport& report);
+
+    // The tool settings file ("In.dat") whose list position follows the protocol when an undo or redo
+    // changes it; none by default.
+    void setToolSettingsPath(std::string path) { m_toolSettingsPath = std::move(path); }
 
     // A merge key no earlier edit used: one per drag, per key-repeat burst.
     QString newBurstKey(const QString& kind);
@@ -117,9 +143,33 @@ signals:
 
 private:
     friend class CEditStep;
+    // Each runs `change`, then records the step named `name` unless the change left every byte as it
+    // was. Consecutive edits with the same non-empty `mergeKey` on the same target merge into one step
+    // (typing in one field, one drag). An edit made while another runs, or while a step is undone or
+    // redone, becomes part of that.
+    bool editWindow(const QString& name, const std::function<void(CMainView&)>& change,
+                    const QString& mergeKey = {});
+    // Of `component`, in the current window: only its bytes are kept.
+    bool editComponent(CBase& component, const QString& name, const std::function<void(CBase&)>& change,
+                       const QString& mergeKey = {});
+    bool editSelected(const QString& name, const std::function<void(CBase&)>& change,
+                      const QString& mergeKey = {});
+    // Of the settings block: protocol, communication and panel settings, alarm list.
+    bool editSettings(const QString& name, const std::function<void(CProject&)>& change,
+                      const QString& mergeKey = {});
+    // Of the window list: `numbers` are every window the change may add, replace or remove; with
+    // `settingsToo` of the settings block as well.
+    bool editWindows(const QString& name, const std::vector<std::uint16_t>& numbers,
+                     const std::function<void(CProject&)>& change, bool settingsToo = false);
+
+    bool addComponent(std::unique_ptr<CBase> component, CPoint at, const QString& verb);
+    bool addCopy(std::unique_ptr<CBase> copy, const QString& verb);
+    bool removeSelected(const QString& verb);
+
     struct Scope {
         std::vector<std::uint16_t> windows;
         bool settings = false;
+        CBase* component = nullptr; // a one-component step, of the window `windows` names
     };
     bool edit(const QString& name, const Scope& scope, const QString& mergeKey,
               const std::function<void()>& change);
@@ -129,7 +179,9 @@ private:
     void settle(const Scope& scope);
     CEditState capture(const Scope& scope);
     // Puts a captured state back (undo, redo) and tells the listeners.
-    void restore(const CEditState& from, const CEditState& to);
+    void restore(CEditState& from, CEditState& to);
+    // The component a one-component state names, found again after window-level steps replaced it.
+    CBase* findComponent(CEditState& state, const Bytes& now);
     void notify(const CEditState& from, const CEditState& to, bool restoring);
     void setSelected(bool selected);
 
@@ -145,6 +197,7 @@ private:
     } m_settled;
     bool m_restoring = false;
     unsigned m_bursts = 0;
+    std::string m_toolSettingsPath;
 };
 
 // The component kind as undo steps name it ("LED" in "Move LED").

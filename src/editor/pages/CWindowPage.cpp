@@ -45,7 +45,7 @@ CWindowPage::CWindowPage(CEditorDocument& document, QWidget* parent)
 
     const auto gate = [this](const char* step, const char* field) {
         return [this, step, field](const std::function<void()>& write) {
-            m_doc.editWindow(
+            m_doc.setWindowField(
                 QString::fromLatin1(step), [&](CMainView&) { write(); }, QString::fromLatin1(field));
         };
     };
