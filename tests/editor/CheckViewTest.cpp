@@ -22,16 +22,14 @@ class CheckViewTest : public QObject
 
     CCheckView& check() const { return e->frame->checkView(); }
     int rows() const { return check().list()->topLevelItemCount(); }
-    // A register whose limits the compile must repair, appended to the current window as one step.
+    // A register whose limits the compile must repair, placed in the current window as one step.
     void addFaultyRegister(int panelY)
     {
-        e->doc().editWindow(QStringLiteral("Add register"), [&](CMainView& w) {
-            auto reg = std::make_unique<CRegister>(e->project().protocol(), CPoint{0, 0});
-            reg->MoveTo(0, panelToCanvas(panelY));
-            reg->maxInput = 1;
-            reg->minInput = 2;
-            w.AppendComponent(std::move(reg));
-        });
+        auto reg = std::make_unique<CRegister>(e->project().protocol(), CPoint{0, 0});
+        reg->maxInput = 1;
+        reg->minInput = 2;
+        e->doc().placeComponent(std::move(reg), CPoint{0, panelToCanvas(panelY)});
+        e->doc().clearSelection();
     }
 
 private slots:
