@@ -57,7 +57,8 @@ CJson typeLocks(const CProtocolDescriptor& d)
                        .set("typeName", l.typeName)
                        .set("wordCount", l.wordCount)
                        .set("setLocked", l.setLocked)
-                       .set("registerPageOnly", l.registerPageOnly));
+                       .set("registerPageOnly", l.registerPageOnly)
+                       .set("noValueRange", l.noValueRange));
     return locks;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "base/ComponentKind.h"
 #include "components/CBarTide.h"
 #include "components/CDynamic.h"
 #include "render/CFontFiles.h"

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/CJson.h"
+#include "base/ComponentKind.h"
 #include "base/Gbk.h"
 #include "components/CBarTide.h"
 #include "components/CDynamic.h"
@@ -391,30 +392,6 @@ const char* CCheckFinding::kindName(Kind kind)
         return "unknown-register-type";
     }
     return "unknown";
-}
-
-const char* componentKindName(std::uint8_t typeCode)
-{
-    switch (typeCode) {
-    case kStaticText:
-        return "Static text";
-    case kRegister:
-        return "Register";
-    case kLed:
-        return "LED";
-    case kFunctionKey:
-        return "Function key";
-    case kPicture:
-        return "Picture";
-    case kBarGraph:
-        return "Bar graph";
-    case kTrendLine:
-        return "Trend line";
-    case kDynamicText:
-        return "Dynamic text";
-    default:
-        return "Component";
-    }
 }
 
 std::string CCheckReport::sizeText() const

@@ -73,7 +73,4 @@ bool TakeRepairedLimits(CProject& project, const CCheckReport& report);
 // The windows TakeRepairedLimits changes.
 std::vector<std::uint16_t> WindowsWithRepairedLimits(const CCheckReport& report);
 
-// "Register", "Static text", … for a component type code.
-const char* componentKindName(std::uint8_t typeCode);
-
 } // namespace zl

@@ -67,7 +67,7 @@ void CBarTide::Serialize(CArchive& ar)
 
 void CBarTide::BuildDownloadData(CCompileContext& ctx)
 {
-    repairLimits(ctx, 3, typeCode == kBarGraph ? "Bar graph" : "Trend line", *this, maxValue, minValue);
+    repairLimits(ctx, 3, *this, maxValue, minValue);
     CBase::BuildDownloadData(ctx);
     if (record.size() < kCommonRecordSize)
         return;

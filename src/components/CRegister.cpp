@@ -75,7 +75,7 @@ void CRegister::CalcDownloadSize(CCompileContext&)
 
 void CRegister::BuildDownloadData(CCompileContext& ctx)
 {
-    repairLimits(ctx, 1, "Register", *this, maxInput, minInput);
+    repairLimits(ctx, 1, *this, maxInput, minInput);
     if (password)
         ctx.writeFlag = 1;
 

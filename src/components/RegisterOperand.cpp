@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/ComponentKind.h"
 #include "plc/CProtocolTables.h"
 #include "model/CBase.h"
 #include "model/CCompileContext.h"
@@ -38,16 +39,17 @@ bool repairValueRange(std::uint32_t& max, std::uint32_t& min, bool isSigned)
     return max != oldMax || min != oldMin;
 }
 
-void repairLimits(CCompileContext& ctx, std::uint8_t flag, const char* kind, const CBase& c, std::uint32_t& max,
+void repairLimits(CCompileContext& ctx, std::uint8_t flag, const CBase& c, std::uint32_t& max,
                   std::uint32_t& min)
 {
     if (!repairValueRange(max, min, c.isSigned != 0))
         return;
     ctx.limitFlag = flag;
     auto value = [&](std::uint32_t v) { return std::to_string(limitValue(v, c.isSigned != 0)); };
-    ctx.repaired.push_back(std::string(kind) + " at (" + std::to_string(c.x) + ", " + std::to_string(c.y) +
-                           "), station " + std::to_string(c.station) + " address " + std::to_string(c.address) +
-                           ": limits set to max " + value(max) + ", min " + value(min));
+    ctx.repaired.push_back(std::string(componentKindName(c.typeCode)) + " at (" + std::to_string(c.x) + ", " +
+                           std::to_string(c.y) + "), station " + std::to_string(c.station) + " address " +
+                           std::to_string(c.address) + ": limits set to max " + value(max) + ", min " +
+                           value(min));
 }
 
 CValueRange valueRangeOfBits(unsigned bits, bool isSigned)

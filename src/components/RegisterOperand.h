@@ -19,9 +19,9 @@ std::uint32_t largestValueOf(unsigned bytes);
 // signed pair whose max would become 0 becomes −1, −2. Returns whether a value changed.
 bool repairValueRange(std::uint32_t& max, std::uint32_t& min, bool isSigned);
 // Repairs the pair; when it changed, raises the project's limit flag to `flag` and adds a line naming
-// the component (`kind` and its position and operand) to the repaired list.
-void repairLimits(CCompileContext& ctx, std::uint8_t flag, const char* kind, const CBase& component,
-                  std::uint32_t& max, std::uint32_t& min);
+// the component (its kind, position and operand) to the repaired list.
+void repairLimits(CCompileContext& ctx, std::uint8_t flag, const CBase& component, std::uint32_t& max,
+                  std::uint32_t& min);
 
 // The value a 32-bit limit pattern stands for.
 inline std::int64_t limitValue(std::uint32_t pattern, bool isSigned)
@@ -37,6 +37,13 @@ struct CValueRange {
 // What a value of `bits` bits may hold: max = 2^bits / (signed + 1) − 1, min = −(max + 1) × signed.
 // The limits are 32-bit fields, so more than 32 bits count as 32.
 CValueRange valueRangeOfBits(unsigned bits, bool isSigned);
+// A limit after its component's sign changed: the number `pattern` stood for before (signed or not),
+// brought to the nearer bound of `range`, as the 32-bit pattern of the new sign.
+inline std::uint32_t resignedLimit(std::uint32_t pattern, bool wasSigned, const CValueRange& range)
+{
+    const std::int64_t value = limitValue(pattern, wasSigned);
+    return static_cast<std::uint32_t>(value < range.min ? range.min : value > range.max ? range.max : value);
+}
 // Whether the type value is the protocol's double-word counter area, which takes values 200 … 255 only.
 bool isCounterArea(const CProtocolDescriptor& protocol, std::uint8_t typeValue);
 constexpr CValueRange kCounterAreaRange{200, 255};

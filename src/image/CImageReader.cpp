@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "base/ComponentKind.h"
+
 namespace zl
 {
 namespace
@@ -32,13 +34,6 @@ std::string hex16(unsigned value)
     for (int shift = 12; shift >= 0; shift -= 4)
         s += digits[(value >> shift) & 0xF];
     return s;
-}
-
-const char* kindName(std::uint8_t typeCode)
-{
-    static constexpr const char* names[] = {"static text", "register",  "LED",        "function key",
-                                            "picture",     "bar graph", "trend line", "dynamic text"};
-    return typeCode >= 1 && typeCode <= 8 ? names[typeCode - 1] : "component";
 }
 
 class Reader
@@ -167,7 +162,7 @@ private:
                 if (c.typeCode < 1 || c.typeCode > 8)
                     throw Malformed{what + ": unknown component type " + std::to_string(c.typeCode),
                                     OffsetOf(window.pointerTable + i * kPointerEntrySize)};
-                ReadRecord(c, what + " (" + kindName(c.typeCode) + ")");
+                ReadRecord(c, what + " (" + componentKindName(c.typeCode) + ")");
             }
         }
     }

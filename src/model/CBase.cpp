@@ -105,6 +105,16 @@ int CBase::MaxPanelX() const { return static_cast<int>(kPanelWidth - rect.width(
 
 int CBase::MaxPanelY() const { return static_cast<int>(kPanelHeight - rect.height() * 0.4444444444444444); }
 
+int CBase::EdgePanelX() const
+{
+    return canvasToPanel(kCanvasWidth - rect.width());
+}
+
+int CBase::EdgePanelY() const
+{
+    return canvasToPanel(kCanvasHeight - rect.height());
+}
+
 bool CBase::InsideCanvas() const
 {
     return rect.left >= 0 && rect.top >= 0 && rect.right <= kCanvasWidth && rect.bottom <= kCanvasHeight;
@@ -127,12 +137,12 @@ void CBase::ClampToCanvas()
     if (rect.right > kCanvasWidth) {
         rect.right = kCanvasWidth;
         rect.left = kCanvasWidth - w;
-        x = canvasToPanel(kCanvasWidth - w);
+        x = EdgePanelX();
     }
     if (rect.bottom > kCanvasHeight) {
         rect.bottom = kCanvasHeight;
         rect.top = kCanvasHeight - h;
-        y = canvasToPanel(kCanvasHeight - h);
+        y = EdgePanelY();
     }
 }
 

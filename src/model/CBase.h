@@ -69,6 +69,10 @@ public:
     // Largest panel x and y at which the component still fits on the panel (the position spins' ranges).
     int MaxPanelX() const;
     int MaxPanelY() const;
+    // The panel x and y of the component pulled back against the canvas's right and bottom edges: the
+    // largest position the bar and trend line page offer, which is MaxPanelX/Y rounded.
+    int EdgePanelX() const;
+    int EdgePanelY() const;
 
     CRect rect;                    // on the canvas, canvas pixels
     std::uint8_t typeCode = 0;

@@ -63,6 +63,8 @@ const Coil kS7Coil{.typeRule = Coil::kLetters,
 const std::vector<CTypeLock> kFxLocks{{"D"}, {"SD"}, {"C_double", 2}};
 // Input registers cannot be written: "Set" is off for them.
 const std::vector<CTypeLock> kInputRegisterLocks{{"3x", 0, true}};
+// The extended Modbus areas: "6x" holds no value a bar or trend line could scale.
+const std::vector<CTypeLock> kModbusExtendLocks{{"3x", 0, true}, {"6x", 0, false, false, true}};
 // The analogue words are one word each on the register page; the analogue inputs cannot be written.
 const std::vector<CTypeLock> kS7Locks{{"AIW", 1, true, true}, {"AQW", 1, false, true}};
 
@@ -176,7 +178,7 @@ std::vector<CProtocolDescriptor> makeRows()
                                               .alarmBitInWord = true,
                                               .alarmWordBitType = "4x",
                                               .coilTypeFromBitList = true,
-                                              .typeLocks = kInputRegisterLocks,
+                                              .typeLocks = kModbusExtendLocks,
                                               .alarmCoil = kFromOneCoil,
                                               .alarmCoilOfType1 = kPairedWordCoil};
     const CProtocolDescriptor s7Row{.operands = &kS7Words,
@@ -577,12 +579,19 @@ const CNames& CProtocolDescriptor::baudRates() const
     return sets[bauds];
 }
 
+bool CProtocolDescriptor::octalAddress(std::string_view typeName) const
+{
+    return octal || (!typeName.empty() &&
+                     std::find(octalTypes.begin(), octalTypes.end(), typeName) != octalTypes.end());
+}
+
 std::optional<CTypeLock> CProtocolDescriptor::typeLock(const std::string& typeName) const
 {
     const auto it = std::find_if(typeLocks.begin(), typeLocks.end(),
                                  [&](const CTypeLock& l) { return typeName == l.typeName; });
     if (it != typeLocks.end())
-        return it->wordCount != 0 || it->setLocked ? std::optional<CTypeLock>(*it) : std::nullopt;
+        return it->wordCount != 0 || it->setLocked || it->noValueRange ? std::optional<CTypeLock>(*it)
+                                                                       : std::nullopt;
     if (otherTypesWordCount != 0)
         return CTypeLock{nullptr, otherTypesWordCount, false};
     return std::nullopt;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zl
@@ -59,6 +60,7 @@ struct CTypeLock {
     std::uint8_t wordCount = 0;
     bool setLocked = false;
     bool registerPageOnly = false;
+    bool noValueRange = false; // the bar and trend line page offers no High/Low range for the type
 };
 
 // How the alarm list's coil header (bytes 4 … 9) encodes the list's operand for the protocol's driver.
@@ -174,6 +176,9 @@ struct CProtocolDescriptor {
     const CNames& baudRates() const;
     // The lock of `typeName` (a word-list name) or nullopt when the page leaves it free.
     std::optional<CTypeLock> typeLock(const std::string& typeName) const;
+    // Whether addresses of the register type `typeName` are entered in octal; an empty name asks about
+    // the protocol's addresses as a whole.
+    bool octalAddress(std::string_view typeName) const;
 };
 
 // The row of `protocol`, or the row of any other number.

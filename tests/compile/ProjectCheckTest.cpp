@@ -203,7 +203,7 @@ TEST_F(ProjectCheckTest, TextsThePanelWouldMisreadAreReportedAndNeverSent)
     for (const CCheckFinding& f : report.findings)
         found.emplace_back(f.kind, f.componentName, f.text.substr(0, f.text.find(')') + 1));
     const std::vector<std::tuple<Kind, std::string, std::string>> expected{
-        {Kind::UnshowableText, "Static text at (0, 0)",
+        {Kind::UnshowableText, "Text at (0, 0)",
          "holds a character the panel cannot show (the byte 0x80 at byte 2 of its text)"},
         {Kind::UnshowableText, "Alarm list, text 2",
          "holds a character the panel cannot show (the byte 0xB0 at byte 5 of its text)"},
@@ -216,7 +216,7 @@ TEST_F(ProjectCheckTest, TextsThePanelWouldMisreadAreReportedAndNeverSent)
     CProject copy(project);
     const auto compiled = CImageCompiler::Compile(copy, {ZL410_BUILD_DATA_DIR, {}, nullptr});
     ASSERT_FALSE(compiled);
-    EXPECT_EQ(compiled.error().text.rfind("Window 1: the Static text at (0, 0) holds a character the panel "
+    EXPECT_EQ(compiled.error().text.rfind("Window 1: the Text at (0, 0) holds a character the panel "
                                           "cannot show (the byte 0x80 at byte 2 of its text)",
                                           0),
               0u)

@@ -136,8 +136,8 @@ TEST(BarTide, InvertedRangeIsRepairedWhenCompiled)
     EXPECT_EQ(trend.maxValue, 0xFFFFFFFFu);
     EXPECT_EQ(trend.minValue, 0xFFFFFFFEu);
     ASSERT_EQ(f.ctx.repaired.size(), 2u);
-    EXPECT_EQ(f.ctx.repaired[0].rfind("Bar graph at (0, 0)", 0), 0u) << f.ctx.repaired[0];
-    EXPECT_EQ(f.ctx.repaired[1].rfind("Trend line at (0, 0)", 0), 0u) << f.ctx.repaired[1];
+    EXPECT_EQ(f.ctx.repaired[0].rfind("Bar Graph at (0, 0)", 0), 0u) << f.ctx.repaired[0];
+    EXPECT_EQ(f.ctx.repaired[1].rfind("Trend Line at (0, 0)", 0), 0u) << f.ctx.repaired[1];
 }
 
 TEST(BarTide, LimitRange)

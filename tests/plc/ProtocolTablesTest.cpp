@@ -265,12 +265,17 @@ TEST(ProtocolDescriptor, PageAndDialogRulesByProtocol)
          {19, 25}},
         {"X and Y octal",
          [](auto& d) {
-             return d.octalTypes == Names{"X", "Y"};
+             return d.octalTypes == Names{"X", "Y"} && d.octalAddress("X") && !d.octalAddress("D") &&
+                    !d.octalAddress("");
          },
          {20}},
+        {"octal addresses", [](auto& d) { return d.octalAddress("") && d.octalAddress("X"); }, {7}},
         {"3x cannot be set",
          [](auto& d) { return d.typeLock("3x") && d.typeLock("3x")->setLocked; },
          {1, 3, 16, 19, 25, 34}},
+        {"6x has no value range",
+         [](auto& d) { return d.typeLock("6x") && d.typeLock("6x")->noValueRange; },
+         {19, 25}},
         {"AQW one word on the register page only",
          [](auto& d) { return d.typeLock("AQW") && d.typeLock("AQW")->registerPageOnly; },
          {29, 30}},
