@@ -194,12 +194,8 @@ void CMainFrame::createMenus()
                              QStringLiteral("Text(&T)"),       QStringLiteral("Dynamic Text(&D)"),
                              QStringLiteral("Register(&R)"),   QStringLiteral("Bar Graph(&B)"),
                              QStringLiteral("Trend Line(&Q)"), QStringLiteral("Picture(&P)")};
-    const QString tips[] = {QStringLiteral("Led"),        QStringLiteral("Function Key"),
-                            QStringLiteral("Text"),       QStringLiteral("Dynamic Text"),
-                            QStringLiteral("Register"),   QStringLiteral("Bar Graph"),
-                            QStringLiteral("Trend Line"), QStringLiteral("Picture")};
     for (std::size_t i = 0; i < std::size(kPlacements); ++i) {
-        QAction* a = addCommand(kPlacements[i].first, names[i], tips[i]);
+        QAction* a = addCommand(kPlacements[i].first, names[i], componentName(kPlacements[i].second));
         a->setCheckable(true);
         components->addAction(a);
         if (i == 4)

@@ -1,5 +1,6 @@
 // Numeric and bound controls driven by keystrokes and clicks as a user would.
 #include <QApplication>
+#include <QStatusTipEvent>
 #include <QTest>
 
 #include "editor/controls/CBoundControls.h"
@@ -17,6 +18,19 @@ struct NumConfig {
     bool octal = false;
 };
 Q_DECLARE_METATYPE(NumConfig)
+
+// Collects the status tips a widget's children send up to it.
+struct StatusTips : QObject {
+    QStringList& tips;
+    StatusTips(QWidget* window, QStringList& into) : tips(into) { window->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::StatusTip)
+            return false;
+        tips << static_cast<QStatusTipEvent*>(event)->tip();
+        return true;
+    }
+};
 
 class NumEditTest : public QObject
 {
@@ -90,8 +104,11 @@ private slots:
                                      << "fF" << 255 << false;
         QTest::newRow("not a hex digit") << hex << 0 << true << "1g"
                                          << "1" << 1 << true;
+        // Fewer digits than the minimum has are on their way to it: kept, and nothing stored yet.
         QTest::newRow("below the minimum while typing") << narrow << 50 << true << "1"
-                                                        << "5" << 5 << true; // "1" < 5 refused, 5 restored
+                                                        << "1" << 50 << false;
+        QTest::newRow("past the maximum from below the minimum") << narrow << 50 << true << "1000"
+                                                                 << "100" << 100 << true;
     }
 
     void typing()
@@ -116,18 +133,63 @@ private slots:
 
     void backspaceLeavingTheRangeIsUndone()
     {
-        bind({10, 100}, 15);
-        edit->end(false);
-        QTest::keyClick(edit, Qt::Key_Backspace); // "1" is below 10
+        bind({-100, 10, false, true}, -15);
+        edit->setCursorPosition(1);
+        QTest::keyClick(edit, Qt::Key_Backspace); // "15" is above 10
         settle();
-        QCOMPARE(edit->text(), QString("15"));
-        QCOMPARE(field, 15);
-        QCOMPARE(edit->selectedText(), QString("15"));
+        QCOMPARE(edit->text(), QString("-15"));
+        QCOMPARE(field, -15);
+        QCOMPARE(edit->selectedText(), QString("-15"));
     }
 
-    void emptyingStoresZeroEvenBelowTheRange()
+    // A field whose range leaves out 0 (a width of at least 16) takes its number digit by digit: deleting
+    // or replacing digits does not refill the old value, and the range applies when the entry completes.
+    void minimumAppliesWhenTheEntryCompletes()
     {
-        bind({5, 100}, 50);
+        QStringList notes;
+        StatusTips tips(&window, notes);
+        bind({16, 92}, 16);
+        edit->setFocus();
+        edit->end(false);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(edit->text(), QString("1"));
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(edit->text(), QString());
+        QCOMPARE(field, 16);
+        QTest::keyClicks(edit, "40");
+        QCOMPARE(field, 40);
+        edit->selectAll();
+        QTest::keyClicks(edit, "40");
+        QCOMPARE(edit->text(), QString("40"));
+        QCOMPARE(field, 40);
+        QVERIFY(notes.isEmpty());
+
+        // Enter completes a short entry: brought to the minimum, with a note.
+        edit->selectAll();
+        QTest::keyClicks(edit, "4");
+        QCOMPARE(field, 40);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(edit->text(), QString("16"));
+        QCOMPARE(field, 16);
+        QCOMPARE(notes.size(), 1);
+        QVERIFY(notes[0].contains("16"));
+
+        // So does leaving the field, an empty one included.
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QCOMPARE(field, 16);
+        spin->setFocus();
+        edit->clearFocus();
+        settle();
+        QCOMPARE(edit->text(), QString("16"));
+        QCOMPARE(field, 16);
+        QCOMPARE(notes.size(), 2);
+        edit->setFocus();
+    }
+
+    void emptyingStoresZeroWithinTheRange()
+    {
+        bind({0, 100}, 50);
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QCOMPARE(edit->text(), QString());

@@ -168,11 +168,31 @@ private slots:
         retype(p.wordsEdit(), "2");
         QCOMPARE(b.component->wordCount, 2);
         QCOMPARE(p.limitEdit(0)->value().maximum, 4294967295.0);
-        p.signedBox()->click();
         p.limitedBox()->click();
+        retype(p.limitEdit(0), "4294967295");
+        QCOMPARE(b.component->maxInput, 0xFFFFFFFFu);
+        // A change of sign keeps each limit's number, brought to the nearer bound of the new range (the
+        // largest unsigned value is not −1).
+        p.signedBox()->click();
         QCOMPARE(p.limitEdit(0)->value().minimum, -2147483647.0);
+        QCOMPARE(b.component->maxInput, 2147483647u);
+        QCOMPARE(p.limitEdit(0)->text(), QString("2147483647"));
+        QCOMPARE(b.component->minInput, 0u);
         retype(p.limitEdit(1), "-2147483647");
         QCOMPARE(static_cast<std::int32_t>(b.component->minInput), -2147483647);
+        p.signedBox()->click();
+        QCOMPARE(b.component->minInput, 0u);
+        QCOMPARE(b.component->maxInput, 2147483647u);
+        QCOMPARE(p.limitEdit(1)->text(), QString("0"));
+
+        // One word: −5 becomes 0 when unsigned, not 65535.
+        retype(p.wordsEdit(), "1");
+        p.signedBox()->click();
+        retype(p.limitEdit(1), "-5");
+        QCOMPARE(static_cast<std::int32_t>(b.component->minInput), -5);
+        p.signedBox()->click();
+        QCOMPARE(b.component->minInput, 0u);
+        QCOMPARE(b.component->maxInput, 32767u);
     }
 
     void barDirectionAndSize()
@@ -189,11 +209,38 @@ private slots:
         QCOMPARE(int(c.width), h);
         QCOMPARE(int(c.height), w);
         QCOMPARE(c.direction, CBar::kLeft);
+        // The fields show the new size at once, and a spin click steps from it.
+        QCOMPARE(b.page->widthEdit()->text().toInt(), h);
+        QCOMPARE(b.page->heightEdit()->text().toInt(), w);
+        b.page->heightEdit()->ChangeBy(1);
+        QCOMPARE(int(c.height), w + 1);
+        QCOMPARE(int(c.width), h);
         // Widening stops at the panel's right edge: 192 − 100 = 92.
         QCOMPARE(b.page->widthEdit()->value().maximum, 92.0);
         b.page->widthEdit()->ChangeBy(100);
         QCOMPARE(int(c.width), 92);
         QVERIFY(c.rect.right <= 432);
+        // A width is typed digit by digit although its first digit alone is below the minimum of 16.
+        retype(b.page->widthEdit(), "40");
+        QCOMPARE(int(c.width), 40);
+    }
+
+    void barAtTheRightEdgeStaysThere()
+    {
+        // 18 panel pixels are 41 canvas pixels: pulled back against the edge the bar sits at panel x 174
+        // (canvasToPanel(432 − 41)), which the x field offers, so binding the page again moves nothing.
+        Bench<CBarTidePage, CBar> b(3, {300, 0});
+        retype(b.page->widthEdit(), "18");
+        CBar& c = *b.component;
+        QCOMPARE(int(c.width), 18);
+        c.MoveTo(420, 0);
+        c.Replace();
+        QCOMPARE(c.rect.right, kCanvasWidth);
+        QCOMPARE(c.x, 174);
+        b.page->Load(&c, b.tables);
+        QCOMPARE(b.page->xEdit()->value().maximum, 174.0);
+        QCOMPARE(c.x, 174);
+        QCOMPARE(b.page->xEdit()->text(), QString("174"));
     }
 
     void trendLine()
@@ -204,6 +251,13 @@ private slots:
         QVERIFY(!b.page->directionBox()->isVisibleTo(b.page));
         b.page->widthEdit()->ChangeBy(40 - b.component->width);
         QCOMPARE(b.page->dotsEdit()->value().maximum, 38.0);
+        // High and Low keep their numbers across a change of sign, as the register's limits do.
+        b.page->modeRadios()->button(1)->click();
+        retype(b.page->wordsEdit(), "2");
+        retype(b.page->highEdit(), "4294967295");
+        b.page->signedBox()->click();
+        QCOMPARE(b.component->maxValue, 2147483647u);
+        QCOMPARE(b.page->highEdit()->text(), QString("2147483647"));
     }
 
     void dynamicTextGrid()
@@ -216,6 +270,8 @@ private slots:
         QCOMPARE(grid->TextMatrix(0, 1), QString("Content"));
         QCOMPARE(grid->TextMatrix(1, 0), QString("1"));
         QCOMPARE(grid->TextMatrix(1, 1), QString("Dynamic Text"));
+        // The value column shows the widest value, −32768, whole.
+        QVERIFY(grid->CellRect(1, 0).width() >= grid->table()->fontMetrics().horizontalAdvance("-32768") + 6);
         // A row without a value is given its value first, whichever column was clicked.
         emit grid->cellClicked(2, 1);
         QVERIFY(p.valueEditor()->isVisible());
@@ -259,6 +315,7 @@ private slots:
         QVERIFY(p.coilPage()->isVisible() && !p.jumpPage()->isVisible());
         QVERIFY(!p.valueEdit()->isVisible());
         QCOMPARE(p.operand().type->count(), 1); // the bit list: "0x"
+        QVERIFY(p.operand().sub->value().hex);  // the coil sub-page's sub-address, for every protocol
         p.actionRadios()->button(CFunction::kJumpTo)->click();
         QCOMPARE(c.action, CFunction::kJumpTo);
         QVERIFY(p.jumpPage()->isVisible() && !p.coilPage()->isVisible());
@@ -269,6 +326,7 @@ private slots:
         p.actionRadios()->button(CFunction::kSetRegister)->click();
         QVERIFY(p.valueEdit()->isVisible());
         QCOMPARE(p.operand().type->count(), 2); // the word list
+        QVERIFY(p.operand().sub->value().hex);
         choose(p.formatBox(), "Signed");
         QCOMPARE(c.isSigned, 1);
         QCOMPARE(p.valueEdit()->value().minimum, -32768.0);
@@ -386,6 +444,15 @@ private slots:
         choose(bar.page->operand().type, "C_double");
         QCOMPARE(bar.component->wordCount, 2);
         QCOMPARE(bar.page->highEdit()->value().minimum, 200.0);
+    }
+
+    void protocolNineteen()
+    {
+        Bench<CBarTidePage, CBar> bar(19);
+        choose(bar.page->operand().type, "6x");
+        QVERIFY(!bar.page->highEdit()->isEnabled() && !bar.page->lowEdit()->isEnabled());
+        choose(bar.page->operand().type, "4x");
+        QVERIFY(bar.page->highEdit()->isEnabled() && bar.page->lowEdit()->isEnabled());
     }
 
     void protocolTwentyNine()

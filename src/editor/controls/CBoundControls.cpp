@@ -1,13 +1,10 @@
 #include "editor/controls/CBoundControls.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QStatusTipEvent>
 #include <QTimer>
-#include <QToolTip>
 
 #include <algorithm>
 
@@ -168,15 +165,12 @@ std::size_t CBoundTextEdit::limit() const
     return m_text ? std::max(m_limit, m_text->size()) : m_limit;
 }
 
-// In the status bar of the main window, or beside the field in a dialog of its own.
 void CBoundTextEdit::tellRefused(const QString& characters)
 {
     const QString message =
         tr("The panel cannot show \"%1\": it shows ASCII and two-byte GBK (Chinese) characters only.")
             .arg(characters);
-    QStatusTipEvent tip(message);
-    if (!QCoreApplication::sendEvent(this, &tip))
-        QToolTip::showText(mapToGlobal(QPoint(0, height())), message, this);
+    tellUser(this, message);
 }
 
 void CBoundTextEdit::focusInEvent(QFocusEvent* event)

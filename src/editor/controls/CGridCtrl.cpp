@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -101,9 +102,18 @@ void CGridCtrl::SetTextMatrix(int row, int col, const QString& text)
     item->setText(text);
 }
 
-void CGridCtrl::SetColWidth(int col, int twips)
+void CGridCtrl::SetColWidth(int col, int twips, const QString& widest)
 {
-    m_table->setColumnWidth(col, TwipsToPixelsX(this, twips));
+    // A cell's text keeps the focus frame's margin and one pixel on either side, and the grid line.
+    const int margin = m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_table) + 1;
+    const int needed =
+        widest.isEmpty() ? 0 : m_table->fontMetrics().horizontalAdvance(widest) + 2 * margin + 1;
+    m_table->setColumnWidth(col, std::max(TwipsToPixelsX(this, twips), needed));
+}
+
+int CGridCtrl::PixelsX(int twips) const
+{
+    return TwipsToPixelsX(this, twips);
 }
 
 void CGridCtrl::SetRowHeight(int twips)

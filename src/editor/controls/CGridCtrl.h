@@ -41,9 +41,12 @@ public:
     QString TextMatrix(int row, int col) const;
     void SetTextMatrix(int row, int col, const QString& text);
 
-    // Sizes in twips, turned into pixels with the screen's dots per inch.
-    void SetColWidth(int col, int twips);
+    // Sizes in twips, turned into pixels with the screen's dots per inch. A column is never narrower than
+    // `widest`, the longest text it is meant to hold, needs in the grid's font.
+    void SetColWidth(int col, int twips, const QString& widest = {});
     void SetRowHeight(int twips);
+    // Twips in the screen's pixels across.
+    int PixelsX(int twips) const;
 
     // The row and column last clicked (RowSel: the clicked row; 0 before any click).
     int RowSel() const { return m_row; }

@@ -38,9 +38,10 @@ void CNumEdit::BindOctal(std::uint16_t* field, double minimum, double maximum, b
     SetValue(*field);
 }
 
-void CNumEdit::BindAddress(std::uint16_t* field, double minimum, double maximum, const CProtocolTables& t)
+void CNumEdit::BindAddress(std::uint16_t* field, double minimum, double maximum, const CProtocolTables& t,
+                           std::string_view typeName)
 {
-    if (t.octal)
+    if (t.descriptor().octalAddress(typeName))
         BindOctal(field, minimum, maximum, true);
     else
         Bind(field, minimum, maximum, t.hexEntry);
@@ -117,6 +118,8 @@ bool CNumEdit::event(QEvent* event)
 
 void CNumEdit::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        complete();
     if (m_spin && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
         ChangeBy(event->key() == Qt::Key_Up ? 1 : -1);
         return;
@@ -128,12 +131,22 @@ void CNumEdit::keyPressEvent(QKeyEvent* event)
     }
     if (m_discarding || event->text() == QLatin1String(" "))
         return;
+    const QString before = text();
     const std::int64_t old = GetValue();
     QLineEdit::keyPressEvent(event);
+    if (incomplete())
+        return; // the range applies when the entry is complete
     switch (Validate()) {
     case CNumValue::kOutOfRange:
     case CNumValue::kNotANumber:
-        refuse(old);
+        if (m_value.Incomplete(before.toStdString())) {
+            // Only this keystroke is undone: the digits typed so far stay.
+            setText(before);
+            m_discarding = true;
+            QTimer::singleShot(0, this, [this] { m_discarding = false; });
+        } else {
+            refuse(old);
+        }
         break;
     default:
         store(GetValue());
@@ -142,8 +155,30 @@ void CNumEdit::keyPressEvent(QKeyEvent* event)
 
 void CNumEdit::focusOutEvent(QFocusEvent* event)
 {
+    // The user moved on; another window taking the focus (or a closing one) leaves the entry as it is.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        complete();
     m_editing = false;
     QLineEdit::focusOutEvent(event);
+}
+
+bool CNumEdit::incomplete() const
+{
+    return m_value.Incomplete(text().toStdString());
+}
+
+void CNumEdit::complete()
+{
+    if (!incomplete())
+        return;
+    const QString entered = text();
+    SetValue(m_value.Complete(entered.toStdString()));
+    tellUser(this,
+             entered.isEmpty()
+                 ? tr("An empty field takes its smallest value, %1.").arg(text())
+                 : tr("%1 is outside %2 … %3: set to %4.")
+                       .arg(entered, QString::fromStdString(m_value.Format(std::int64_t(m_value.minimum))),
+                            QString::fromStdString(m_value.Format(std::int64_t(m_value.maximum))), text()));
 }
 
 void CNumEdit::onTextChanged()
@@ -153,6 +188,8 @@ void CNumEdit::onTextChanged()
         return;
     }
     m_editing = true;
+    if (incomplete())
+        return;
     const CNumValue::Status s = Validate();
     if (s == CNumValue::kOutOfRange || s == CNumValue::kNotANumber)
         selectAll();

@@ -1,9 +1,12 @@
 #pragma once
 // An edit holding one number: every keystroke that would leave the range or form no number is undone at
-// once, and every accepted change is written straight into the bound field.
+// once, and every accepted change is written straight into the bound field. In a range that leaves out 0
+// (a minimum of 16) a shorter number is on its way there: it is kept while typing, and the range applies
+// when the entry is complete (Enter, or the focus leaves), with a note to the user when it clamps.
 #include <QLineEdit>
 
 #include <cstdint>
+#include <string_view>
 #include <variant>
 
 #include "editor/controls/CFieldGate.h"
@@ -41,8 +44,10 @@ public:
     }
     // The 16-bit binding for addresses shown in octal (or not).
     void BindOctal(std::uint16_t* field, double minimum, double maximum, bool octal, std::uint8_t step = 1);
-    // A PLC address in the protocol's own base: octal or hexadecimal where the protocol counts so.
-    void BindAddress(std::uint16_t* field, double minimum, double maximum, const CProtocolTables& tables);
+    // A PLC address in the protocol's own base: octal or hexadecimal where the protocol counts so, octal
+    // also where the protocol counts the addresses of register type `typeName` so.
+    void BindAddress(std::uint16_t* field, double minimum, double maximum, const CProtocolTables& tables,
+                     std::string_view typeName = {});
     void Unbind() { m_field = std::monostate{}; }
 
     void ChangeBy(int count);
@@ -71,6 +76,9 @@ private:
     void onTextChanged();
     void store(std::int64_t value);
     void refuse(std::int64_t oldValue);
+    bool incomplete() const;
+    // Brings an incomplete entry into the range and stores it.
+    void complete();
 
     using Field = std::variant<std::monostate, std::uint8_t*, std::uint16_t*, std::uint32_t*, std::int32_t*>;
     CNumValue m_value;

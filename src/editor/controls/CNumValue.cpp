@@ -54,6 +54,17 @@ std::int64_t CNumValue::as32Bits(std::int64_t value) const
     return static_cast<std::uint32_t>(value);
 }
 
+bool CNumValue::read(std::string_view text, std::int64_t& value) const
+{
+    const bool number = hex     ? readDigits(text, 16, value)
+                        : octal ? readDigits(text, 8, value)
+                                : readDecimal(text, value);
+    // A hexadecimal text of a signed edit is the 32-bit pattern of the number.
+    if (number && hex && isSigned && value <= 0xFFFFFFFF)
+        value = static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    return number;
+}
+
 CNumValue::Status CNumValue::Validate(std::string_view text) const
 {
     if (text.empty())
@@ -61,14 +72,8 @@ CNumValue::Status CNumValue::Validate(std::string_view text) const
     if (text == "-")
         return isSigned ? kLoneMinus : kNotANumber;
     std::int64_t value = 0;
-    const bool read = hex     ? readDigits(text, 16, value)
-                      : octal ? readDigits(text, 8, value)
-                              : readDecimal(text, value);
-    if (!read)
+    if (!read(text, value))
         return kNotANumber;
-    // A hexadecimal text of a signed edit is the 32-bit pattern of the number.
-    if (hex && isSigned && value <= 0xFFFFFFFF)
-        value = static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
     if (double(value) > maximum || double(value) < minimum)
         return kOutOfRange;
     return kValid;
@@ -76,19 +81,31 @@ CNumValue::Status CNumValue::Validate(std::string_view text) const
 
 std::int64_t CNumValue::Parse(std::string_view text) const
 {
-    if (Validate(text) != kValid)
-        return 0;
     std::int64_t value = 0;
-    if (hex) {
-        readDigits(text, 16, value);
-        if (isSigned)
-            value = static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-    } else if (octal) {
-        readDigits(text, 8, value);
-    } else {
-        readDecimal(text, value);
-    }
+    if (Validate(text) != kValid || !read(text, value))
+        return 0;
     return value;
+}
+
+bool CNumValue::Incomplete(std::string_view text) const
+{
+    if (!leavesOutZero())
+        return false;
+    if (text.empty() || (isSigned && text == "-"))
+        return true;
+    std::int64_t value = 0;
+    if (!read(text, value))
+        return false;
+    return (minimum > 0 && value >= 0 && double(value) < minimum) ||
+           (maximum < 0 && value <= 0 && double(value) > maximum);
+}
+
+std::int64_t CNumValue::Complete(std::string_view text) const
+{
+    std::int64_t value = 0;
+    if (!read(text, value))
+        value = 0;
+    return Clamp(value);
 }
 
 std::int64_t CNumValue::Clamp(std::int64_t value) const

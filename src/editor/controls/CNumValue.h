@@ -29,10 +29,19 @@ public:
     std::string Format(std::int64_t value) const;
     // One spin click of `count` steps from `current`, kept inside the range.
     std::int64_t ChangeBy(std::int64_t current, int count) const;
+    // Whether `text` is on its way to a number of a range that leaves out 0 (a minimum of 16, say): empty,
+    // or nearer 0 than the range, so that more digits may reach it. Such a text is not refused while
+    // typing; the range applies when the entry is complete.
+    bool Incomplete(std::string_view text) const;
+    // The number `text` holds, brought into the range (the minimum for an empty text).
+    std::int64_t Complete(std::string_view text) const;
     // A range whose minimum is not below its maximum leaves nothing to choose: the edit is disabled.
     bool Choosable() const { return minimum < maximum; }
 
 private:
+    // Reads the text in the edit's base, whatever the range; false when it is no number.
+    bool read(std::string_view text, std::int64_t& value) const;
+    bool leavesOutZero() const { return minimum > 0 || maximum < 0; }
     // The value as the signed or unsigned 32-bit number the edit holds.
     std::int64_t as32Bits(std::int64_t value) const;
 };

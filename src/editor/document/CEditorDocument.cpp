@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "base/ComponentKind.h"
 #include "compile/CProjectCheck.h"
 #include "editor/document/CComponentClipboard.h"
 #include "file/CProjectFile.h"
@@ -113,26 +114,7 @@ private:
 
 QString componentName(int typeCode)
 {
-    switch (typeCode) {
-    case kStaticText:
-        return QStringLiteral("Text");
-    case kRegister:
-        return QStringLiteral("Register");
-    case kLed:
-        return QStringLiteral("LED");
-    case kFunctionKey:
-        return QStringLiteral("Function Key");
-    case kPicture:
-        return QStringLiteral("Picture");
-    case kBarGraph:
-        return QStringLiteral("Bar Graph");
-    case kTrendLine:
-        return QStringLiteral("Trend Line");
-    case kDynamicText:
-        return QStringLiteral("Dynamic Text");
-    default:
-        return QStringLiteral("Component");
-    }
+    return QString::fromLatin1(componentKindName(static_cast<std::uint8_t>(typeCode)));
 }
 
 CEditorDocument::CEditorDocument(QObject* parent) : QObject(parent)

@@ -200,7 +200,7 @@ private:
     std::string m_toolSettingsPath;
 };
 
-// The component kind as undo steps name it ("LED" in "Move LED").
+// The component kind as undo steps name it ("LED" in "Move LED"): the kinds' one table.
 QString componentName(int typeCode);
 
 } // namespace zl

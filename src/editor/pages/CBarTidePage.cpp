@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include <utility>
+
 #include "components/CBarTide.h"
 #include "editor/controls/CBoundControls.h"
 #include "editor/controls/CNumEdit.h"
@@ -92,7 +94,7 @@ void CBarTidePage::Bind()
     }
     ApplyFormat(m_signed);
     BindWordCount(m_words, m_wordsLabel, false);
-    bindRange();
+    bindRange(false);
     BindPosition();
     bindSize();
 }
@@ -116,18 +118,21 @@ void CBarTidePage::PositionShown()
     m_height->SetRange(kSmallest, kPanelHeight - c->y);
 }
 
-void CBarTidePage::bindRange()
+void CBarTidePage::bindRange(bool fit)
 {
     auto* c = static_cast<CBarTide*>(m_component);
     const CValueRange range =
         isBar() ? static_cast<CBar*>(c)->LimitRange(tables()) : static_cast<CTide*>(c)->LimitRange(tables());
     const bool isSigned = c->isSigned != 0;
-    m_high->Bind(&c->maxValue, static_cast<double>(range.min), static_cast<double>(range.max), false,
-                 isSigned);
-    m_low->Bind(&c->minValue, static_cast<double>(range.min), static_cast<double>(range.max), false,
-                isSigned);
-    // The "6x" area has no range to set.
-    const bool fixed = tables().registerTypeName(c->registerType, kWordList) == "6x";
+    const bool wasSigned = m_high->value().isSigned;
+    for (auto [edit, field] : {std::pair{m_high, &c->maxValue}, std::pair{m_low, &c->minValue}}) {
+        // The stored pattern reads as another number under the other sign: keep the number instead.
+        if (fit && wasSigned != isSigned)
+            *field = resignedLimit(*field, wasSigned, range);
+        edit->Bind(field, static_cast<double>(range.min), static_cast<double>(range.max), false, isSigned);
+    }
+    const auto lock = tables().descriptor().typeLock(tables().registerTypeName(c->registerType, kWordList));
+    const bool fixed = lock && lock->noValueRange;
     m_high->setEnabled(!fixed && m_high->value().Choosable());
     m_low->setEnabled(!fixed && m_low->value().Choosable());
 }
@@ -144,10 +149,11 @@ void CBarTidePage::Rules(QObject* source)
         BindWordCount(m_words, m_wordsLabel, false);
     }
     if (source == m_mode || source == m_signed || source == m_words || IsTypeChange(m_operand, source))
-        bindRange();
+        bindRange(true);
     if (source == m_direction && isBar()) {
         static_cast<CBar*>(c)->SetDirection(m_directionShown);
         Refit(true);
+        bindSize(); // a turn between upright and lying swaps the size
     }
     if (source == m_width || source == m_height) {
         Refit(true);

@@ -2,6 +2,7 @@
 // The page the bar graph and the trend line share: size, the PLC register, its value range, and the
 // bar's direction or the trend line's sampling.
 #include "editor/pages/CComponentPage.h"
+#include "model/CBase.h"
 
 namespace zl
 {
@@ -28,10 +29,14 @@ protected:
     void Bind() override;
     void Rules(QObject* source) override;
     void PositionShown() override;
+    // Rounded as the component's own placement against the panel's edges rounds them.
+    double maxX() const override { return m_component->EdgePanelX(); }
+    double maxY() const override { return m_component->EdgePanelY(); }
 
 private:
     bool isBar() const;
-    void bindRange();
+    // `fit`: after a user's change, when a change of sign also converts the stored values.
+    void bindRange(bool fit);
     void bindSize();
 
     CNumEdit* m_width;

@@ -181,7 +181,8 @@ void CComponentPage::Unbind()
 
 bool CComponentPage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut && watched == m_burstField)
+    // A field's entry completed as the focus left it is not merged into the next visit's typing.
+    if ((event->type() == QEvent::FocusOut || event->type() == QEvent::FocusIn) && watched == m_burstField)
         m_burstField = nullptr;
     return QWidget::eventFilter(watched, event);
 }
@@ -282,8 +283,18 @@ void CComponentPage::addPosition(int row)
 
 void CComponentPage::BindPosition()
 {
-    m_x->Bind(&m_component->x, 0, kPanelWidth - m_component->rect.width() * kPanelPerCanvas);
-    m_y->Bind(&m_component->y, 0, kPanelHeight - m_component->rect.height() * kPanelPerCanvas);
+    m_x->Bind(&m_component->x, 0, maxX());
+    m_y->Bind(&m_component->y, 0, maxY());
+}
+
+double CComponentPage::maxX() const
+{
+    return kPanelWidth - m_component->rect.width() * kPanelPerCanvas;
+}
+
+double CComponentPage::maxY() const
+{
+    return kPanelHeight - m_component->rect.height() * kPanelPerCanvas;
 }
 
 void CComponentPage::ShowPosition()
@@ -302,9 +313,9 @@ void CComponentPage::ShowPosition()
 void CComponentPage::Refit(bool height)
 {
     m_component->Replace();
-    m_x->SetRange(0, kPanelWidth - m_component->rect.width() * kPanelPerCanvas);
+    m_x->SetRange(0, maxX());
     if (height)
-        m_y->SetRange(0, kPanelHeight - m_component->rect.height() * kPanelPerCanvas);
+        m_y->SetRange(0, maxY());
     ShowPosition();
 }
 
@@ -343,14 +354,8 @@ std::uint16_t CComponentPage::addressMin() const
 
 void CComponentPage::bindAddress(COperandFields& f, const COperandKind& kind)
 {
-    const std::string& name = tables().registerTypeName(m_component->registerType, kind.listKind);
-    const CNames& octalTypes = tables().descriptor().octalTypes;
-    const bool octal =
-        tables().octal || std::find(octalTypes.begin(), octalTypes.end(), name) != octalTypes.end();
-    if (octal)
-        f.address->BindOctal(&m_component->address, addressMin(), kind.addressMax, true);
-    else
-        f.address->Bind(&m_component->address, addressMin(), kind.addressMax, tables().hexEntry);
+    f.address->BindAddress(&m_component->address, addressMin(), kind.addressMax, tables(),
+                           tables().registerTypeName(m_component->registerType, kind.listKind));
 }
 
 void CComponentPage::fillVariables(COperandFields& f, const COperandKind& kind)
@@ -372,7 +377,7 @@ void CComponentPage::BindOperand(COperandFields& f, const COperandKind& kind)
     f.type->Fill(t.list(kind.listKind));
     f.type->Bind(&m_component->registerType);
     bindAddress(f, kind);
-    f.sub->Bind(&m_component->subAddress, 0, t.bitMax, t.hexEntry);
+    f.sub->Bind(&m_component->subAddress, 0, t.bitMax, t.hexEntry || kind.subAddressHex);
     // The named variable takes the sub-address's place.
     const bool subShown = kind.subAddressShown && !namedVariables();
     if (QWidget* field = f.sub->parentWidget())

@@ -55,6 +55,7 @@ struct COperandKind {
     int variableKind = 1;
     std::uint16_t addressMax = 0;
     bool subAddressShown = false;
+    bool subAddressHex = false; // entered in hexadecimal whatever the protocol's base
 };
 
 class CComponentPage : public QWidget
@@ -131,6 +132,9 @@ protected:
     void addPosition(int row);
     // Binds x and y with the ranges that keep the rectangle on the panel.
     void BindPosition();
+    // The largest x and y the position fields offer: the component still on the panel.
+    virtual double maxX() const;
+    virtual double maxY() const;
     // After a change of size: places the component again, shows its position and narrows the x range
     // (and the y range when `height` is set).
     void Refit(bool height);

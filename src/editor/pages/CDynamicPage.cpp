@@ -1,6 +1,7 @@
 #include "editor/pages/CDynamicPage.h"
 
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -56,16 +57,18 @@ CDynamicPage::CDynamicPage(QWidget* parent)
     g->addWidget(texts, 0, 4, 7, 1);
     g->setColumnStretch(4, 1);
 
-    m_grid->SetColWidth(kValueColumn, 550);
+    m_grid->SetColWidth(kValueColumn, 550, QStringLiteral("-32768")); // the widest value of 16 bits
     m_grid->SetColWidth(kContentColumn, 2350);
     m_grid->SetRowHeight(250);
     m_grid->SetRows(kGridRows);
     m_grid->SetTextMatrix(0, kValueColumn, QStringLiteral("Value"));
     m_grid->SetTextMatrix(0, kContentColumn, QStringLiteral("Content"));
-    // Both columns and the scroll bar beside them, no more: the page area is narrow.
+    // Both columns and the scroll bar beside them, no more: the page area is narrow. What the value column
+    // needs beyond its share comes off the content column, which takes the rest.
     QTableWidget* table = m_grid->table();
-    m_grid->setMinimumWidth(m_grid->CellRect(0, 0).width() + m_grid->CellRect(0, 1).width() +
-                            table->verticalScrollBar()->sizeHint().width() + 2 * table->frameWidth());
+    table->horizontalHeader()->setStretchLastSection(true);
+    m_grid->setMinimumWidth(m_grid->PixelsX(550 + 2350) + table->verticalScrollBar()->sizeHint().width() +
+                            2 * table->frameWidth());
     for (QWidget* editor : {static_cast<QWidget*>(m_valueEditor), static_cast<QWidget*>(m_contentEditor)}) {
         editor->setParent(m_grid);
         editor->hide();

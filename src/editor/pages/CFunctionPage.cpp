@@ -117,10 +117,11 @@ bool CFunctionPage::Handles(int typeCode) const
 COperandKind CFunctionPage::operandKind() const
 {
     auto* c = static_cast<CFunction*>(m_component);
+    // The coil sub-page takes its sub-address in hexadecimal, for a coil and a register alike.
     if (c->action == CFunction::kSetRegister)
-        return {kWordList, kWriteWords, tables().registerMax, tables().show.subAddress != 0};
+        return {kWordList, kWriteWords, tables().registerMax, tables().show.subAddress != 0, true};
     const std::uint16_t last = namedVariables() ? tables().registerMax : tables().coilMax;
-    return {kBitList, kWriteBits, last, tables().show.bitNumber != 0};
+    return {kBitList, kWriteBits, last, tables().show.bitNumber != 0, true};
 }
 
 void CFunctionPage::Bind()

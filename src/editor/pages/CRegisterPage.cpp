@@ -88,7 +88,7 @@ void CRegisterPage::Bind()
     c->SelectVariable(protocol());
     ApplyFormat(m_signed);
     applyTypeLocks(false);
-    bindLimits();
+    bindLimits(false);
     enableEntry(false);
     BindPosition();
 }
@@ -107,17 +107,23 @@ void CRegisterPage::applyTypeLocks(bool fit)
     BindWordCount(m_words, m_wordsLabel, true);
 }
 
-void CRegisterPage::bindLimits()
+void CRegisterPage::bindLimits(bool fit)
 {
     auto* c = static_cast<CRegister*>(m_component);
-    const CValueRange range = c->LimitRange(tables());
+    CValueRange range = c->LimitRange(tables());
     const bool isSigned = c->isSigned != 0;
     // Limits of operands wider than a word are 32-bit numbers; a signed one stops short of −2^31.
-    const std::int64_t low = isSigned ? std::max(range.min, -kWideSignedLimit) : range.min;
+    if (isSigned)
+        range.min = std::max(range.min, -kWideSignedLimit);
+    const bool wasSigned = m_limits[0]->value().isSigned;
     std::uint32_t* fields[4] = {&c->maxInput, &c->minInput, &c->engineeringMax, &c->engineeringMin};
-    for (int i = 0; i < 4; ++i)
-        m_limits[i]->Bind(fields[i], static_cast<double>(low), static_cast<double>(range.max), false,
+    for (int i = 0; i < 4; ++i) {
+        // The stored pattern reads as another number under the other sign: keep the number instead.
+        if (fit && wasSigned != isSigned)
+            *fields[i] = resignedLimit(*fields[i], wasSigned, range);
+        m_limits[i]->Bind(fields[i], static_cast<double>(range.min), static_cast<double>(range.max), false,
                           isSigned);
+    }
 }
 
 void CRegisterPage::enableEntry(bool fit)
@@ -151,7 +157,7 @@ void CRegisterPage::Rules(QObject* source)
         applyTypeLocks(true);
     }
     if (source == m_mode || source == m_signed || source == m_words || IsTypeChange(m_operand, source))
-        bindLimits();
+        bindLimits(true);
     if (source == m_double)
         Refit(true);
     else if (source == m_digits || source == m_decimals || source == m_mode || source == m_signed)

@@ -31,7 +31,7 @@ protected:
 private:
     // `fit`: a user's edit, after which the page's rules also change the fields; binding only shows them.
     void applyTypeLocks(bool fit);
-    void bindLimits();
+    void bindLimits(bool fit);
     void enableEntry(bool fit);
 
     CBoundCheckBox* m_double;
