@@ -173,7 +173,9 @@ private slots:
                 typeInto(d.passwordEdit(), "10001");
                 password = d.passwordEdit()->text();
                 QTest::mouseClick(d.statusBox(0), Qt::LeftButton);
-                typeInto(d.addressEdit(), "0"); // protocol 3 counts its registers from 1
+                // Protocol 3 counts its registers from 1: a 0 is brought to 1 as the focus moves on.
+                typeInto(d.addressEdit(), "0");
+                d.passwordEdit()->setFocus();
                 address = d.addressEdit()->text();
             },
             true);
