@@ -91,7 +91,7 @@ void canvasRepaint(const std::string& dataDir)
     zl::CProject& project = frame.view().project();
     project.SetProtocol(3);
     project.AddWindow(1);
-    fill(*project.CurrentWindow(), 3, 50);
+    fill(*project.CurrentView(), 3, 50);
     frame.view().ProjectRestored();
     frame.show();
     QApplication::processEvents();
@@ -120,7 +120,7 @@ void memoryWithManyWindows(const std::string& dataDir)
         project.SetProtocol(3);
         for (int n = 1; n <= 1000; ++n) {
             project.AddWindow(static_cast<std::uint16_t>(n), "window " + std::to_string(n));
-            fill(*project.CurrentWindow(), 3, 10);
+            fill(*project.CurrentView(), 3, 10);
         }
         project.currentWindow = 0;
         zl::SaveProjectFile(file.toStdString(), project);
@@ -153,7 +153,7 @@ struct BenchFrame {
         project.SetProtocol(3);
         for (int n = 1; n <= windows; ++n) {
             project.AddWindow(static_cast<std::uint16_t>(n), "window " + std::to_string(n));
-            fill(*project.CurrentWindow(), 3, perWindow);
+            fill(*project.CurrentView(), 3, perWindow);
         }
         frame.view().ProjectRestored();
         frame.show();

@@ -54,7 +54,7 @@ zl::Bytes project(int windows)
         p.AddWindow(static_cast<std::uint16_t>(n), "window " + std::to_string(n));
         for (int i = 0; i < 10; ++i) {
             const zl::CPoint at{(i * 37) % 400, (i * 23) % 120};
-            p.CurrentWindow()->AddComponent(zl::CreateComponent(kinds[i % std::size(kinds)], 3, at), at);
+            p.CurrentView()->AddComponent(zl::CreateComponent(kinds[i % std::size(kinds)], 3, at), at);
         }
     }
     return zl::WriteProject(p);

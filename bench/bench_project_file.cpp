@@ -33,7 +33,7 @@ void fill(CProject& project)
     for (int n = 1; n <= kWindows; ++n) {
         if (n > 1)
             project.AddWindow(static_cast<std::uint16_t>(n), "window " + std::to_string(n));
-        CMainView& w = *project.CurrentWindow();
+        CMainView& w = *project.CurrentView();
         for (int i = 0; i < kComponentsPerWindow; ++i) {
             const auto code = static_cast<std::uint8_t>(1 + (n * kComponentsPerWindow + i) % 8);
             const CPoint at{9 * (i % 4) * 10, 9 * (i % 3) * 4};

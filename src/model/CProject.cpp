@@ -134,7 +134,7 @@ void CProject::ClearWindows() { m_windows.clear(); }
 
 bool CProject::CopyWindow(std::uint16_t target, CPrompter& prompter)
 {
-    CMainView* source = CurrentWindow();
+    CMainView* source = CurrentView();
     if (!source || source->number == target)
         return false;
     const int found = FindWindowPosition(target);

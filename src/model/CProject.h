@@ -55,7 +55,8 @@ public:
     // Position of the window with `number`, or −100 − p with p the position it would be inserted at.
     int FindWindowPosition(std::uint16_t number) const;
     CMainView* WindowAt(std::size_t position) const;
-    CMainView* CurrentWindow() const { return WindowAt(currentWindow); }
+    // The window at position `currentWindow`: the one being edited.
+    CMainView* CurrentView() const { return WindowAt(currentWindow); }
     void DeleteWindowAt(std::size_t position);
     // Deletes the current window; an empty project gets window 1 again, and deleting the last window
     // selects the new last one.

@@ -39,7 +39,7 @@ class CanvasTest : public QObject
     std::unique_ptr<Editor> editor;
     CEditorCanvas* canvas = nullptr;
 
-    CMainView& window() const { return *editor->project().CurrentWindow(); }
+    CMainView& window() const { return *editor->project().CurrentView(); }
     CBase& place(int command, QPoint at) { return editor->place(command, at); }
 
 private slots:

@@ -85,7 +85,7 @@ private slots:
         auto reg = std::make_unique<CRegister>(e->project().protocol(), CPoint{0, 0});
         reg->maxInput = 1;
         reg->minInput = 2;
-        e->project().CurrentWindow()->AppendComponent(std::move(reg));
+        e->project().CurrentView()->AppendComponent(std::move(reg));
         QCOMPARE(rows(), 0);
         QTest::mouseClick(check().refreshButton(), Qt::LeftButton);
         QCOMPARE(rows(), 1);

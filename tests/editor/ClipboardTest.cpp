@@ -44,7 +44,7 @@ class ClipboardTest : public QObject
     Q_OBJECT
 
     std::unique_ptr<Editor> e;
-    CMainView& window() const { return *e->project().CurrentWindow(); }
+    CMainView& window() const { return *e->project().CurrentView(); }
 
 private slots:
     void init()
@@ -124,7 +124,7 @@ private slots:
         other.newProject(20);
         QVERIFY(other.project().protocol() != e->project().protocol());
         other.trigger(kCmdPaste);
-        CBase& pasted = *other.project().CurrentWindow()->head();
+        CBase& pasted = *other.project().CurrentView()->head();
         QCOMPARE(pasted.typeCode, kPicture);
         QVERIFY(WriteComponent(pasted) == bodyMovedBy(picture, 4, 4));
         QVERIFY(static_cast<CUpLoadPic&>(pasted).pixels == static_cast<CUpLoadPic&>(picture).pixels);
@@ -148,7 +148,7 @@ private slots:
             good + QByteArray(1, '\0'),
             QByteArray(2 << 20, '\x7f'),
         };
-        const Bytes windowBytes = WriteWindow(*e->project().CurrentWindow());
+        const Bytes windowBytes = WriteWindow(*e->project().CurrentView());
         payloads.emplace_back(reinterpret_cast<const char*>(windowBytes.data()),
                               qsizetype(windowBytes.size()));
         const std::size_t fixed = payloads.size();

@@ -55,7 +55,7 @@ class DocumentOperationsTest : public QObject
         p.ResetForNewProject();
         p.AddWindow(5, "Five");
         p.currentWindow = 0;
-        CMainView& w = *p.CurrentWindow();
+        CMainView& w = *p.CurrentView();
         auto reg = std::make_unique<CRegister>(p.protocol(), CPoint{36, 45});
         reg->minInput = reg->maxInput = 5;
         w.AddComponent(std::move(reg), {36, 45});

@@ -128,7 +128,7 @@ private slots:
         onNextDialog<QDialog>([](QDialog& d) { d.reject(); });
         e.trigger(kCmdNewProject);
         QCOMPARE(e.prompter.last(), "ZL410 software: 将改动保存到 New file？");
-        QCOMPARE(e.project().CurrentWindow()->componentCount(), 1u);
+        QCOMPARE(e.project().CurrentView()->componentCount(), 1u);
     }
 
     void saveAndOpenRoundTrip()
@@ -282,7 +282,7 @@ private slots:
         QVERIFY(QFile::exists(path("legacy.pjz")));
         QCOMPARE(e.frame->document().pathName(), path("legacy.pjz"));
         QCOMPARE(e.project().windowCount(), 1u);
-        QCOMPARE(int(e.project().CurrentWindow()->number), 7);
+        QCOMPARE(int(e.project().CurrentView()->number), 7);
         QCOMPARE(e.view().windowList().item(0, 1)->text(), QStringLiteral("Old"));
     }
 

@@ -195,7 +195,7 @@ struct Editor {
         move(canvas, at);
         press(canvas, at);
         release(canvas, at);
-        return *project().CurrentWindow()->head();
+        return *project().CurrentView()->head();
     }
     // New window with `number` typed into the dialog.
     void newWindow(int number, const QString& description = {})

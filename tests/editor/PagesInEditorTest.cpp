@@ -223,7 +223,7 @@ private slots:
         QVERIFY(led);
         auto* text = place<CTextPage>(kCmdText, {200, 90});
         QVERIFY(text);
-        CBase* head = editor->project().CurrentWindow()->head();
+        CBase* head = editor->project().CurrentView()->head();
         // A press on the LED selects it and shows its page; one on empty canvas shows the window page.
         click(&canvas(), {25, 25});
         QCOMPARE(pages().current(), led);
@@ -234,7 +234,7 @@ private slots:
         send(&canvas(), QEvent::MouseButtonPress, {205, 95}, Qt::LeftButton, Qt::LeftButton);
         send(&canvas(), QEvent::MouseMove, {205 + 40, 95 + 20}, Qt::NoButton, Qt::LeftButton);
         send(&canvas(), QEvent::MouseButtonRelease, {245, 115}, Qt::LeftButton, Qt::NoButton);
-        head = editor->project().CurrentWindow()->head();
+        head = editor->project().CurrentView()->head();
         QCOMPARE(pages().current(), text);
         QCOMPARE(text->xEdit()->text().toInt(), head->x);
         QCOMPARE(text->yEdit()->text().toInt(), head->y);
@@ -295,7 +295,7 @@ private slots:
     void selectingNeverChangesTheProject()
     {
         editor->newProject(15); // Modbus ASCII: word types 4x and 3x (an input register, read only)
-        CMainView& w = *editor->project().CurrentWindow();
+        CMainView& w = *editor->project().CurrentView();
         auto input = std::make_unique<CRegister>(16, CPoint{panelToCanvas(0), panelToCanvas(0)});
         input->registerType = 1; // 3x
         input->set = 1;

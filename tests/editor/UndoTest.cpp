@@ -214,10 +214,10 @@ private slots:
         QTest::keyClicks(page.upEdit(), "42");
         QCOMPARE(history().count(), 2);
         e->trigger(kCmdUndo);
-        QCOMPARE(int(e->project().CurrentWindow()->upJump), 0);
+        QCOMPARE(int(e->project().CurrentView()->upJump), 0);
         QCOMPARE(page.upEdit()->text(), QStringLiteral("0")); // the page shows what undo put back
         e->trigger(kCmdUndo);
-        QCOMPARE(e->project().CurrentWindow()->description, std::string());
+        QCOMPARE(e->project().CurrentView()->description, std::string());
         QCOMPARE(page.descriptionEdit()->text(), QString());
         QCOMPARE(e->view().windowList().item(0, 1)->text(), QString());
     }
@@ -235,9 +235,9 @@ private slots:
         QTest::keyClick(x, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(e->bytes() == saved);
         QVERIFY(!e->frame->document().IsModified());
-        QCOMPARE(textPage()->xEdit()->text().toInt(), int(e->project().CurrentWindow()->head()->x));
+        QCOMPARE(textPage()->xEdit()->text().toInt(), int(e->project().CurrentView()->head()->x));
         QTest::keyClick(textPage()->xEdit(), Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(int(e->project().CurrentWindow()->head()->x), 20);
+        QCOMPARE(int(e->project().CurrentView()->head()->x), 20);
     }
 
     void oneDragIsOneStepAndAStillClickNone()
@@ -253,7 +253,7 @@ private slots:
         QCOMPARE(history().count(), 3); // two drags, two steps
         QCOMPARE(led.rect.left, 99 + 2 * 54);
         e->trigger(kCmdUndo);
-        QCOMPARE(e->project().CurrentWindow()->head()->rect.left, 99 + 54);
+        QCOMPARE(e->project().CurrentView()->head()->rect.left, 99 + 54);
         e->trigger(kCmdRedo);
         // A click with a wobble under one grid step moves nothing and records nothing.
         e->frame->document().SetModifiedFlag(false);

@@ -94,7 +94,7 @@ private slots:
         newWindow(4);
         QCOMPARE(numbers(), QStringLiteral("1,3,4,5"));
         QCOMPARE(current(), 2);
-        const CMainView& w = *editor->project().CurrentWindow();
+        const CMainView& w = *editor->project().CurrentView();
         QCOMPARE(w.upJump, 3);
         QCOMPARE(w.downJump, 5);
         QCOMPARE(list().item(1, 1)->text(), QStringLiteral("Pumps"));
@@ -138,13 +138,13 @@ private slots:
     void copyWindow()
     {
         newWindow(5, QStringLiteral("Five"));
-        editor->project().CurrentWindow()->upJump = 77;
+        editor->project().CurrentView()->upJump = 77;
         // Into a new number before the source.
         copyWindow(2);
         QCOMPARE(numbers(), QStringLiteral("1,2,5"));
         QCOMPARE(current(), 1);
         QCOMPARE(list().item(1, 1)->text(), QStringLiteral("Five"));
-        QCOMPARE(int(editor->project().CurrentWindow()->upJump), 1);
+        QCOMPARE(int(editor->project().CurrentView()->upJump), 1);
 
         // Onto an existing one, after the question; its jumps stay.
         clickRow(2);
@@ -155,7 +155,7 @@ private slots:
         copyWindow(1);
         QCOMPARE(current(), 0);
         QCOMPARE(list().item(0, 1)->text(), QStringLiteral("Five"));
-        QCOMPARE(int(editor->project().CurrentWindow()->downJump), 2);
+        QCOMPARE(int(editor->project().CurrentView()->downJump), 2);
 
         copyWindow(1);
         QCOMPARE(editor->prompter.last(),
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(current(), 0);
         editor->trigger(kCmdDeleteWindow); // the only one: a fresh window 1
         QCOMPARE(numbers(), QStringLiteral("1"));
-        QCOMPARE(editor->project().CurrentWindow()->componentCount(), 0u);
+        QCOMPARE(editor->project().CurrentView()->componentCount(), 0u);
     }
 
     void theHighlightedRowIsAlwaysTheCurrentWindow()
@@ -238,12 +238,12 @@ private slots:
         description->setFocus();
         QTest::keyClicks(description, "Main");
         QCOMPARE(list().item(0, 1)->text(), QStringLiteral("Main"));
-        QCOMPARE(editor->project().CurrentWindow()->description, "Main");
+        QCOMPARE(editor->project().CurrentView()->description, "Main");
         CNumEdit* up = editor->view().windowPage().upEdit();
         up->setFocus();
         up->selectAll();
         QTest::keyClicks(up, "42");
-        QCOMPARE(int(editor->project().CurrentWindow()->upJump), 42);
+        QCOMPARE(int(editor->project().CurrentView()->upJump), 42);
     }
 };
 

@@ -90,7 +90,7 @@ TEST(ProjectFileComponents, EveryKindSurvivesTheFile)
     p.ResetForNewProject();
     addEveryKind(*p.WindowAt(0), 5);
     p.AddWindow(2);
-    p.CurrentWindow()->CopyComponentsFrom(*p.WindowAt(0));
+    p.CurrentView()->CopyComponentsFrom(*p.WindowAt(0));
     const Bytes file = WriteProject(p);
 
     CProject q;

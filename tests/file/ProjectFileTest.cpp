@@ -91,7 +91,7 @@ TEST(ProjectFile, RoundTripIsByteExact)
     fillSettings(p);
     p.AddWindow(7, "\xB4\xB0\xBF\xDA seven");
     p.AddWindow(300, std::string(255, 'd'));
-    p.CurrentWindow()->upJump = 5;
+    p.CurrentView()->upJump = 5;
     p.alarms.texts = {"one", "", "\xB1\xA8\xBE\xAF"};
     p.alarms.address = 40;
     const Bytes file = WriteProject(p);

@@ -46,9 +46,9 @@ TEST(Windows, AddKeepsNumberOrderAndSelectsTheNewWindow)
     p.AddWindow(9, "last");
     EXPECT_EQ(numbers(p), (std::vector<int>{2, 5, 9}));
     EXPECT_EQ(p.currentWindow, 2);
-    EXPECT_EQ(p.CurrentWindow()->description, "last");
-    EXPECT_EQ(p.CurrentWindow()->upJump, 8);
-    EXPECT_EQ(p.CurrentWindow()->downJump, 10);
+    EXPECT_EQ(p.CurrentView()->description, "last");
+    EXPECT_EQ(p.CurrentView()->upJump, 8);
+    EXPECT_EQ(p.CurrentView()->downJump, 10);
 }
 
 TEST(Windows, FindReturnsPositionOrEncodedInsertionPoint)
@@ -69,7 +69,7 @@ TEST(Windows, DeleteCurrent)
     p.DeleteCurrentWindow();
     EXPECT_EQ(numbers(p), (std::vector<int>{1}));
     EXPECT_EQ(p.currentWindow, 0);
-    EXPECT_EQ(p.CurrentWindow()->description, "");
+    EXPECT_EQ(p.CurrentView()->description, "");
 
     for (int n : {2, 3, 4})
         p.AddWindow(static_cast<std::uint16_t>(n));
@@ -86,7 +86,7 @@ TEST(Windows, CopyIntoNewWindow)
 {
     CProject p;
     p.AddWindow(3, "source");
-    p.CurrentWindow()->AddComponent(std::make_unique<CBox>(10, 10, 1), {0, 0});
+    p.CurrentView()->AddComponent(std::make_unique<CBox>(10, 10, 1), {0, 0});
     ScriptedPrompter ask;
     ASSERT_TRUE(p.CopyWindow(1, ask));
     EXPECT_TRUE(ask.asked.empty());
@@ -103,10 +103,10 @@ TEST(Windows, CopyOntoExistingWindowAsksAndKeepsItsJumps)
 {
     CProject p;
     p.AddWindow(7, "target");
-    p.CurrentWindow()->upJump = 40;
-    p.CurrentWindow()->AddComponent(std::make_unique<CBox>(10, 10, 99), {0, 0});
+    p.CurrentView()->upJump = 40;
+    p.CurrentView()->AddComponent(std::make_unique<CBox>(10, 10, 99), {0, 0});
     p.AddWindow(3, "source");
-    auto* source = p.CurrentWindow();
+    auto* source = p.CurrentView();
     source->AddComponent(std::make_unique<CBox>(10, 10, 2), {0, 0});
     source->AddComponent(std::make_unique<CBox>(10, 10, 1), {20, 0});
 

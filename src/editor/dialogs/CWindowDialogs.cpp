@@ -47,7 +47,7 @@ bool holdsNumber(CNumEdit* edit)
 // later number is taken, which Ok then refuses).
 std::uint16_t proposedNumber(const CProject& project)
 {
-    const unsigned current = project.CurrentWindow() ? project.CurrentWindow()->number : 0;
+    const unsigned current = project.CurrentView() ? project.CurrentView()->number : 0;
     unsigned n = current + 1;
     for (const auto& w : project.windows()) // sorted by number
         if (w->number == n)

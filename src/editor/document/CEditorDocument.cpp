@@ -148,7 +148,7 @@ void CEditorDocument::setModified(bool modified)
 
 int CEditorDocument::currentPosition() const
 {
-    return m_project.CurrentWindow() ? int(m_project.currentWindow) : -1;
+    return m_project.CurrentView() ? int(m_project.currentWindow) : -1;
 }
 
 void CEditorDocument::setCurrentWindow(int position)

@@ -60,7 +60,7 @@ public:
     void setModified(bool modified);
 
     // --- current window and selection (not edits: they are not recorded)
-    CMainView* currentWindow() const { return m_project.CurrentWindow(); }
+    CMainView* currentWindow() const { return m_project.CurrentView(); }
     int currentPosition() const;
     void setCurrentWindow(int position);
     // The selected component: the head of the current window's list while something is selected.
