@@ -1,5 +1,6 @@
 #include "panel/CFrameBuffer.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace zl
@@ -46,18 +47,38 @@ void CFrameBuffer::DrawRows(int x, int y, const std::uint8_t* rows, int scale)
                 Fill(x + c * scale, y + r * scale, scale, scale);
 }
 
+// Applies `change(byte, mask)` to every byte the rectangle covers, the mask holding the covered pixels.
+// Only the part on the screen is visited, a byte at a time: a field may reach far beyond the screen,
+// and the panel fills many of them per frame.
+template <typename Change>
+static void forEachByte(std::uint8_t* rows, int x, int y, int w, int h, Change change)
+{
+    const long long x0 = std::max(x, 0), y0 = std::max(y, 0);
+    const long long x1 = std::min<long long>(static_cast<long long>(x) + w, CFrameBuffer::kWidth);
+    const long long y1 = std::min<long long>(static_cast<long long>(y) + h, CFrameBuffer::kHeight);
+    if (x0 >= x1 || y0 >= y1)
+        return;
+    for (long long j = y0; j < y1; ++j) {
+        std::uint8_t* row = rows + j * (CFrameBuffer::kWidth / 8);
+        for (long long b = x0 / 8; b <= (x1 - 1) / 8; ++b) {
+            const long long from = std::max(x0, b * 8), to = std::min(x1, b * 8 + 8); // pixels [from, to)
+            const auto mask = static_cast<std::uint8_t>((0xFF >> (from - b * 8)) & (0xFF << (b * 8 + 8 - to)));
+            row[b] = change(row[b], mask);
+        }
+    }
+}
+
 void CFrameBuffer::Fill(int x, int y, int w, int h, bool on)
 {
-    for (int j = y; j < y + h; ++j)
-        for (int i = x; i < x + w; ++i)
-            Set(i, j, on);
+    forEachByte(m_rows.data(), x, y, w, h, [on](std::uint8_t byte, std::uint8_t mask) {
+        return static_cast<std::uint8_t>(on ? byte | mask : byte & ~mask);
+    });
 }
 
 void CFrameBuffer::Invert(int x, int y, int w, int h)
 {
-    for (int j = y; j < y + h; ++j)
-        for (int i = x; i < x + w; ++i)
-            Set(i, j, !Get(i, j));
+    forEachByte(m_rows.data(), x, y, w, h,
+                [](std::uint8_t byte, std::uint8_t mask) { return static_cast<std::uint8_t>(byte ^ mask); });
 }
 
 void CFrameBuffer::Frame(int x, int y, int w, int h)

@@ -436,5 +436,42 @@ TEST_F(PanelTest, LongRunsSampleAsStepByStepRuns)
     EXPECT_EQ(panel->Now(), 100'000 + 7ull * 24 * 3600 * 1000);
 }
 
+// Boxes are filled and inverted a byte at a time; each must touch exactly the pixels a pixel-by-pixel
+// walk over the screen would, wherever the box lies and however far it reaches.
+TEST(FrameBufferTest, BoxesTouchExactlyTheirPixelsOnTheScreen)
+{
+    struct Box { int x, y, w, h; };
+    const Box boxes[] = {
+        {0, 0, 192, 64},   {3, 2, 1, 1},      {3, 2, 5, 3},        {7, 0, 2, 1},     {8, 1, 8, 1},
+        {5, 5, 19, 4},     {-5, -3, 12, 6},   {185, 60, 40, 40},   {190, 10, 2, 1},  {192, 0, 4, 4},
+        {0, 64, 4, 4},     {10, 10, 0, 5},    {10, 10, 5, -1},     {-100, 20, 4080, 32},
+        {100, 30, 2147483647, 2147483647}, {-2147483647, -2147483647, 2147483647, 2147483647},
+    };
+    for (const Box& b : boxes) {
+        SCOPED_TRACE(testing::Message() << b.x << "," << b.y << " " << b.w << "x" << b.h);
+        CFrameBuffer fast, slow;
+        for (int i = 0; i < CFrameBuffer::kWidth; i += 3)
+            fast.Set(i, i % CFrameBuffer::kHeight), slow.Set(i, i % CFrameBuffer::kHeight);
+        const auto inside = [&](int i, int j) {
+            return i >= b.x && j >= b.y && static_cast<long long>(i) < static_cast<long long>(b.x) + b.w &&
+                   static_cast<long long>(j) < static_cast<long long>(b.y) + b.h;
+        };
+        fast.Invert(b.x, b.y, b.w, b.h);
+        for (int j = 0; j < CFrameBuffer::kHeight; ++j)
+            for (int i = 0; i < CFrameBuffer::kWidth; ++i)
+                if (inside(i, j))
+                    slow.Set(i, j, !slow.Get(i, j));
+        EXPECT_EQ(fast.Text(), slow.Text());
+        for (const bool on : {true, false}) {
+            fast.Fill(b.x, b.y, b.w, b.h, on);
+            for (int j = 0; j < CFrameBuffer::kHeight; ++j)
+                for (int i = 0; i < CFrameBuffer::kWidth; ++i)
+                    if (inside(i, j))
+                        slow.Set(i, j, on);
+            EXPECT_EQ(fast.Text(), slow.Text());
+        }
+    }
+}
+
 } // namespace
 } // namespace zl
