@@ -3,6 +3,7 @@
 
 #include "base/FileIo.h"
 #include "editor/EditorStartUp.h"
+#include "qt/ProgramVersion.h"
 
 int main(int argc, char* argv[])
 {
@@ -10,7 +11,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zl410"));
     QApplication::setOrganizationName(QStringLiteral("zl410"));
-    QApplication::setApplicationVersion(QStringLiteral("4.8.8"));
+    QApplication::setApplicationVersion(QString::fromLatin1(zl::programVersion()));
     QApplication::setDesktopFileName(QStringLiteral("zl410"));
     return zl::RunEditor(QApplication::arguments());
 }

@@ -13,6 +13,7 @@
 #include "base/FileIo.h"
 #include "cli/Cli.h"
 #include "qt/CDataPaths.h"
+#include "qt/ProgramVersion.h"
 
 using namespace zl::cli;
 
@@ -47,7 +48,7 @@ int runCommandLine(const std::vector<std::string>& args)
             return kExitOk;
         }
         if (a == "--version") {
-            std::puts("zl410-cli V4.8.8");
+            std::printf("zl410-cli %s\n", zl::programVersion());
             return kExitOk;
         }
         if (a == "--data-dir") {

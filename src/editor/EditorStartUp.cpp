@@ -46,6 +46,7 @@ int RunEditor(const QStringList& arguments, CPrompter* prompter)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("ZL410 operator panel editor"));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption noSplash(QStringLiteral("no-splash"),
                                       QStringLiteral("Start without the splash window."));
     parser.addOption(noSplash);

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "editor/canvas/CToolIcons.h"
+#include "qt/ProgramVersion.h"
 
 namespace zl
 {
@@ -16,7 +17,7 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent)
     auto* image = new QLabel(this);
     image->setPixmap(applicationIcon().pixmap(48, 48));
     layout->addWidget(image, 0, 0, 2, 1, Qt::AlignTop);
-    layout->addWidget(new QLabel(QStringLiteral("ZL410 V4.8.8"), this), 0, 1);
+    layout->addWidget(new QLabel(QStringLiteral("ZL410 V") + QString::fromLatin1(programVersion()), this), 0, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons, 1, 1);

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "editor/canvas/CToolIcons.h"
+#include "qt/ProgramVersion.h"
 
 namespace zl
 {
@@ -43,7 +44,7 @@ QPixmap CSplashWindow::picture()
             p.drawRect(x, y, 2, 2);
     p.setPen(QColor(120, 220, 120));
     p.setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 14, QFont::Bold));
-    p.drawText(QRect(24, 150, 352, 60), Qt::AlignCenter, QStringLiteral("V4.8.8"));
+    p.drawText(QRect(24, 150, 352, 60), Qt::AlignCenter, QStringLiteral("V") + QString::fromLatin1(programVersion()));
     return pixmap;
 }
 
