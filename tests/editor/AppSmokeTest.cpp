@@ -1,6 +1,7 @@
 // The real zl410 program started with a project on its command line: it opens the project, paints its
-// window and quits cleanly when closed.
+// window and quits cleanly when closed. --version answers in a terminal without a display.
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,6 +36,21 @@ private slots:
         QCOMPARE(app.exitCode(), 0);
         // The recently-used list remembers the project it opened.
         QVERIFY(QFile(dir.filePath(QStringLiteral("zl410.conf"))).exists());
+    }
+
+    void versionNeedsNoDisplay()
+    {
+        QProcess app;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(QString::fromLatin1(name));
+        app.setProcessEnvironment(env);
+        app.start(QStringLiteral(ZL410_BUILD_DATA_DIR "/zl410"), {QStringLiteral("--version")});
+        QVERIFY2(app.waitForFinished(60000), "the editor did not answer");
+        QCOMPARE(app.exitCode(), 0);
+        const QString out = QString::fromUtf8(app.readAllStandardOutput());
+        QVERIFY2(QRegularExpression(QStringLiteral("^zl410 \\d+\\.\\d+\\.\\d+\n$")).match(out).hasMatch(),
+                 qPrintable(out));
     }
 };
 
