@@ -10,6 +10,7 @@
 #include "components/CChars.h"
 #include "file/CProjectFile.h"
 #include "model/CProject.h"
+#include "RunCli.h"
 #include "model/TempDir.h"
 
 namespace zl::test
@@ -20,7 +21,7 @@ class CliProjectTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ::setenv("ZL410_CONFIG_DIR", config.path().c_str(), 1); // the In.dat a command may write
+        setEnv("ZL410_CONFIG_DIR", config.path()); // the In.dat a command may write
         project.SetProtocol(3);
         project.AddWindow(1);
         project.WindowAt(0)->AppendComponent(std::make_unique<CChars>(3, CPoint{0, 0}, "Hi"));

@@ -86,7 +86,9 @@ TEST(ProjectCommands, FailuresAndUsageErrors)
         {{"dump", dir.file("wrong.pjz")}, 1, "wrong.pjz: Is it a correct file?"},
         {{"dump", dir.file("cut.pjz")}, 1, "unexpected end of file"},
         {{"dump", dir.file("none.pjz")}, 1, "Open file" + dir.file("none.pjz") + " error!"},
+#ifndef _WIN32
         {{"resave", dir.file("good.pjz"), "/dev/full"}, 1, "No space left on device"},
+#endif
         {{"resave", dir.file("good.pjz"), dir.file("no/such/folder.pjz")}, 1, "No such file or directory"},
         {{"new", "--protocol", "3", "-o", dir.file("no/such/folder.pjz")}, 1, "No such file or directory"},
         {{"new", "--protocol", "35", "-o", dir.file("x.pjz")}, 2, "from 1 to 34"},

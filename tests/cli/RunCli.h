@@ -6,11 +6,18 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
+#ifdef _WIN32
+#include <process.h>
+// Lean: the full header defines `interface`, a name the project's headers use.
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
+#endif
 
 namespace zl::test {
 
@@ -20,6 +27,102 @@ struct CliResult {
     std::string err;
 };
 
+// Sets an environment variable for this process and the commands it starts.
+inline void setEnv(const char* name, const std::string& value)
+{
+#ifdef _WIN32
+    ::_putenv_s(name, value.c_str());
+#else
+    ::setenv(name, value.c_str(), 1);
+#endif
+}
+
+#ifdef _WIN32
+inline std::wstring wide(const std::string& utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).wstring();
+}
+
+// One argument as CommandLineToArgvW reads it back: quoted, with the backslashes before a quote doubled.
+inline std::wstring windowsArgument(const std::wstring& a)
+{
+    std::wstring q = L"\"";
+    std::size_t backslashes = 0;
+    for (wchar_t c : a) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        q.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        q += c;
+    }
+    q.append(backslashes * 2, L'\\');
+    return q + L"\"";
+}
+
+// Text as the program writes it on Windows, CR LF ending each line, with the lines ending as on POSIX.
+inline std::string posixLines(const std::string& text)
+{
+    std::string lines;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            lines += text[i];
+    return lines;
+}
+
+// Runs the command line with `args`; the data folder is the build's unless the arguments name one.
+// Standard input is empty; shell text around the command is POSIX's, so Windows has none.
+inline CliResult runCli(const std::vector<std::string>& args)
+{
+    std::wstring command = windowsArgument(wide(ZL410_CLI));
+    for (const auto& a : args)
+        command += L" " + windowsArgument(wide(a));
+    const auto errPath = std::filesystem::temp_directory_path() / ("zl410-cli-err-" + std::to_string(::_getpid()));
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    HANDLE outRead = nullptr;
+    HANDLE outWrite = nullptr;
+    CliResult r;
+    if (!::CreatePipe(&outRead, &outWrite, &inherited, 0))
+        return r;
+    ::SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
+    HANDLE err = ::CreateFileW(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, &inherited,
+                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE in = ::CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = in;
+    startup.hStdOutput = outWrite;
+    startup.hStdError = err;
+    PROCESS_INFORMATION process{};
+    const bool started = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                          &startup, &process);
+    ::CloseHandle(outWrite); // the output ends when the child's copy closes
+    ::CloseHandle(err);
+    ::CloseHandle(in);
+    if (started) {
+        std::array<char, 4096> buffer{};
+        DWORD n = 0;
+        while (::ReadFile(outRead, buffer.data(), DWORD(buffer.size()), &n, nullptr) && n > 0)
+            r.out.append(buffer.data(), n);
+        ::WaitForSingleObject(process.hProcess, INFINITE);
+        DWORD code = 0;
+        if (::GetExitCodeProcess(process.hProcess, &code))
+            r.status = int(code);
+        ::CloseHandle(process.hProcess);
+        ::CloseHandle(process.hThread);
+    }
+    ::CloseHandle(outRead);
+    std::ifstream errFile(errPath, std::ios::binary);
+    r.err = posixLines(std::string(std::istreambuf_iterator<char>(errFile), {}));
+    errFile.close();
+    std::filesystem::remove(errPath);
+    r.out = posixLines(r.out);
+    return r;
+}
+#else
 inline std::string shellQuote(const std::string& s)
 {
     std::string q = "'";
@@ -74,5 +177,7 @@ inline pid_t spawnCli(const std::vector<std::string>& args, int outFd, const std
     posix_spawn_file_actions_destroy(&actions);
     return spawned == 0 ? pid : -1;
 }
+
+#endif
 
 } // namespace zl::test
