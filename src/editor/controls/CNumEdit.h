@@ -10,7 +10,7 @@
 #include <variant>
 
 #include "editor/controls/CFieldGate.h"
-#include "editor/controls/CNumValue.h"
+#include "base/CNumValue.h"
 
 namespace zl
 {

@@ -1,4 +1,4 @@
-#include "editor/controls/CNumValue.h"
+#include "base/CNumValue.h"
 
 #include <cmath>
 #include <cstdio>
