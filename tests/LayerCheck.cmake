@@ -4,12 +4,13 @@
 # Every folder below lists the folders it may include from besides itself. The core (everything up to
 # platform) is standard C++ only; qt adapts it to Qt; cli and editor are two front ends that do not know
 # each other; app is the editor's executable.
-set(core_layers base plc render model components file import compile image panel download platform)
+set(core_layers base plc render model components operands file import compile image panel download platform)
 set(allowed_base "")
 set(allowed_plc base)
 set(allowed_render base)
 set(allowed_model base plc render)
 set(allowed_components base plc render model)
+set(allowed_operands base plc render model components)
 set(allowed_file base plc render model components)
 set(allowed_import base plc render model)
 set(allowed_compile base plc render model components)
