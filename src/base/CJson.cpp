@@ -84,6 +84,10 @@ bool CJson::dump(std::FILE* out, int indent) const
 
 void CJson::write(std::string& out, int indent, int depth, std::FILE* sink) const
 {
+    // A value kept on one line is written with indent -1: spaces after separators, no line breaks.
+    if (m_oneLine && indent > 0)
+        indent = -1;
+    const char* comma = indent < 0 ? ", " : ",";
     auto newline = [&](int d) {
         if (indent > 0) {
             out += '\n';
@@ -104,10 +108,10 @@ void CJson::write(std::string& out, int indent, int depth, std::FILE* sink) cons
     case Kind::Object:
         out += '{';
         for (std::size_t i = 0; i < m_members.size(); ++i) {
-            out += i ? "," : "";
+            out += i ? comma : "";
             newline(depth + 1);
             quote(out, m_members[i].first);
-            out += indent > 0 ? ": " : ":";
+            out += indent != 0 ? ": " : ":";
             m_members[i].second.write(out, indent, depth + 1, sink);
         }
         if (!m_members.empty())
@@ -117,7 +121,7 @@ void CJson::write(std::string& out, int indent, int depth, std::FILE* sink) cons
     case Kind::Array:
         out += '[';
         for (std::size_t i = 0; i < m_items.size(); ++i) {
-            out += i ? "," : "";
+            out += i ? comma : "";
             newline(depth + 1);
             m_items[i].write(out, indent, depth + 1, sink);
         }

@@ -42,6 +42,13 @@ public:
     static CJson text(const std::string& gbk);
 
     CJson& set(std::string key, CJson value);
+    // Writes this object or array on one line even inside an indented text: a group of fields that a
+    // diff shows as one changed line.
+    CJson& oneLine()
+    {
+        m_oneLine = true;
+        return *this;
+    }
     CJson& push(CJson value);
 
     std::string dump(int indent = 2) const;
@@ -55,6 +62,7 @@ private:
     void write(std::string& out, int indent, int depth, std::FILE* sink) const;
 
     Kind m_kind;
+    bool m_oneLine = false;
     std::int64_t m_int = 0;
     double m_double = 0;
     std::string m_string;

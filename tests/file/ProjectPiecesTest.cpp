@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "EveryKind.h"
 #include "components/CComponentFactory.h"
 #include "components/CUpLoadPic.h"
 #include "file/CProjectFile.h"
@@ -18,14 +19,7 @@ CMainView windowWithEveryKind(unsigned protocol)
 {
     CMainView w(7, "seven");
     w.upJump = 3;
-    for (std::uint8_t code = 1; code <= 8; ++code) {
-        CBase& c = w.AddComponent(CreateComponent(code, protocol, {9 * code, 9}), {9 * code, 9});
-        if (code == kPicture) {
-            CRgbImage image{10, 5, std::vector<std::uint32_t>(50, 0)};
-            image.pixels[3] = 0xFFFFFF;
-            EXPECT_TRUE(static_cast<CUpLoadPic&>(c).TakeImage(image).ok());
-        }
-    }
+    test::addEveryKind(w, protocol);
     return w;
 }
 
