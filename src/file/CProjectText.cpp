@@ -1,6 +1,8 @@
 #include "file/CProjectText.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <initializer_list>
 #include <limits>
 #include <stdexcept>
 #include <vector>
@@ -61,6 +63,11 @@ template <class Object> struct CGroup {
 };
 
 using CComponentGroups = std::vector<CGroup<CBase>>;
+
+bool isAscii(const std::string& s)
+{
+    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
 
 // --- the groups of every component class, in the order the text shows them
 
@@ -199,6 +206,8 @@ std::string hexBytes(const std::uint8_t* p, std::size_t n)
 // A GBK text as its UTF-8 string where that converts back to the same bytes, else as {"gbk": hex bytes}.
 CJson text(const std::string& gbk)
 {
+    if (isAscii(gbk))
+        return CJson(gbk);
     const std::string utf8 = gbkToUtf8(gbk);
     const auto back = utf8ToGbk(utf8);
     if (back && *back == gbk)
@@ -251,30 +260,52 @@ struct CTextError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-[[noreturn]] void refuse(const std::string& path, const std::string& why) { throw CTextError(path + ": " + why); }
+// Where a value stands ("windows[3].components[2].operand.address"), made into text only for a message.
+struct CPath {
+    const CPath* parent = nullptr;
+    std::string_view name; // a member; empty for an item of an array, or for the root
+    std::size_t index = std::string::npos;
 
-const CJsonValue& expect(const CJsonValue& v, CJsonValue::Kind kind, const std::string& path)
+    CPath operator/(std::string_view member) const { return {this, member}; }
+    CPath operator[](std::size_t i) const { return {this, {}, i}; }
+    std::string text() const
+    {
+        std::string s = parent ? parent->text() : std::string();
+        if (!name.empty())
+            return s + (s.empty() ? "" : ".") + std::string(name);
+        return index == std::string::npos ? s : s + "[" + std::to_string(index) + "]";
+    }
+};
+
+[[noreturn]] void refuse(const CPath& path, const std::string& why) { throw CTextError(path.text() + ": " + why); }
+
+const CJsonValue& expect(const CJsonValue& v, CJsonValue::Kind kind, const CPath& path)
 {
     if (v.kind() != kind)
         refuse(path, std::string("expected ") + CJsonValue::kindName(kind) + ", found " + CJsonValue::kindName(v.kind()));
     return v;
 }
 
-// The members of an object that must hold exactly the names `known`.
-void onlyMembers(const CJsonValue& o, const std::vector<std::string_view>& known, const std::string& path)
+// An object that holds exactly the members `known`.
+template <class Names> void onlyMembers(const CJsonValue& o, const Names& known, const CPath& path)
 {
     expect(o, CJsonValue::Kind::Object, path);
     for (const auto& [name, value] : o.members())
-        if (std::find(known.begin(), known.end(), name) == known.end())
-            refuse(path + "." + name, "unknown member");
-    for (std::string_view name : known)
-        if (!o.find(name))
-            refuse(path + "." + std::string(name), "missing");
+        if (std::find(std::begin(known), std::end(known), name) == std::end(known))
+            refuse(path / name, "unknown member");
+    if (o.members().size() != static_cast<std::size_t>(std::end(known) - std::begin(known)))
+        for (std::string_view name : known)
+            if (!o.find(name))
+                refuse(path / name, "missing");
+}
+void onlyMembers(const CJsonValue& o, std::initializer_list<std::string_view> known, const CPath& path)
+{
+    onlyMembers<std::initializer_list<std::string_view>>(o, known, path);
 }
 
 const CJsonValue& member(const CJsonValue& o, std::string_view name) { return *o.find(name); }
 
-std::int64_t number(const CJsonValue& v, std::int64_t min, std::int64_t max, const std::string& path)
+std::int64_t number(const CJsonValue& v, std::int64_t min, std::int64_t max, const CPath& path)
 {
     expect(v, CJsonValue::Kind::Number, path);
     if (v.number() < min || v.number() > max)
@@ -282,18 +313,33 @@ std::int64_t number(const CJsonValue& v, std::int64_t min, std::int64_t max, con
     return v.number();
 }
 
+// The fields in their order: a text written by export holds them so, and is read without a search.
 template <class Object>
-void readFields(const CJsonValue& o, const std::vector<CField<Object>>& list, Object& into, const std::string& path)
+void readFields(const CJsonValue& o, const std::vector<CField<Object>>& list, Object& into, const CPath& path)
 {
-    std::vector<std::string_view> names;
-    for (const CField<Object>& fd : list)
-        names.push_back(fd.name);
-    onlyMembers(o, names, path);
-    for (const CField<Object>& fd : list)
-        fd.set(into, number(member(o, fd.name), fd.min, fd.max, path + "." + fd.name));
+    expect(o, CJsonValue::Kind::Object, path);
+    const auto& members = o.members();
+    const bool inOrder = members.size() == list.size() &&
+                         std::equal(list.begin(), list.end(), members.begin(),
+                                    [](const CField<Object>& fd, const auto& m) { return m.first == fd.name; });
+    if (!inOrder) {
+        std::vector<std::string_view> names;
+        for (const CField<Object>& fd : list)
+            names.push_back(fd.name);
+        onlyMembers(o, names, path);
+    }
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const CField<Object>& fd = list[i];
+        fd.set(into, number(inOrder ? members[i].second : member(o, fd.name), fd.min, fd.max, path / fd.name));
+    }
 }
 
-Bytes readHex(const CJsonValue& v, const std::string& path)
+int hexDigit(char c)
+{
+    return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+}
+
+Bytes readHex(const CJsonValue& v, const CPath& path)
 {
     const std::string& hex = expect(v, CJsonValue::Kind::String, path).string();
     if (hex.size() % 2)
@@ -301,69 +347,69 @@ Bytes readHex(const CJsonValue& v, const std::string& path)
     Bytes out;
     out.reserve(hex.size() / 2);
     for (std::size_t i = 0; i < hex.size(); i += 2) {
-        unsigned byte = 0;
-        for (char c : {hex[i], hex[i + 1]}) {
-            const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-            if (d < 0)
-                refuse(path, "\"" + std::string(1, c) + "\" is no hexadecimal digit");
-            byte = byte * 16 + static_cast<unsigned>(d);
-        }
-        out.push_back(static_cast<std::uint8_t>(byte));
+        const int high = hexDigit(hex[i]);
+        const int low = hexDigit(hex[i + 1]);
+        if (high < 0 || low < 0)
+            refuse(path, "\"" + std::string(1, high < 0 ? hex[i] : hex[i + 1]) + "\" is no hexadecimal digit");
+        out.push_back(static_cast<std::uint8_t>(high * 16 + low));
     }
     return out;
 }
 
-std::string readText(const CJsonValue& v, const std::string& path)
+std::string readText(const CJsonValue& v, const CPath& path)
 {
     if (v.isObject()) {
         onlyMembers(v, {"gbk"}, path);
-        const Bytes bytes = readHex(member(v, "gbk"), path + ".gbk");
+        const Bytes bytes = readHex(member(v, "gbk"), path / "gbk");
         return std::string(bytes.begin(), bytes.end());
     }
-    const auto gbk = utf8ToGbk(expect(v, CJsonValue::Kind::String, path).string());
+    const std::string& utf8 = expect(v, CJsonValue::Kind::String, path).string();
+    if (isAscii(utf8))
+        return utf8;
+    const auto gbk = utf8ToGbk(utf8);
     if (!gbk)
         refuse(path, "a character has no GBK code");
     return *gbk;
 }
 
-void readEntries(const CJsonValue& list, CDynamic& d, const std::string& path)
+void readEntries(const CJsonValue& list, CDynamic& d, const CPath& path)
 {
     expect(list, CJsonValue::Kind::Array, path);
     for (std::size_t i = 0; i < list.items().size(); ++i) {
-        const std::string at = path + "[" + std::to_string(i) + "]";
+        const CPath at = path[i];
         const CJsonValue& e = list.items()[i];
         onlyMembers(e, {"content", "value", "valueText"}, at);
-        d.contents.push_back(readText(member(e, "content"), at + ".content"));
+        d.contents.push_back(readText(member(e, "content"), at / "content"));
         d.values.push_back(static_cast<std::int32_t>(number(member(e, "value"), std::numeric_limits<std::int32_t>::min(),
-                                                            std::numeric_limits<std::int32_t>::max(), at + ".value")));
-        d.valueTexts.push_back(readText(member(e, "valueText"), at + ".valueText"));
+                                                            std::numeric_limits<std::int32_t>::max(), at / "value")));
+        d.valueTexts.push_back(readText(member(e, "valueText"), at / "valueText"));
     }
 }
 
-void readPicture(const CJsonValue& o, CUpLoadPic& p, const std::string& path)
+void readPicture(const CJsonValue& o, CUpLoadPic& p, const CPath& path)
 {
-    const Bytes info = readHex(member(o, "info"), path + ".info");
+    const Bytes info = readHex(member(o, "info"), path / "info");
     if (info.size() != p.info.size())
-        refuse(path + ".info", std::to_string(info.size()) + " bytes where " + std::to_string(p.info.size()) +
+        refuse(path / "info", std::to_string(info.size()) + " bytes where " + std::to_string(p.info.size()) +
                                    " belong");
     std::copy(info.begin(), info.end(), p.info.begin());
-    const CJsonValue& rows = expect(member(o, "pixels"), CJsonValue::Kind::Array, path + ".pixels");
+    const CJsonValue& rows = expect(member(o, "pixels"), CJsonValue::Kind::Array, path / "pixels");
     for (std::size_t i = 0; i < rows.items().size(); ++i) {
-        const Bytes row = readHex(rows.items()[i], path + ".pixels[" + std::to_string(i) + "]");
+        const Bytes row = readHex(rows.items()[i], (path / "pixels")[i]);
         p.pixels.insert(p.pixels.end(), row.begin(), row.end());
     }
 }
 
-std::unique_ptr<CBase> readComponent(const CJsonValue& o, const std::string& path)
+std::unique_ptr<CBase> readComponent(const CJsonValue& o, const CPath& path)
 {
     expect(o, CJsonValue::Kind::Object, path);
     const CJsonValue* cls = o.find("class");
     if (!cls)
-        refuse(path + ".class", "missing");
-    const std::string& className = expect(*cls, CJsonValue::Kind::String, path + ".class").string();
+        refuse(path / "class", "missing");
+    const std::string& className = expect(*cls, CJsonValue::Kind::String, path / "class").string();
     std::unique_ptr<CBase> c = CreateComponentForLoading(className);
     if (!c)
-        refuse(path + ".class", "\"" + className + "\" is no component class");
+        refuse(path / "class", "\"" + className + "\" is no component class");
     c->typeCode = typeCodeOfClass(className);
     std::vector<std::string_view> names{"class"};
     const CComponentGroups& groups = groupsOf(className);
@@ -380,53 +426,56 @@ std::unique_ptr<CBase> readComponent(const CJsonValue& o, const std::string& pat
         names.insert(names.end(), {"info", "pixels"});
     onlyMembers(o, names, path);
     for (const CGroup<CBase>& g : groups)
-        readFields(member(o, g.name), g.fields, *c, path + "." + g.name);
+        readFields(member(o, g.name), g.fields, *c, path / g.name);
     if (chars)
-        chars->text = readText(member(o, "text"), path + ".text");
+        chars->text = readText(member(o, "text"), path / "text");
     if (dynamic) {
         dynamic->contents.clear();
         dynamic->values.clear();
         dynamic->valueTexts.clear();
-        readEntries(member(o, "entries"), *dynamic, path + ".entries");
+        readEntries(member(o, "entries"), *dynamic, path / "entries");
     }
     if (picture)
         readPicture(o, *picture, path);
     return c;
 }
 
-std::unique_ptr<CMainView> readWindow(const CJsonValue& o, const std::string& path)
+std::unique_ptr<CMainView> readWindow(const CJsonValue& o, const CPath& path)
 {
     onlyMembers(o, {"window", "description", "components"}, path);
     auto w = std::make_unique<CMainView>();
-    readFields(member(o, "window"), kWindow, *w, path + ".window");
-    w->description = readText(member(o, "description"), path + ".description");
-    const CJsonValue& list = expect(member(o, "components"), CJsonValue::Kind::Array, path + ".components");
+    readFields(member(o, "window"), kWindow, *w, path / "window");
+    w->description = readText(member(o, "description"), path / "description");
+    const CPath at = path / "components";
+    const CJsonValue& list = expect(member(o, "components"), CJsonValue::Kind::Array, at);
     for (std::size_t i = 0; i < list.items().size(); ++i)
-        w->AppendComponent(readComponent(list.items()[i], path + ".components[" + std::to_string(i) + "]"));
+        w->AppendComponent(readComponent(list.items()[i], at[i]));
     return w;
 }
 
 void readProject(const CJsonValue& root, CProject& p)
 {
-    onlyMembers(root, {kVersionKey, "protocol", "currentWindow", "communication", "panel", "alarmList", "windows"},
-                "project");
-    if (number(member(root, kVersionKey), kTextVersion, kTextVersion, kVersionKey) != kTextVersion)
-        refuse(kVersionKey, "unknown");
+    const CPath top;
+    onlyMembers(root, {kVersionKey, "protocol", "currentWindow", "communication", "panel", "alarmList", "windows"}, top);
+    number(member(root, kVersionKey), kTextVersion, kTextVersion, top / kVersionKey);
     // The protocol first: choosing it sets defaults that the stored settings then replace.
-    p.SetProtocol(static_cast<unsigned>(number(member(root, "protocol"), 0, 255, "protocol")));
-    p.currentWindow = static_cast<std::uint16_t>(number(member(root, "currentWindow"), 0, 65535, "currentWindow"));
-    readFields(member(root, "communication"), kCommunication, p.comm, "communication");
-    readFields(member(root, "panel"), kPanel, p.panel, "panel");
+    p.SetProtocol(static_cast<unsigned>(number(member(root, "protocol"), 0, 255, top / "protocol")));
+    p.currentWindow = static_cast<std::uint16_t>(number(member(root, "currentWindow"), 0, 65535, top / "currentWindow"));
+    readFields(member(root, "communication"), kCommunication, p.comm, top / "communication");
+    readFields(member(root, "panel"), kPanel, p.panel, top / "panel");
+    const CPath alarmPath = top / "alarmList";
     const CJsonValue& alarms = member(root, "alarmList");
-    onlyMembers(alarms, {"coil", "texts"}, "alarmList");
-    readFields(member(alarms, "coil"), kAlarmCoil, p.alarms, "alarmList.coil");
-    const CJsonValue& texts = expect(member(alarms, "texts"), CJsonValue::Kind::Array, "alarmList.texts");
+    onlyMembers(alarms, {"coil", "texts"}, alarmPath);
+    readFields(member(alarms, "coil"), kAlarmCoil, p.alarms, alarmPath / "coil");
+    const CPath textsPath = alarmPath / "texts";
+    const CJsonValue& texts = expect(member(alarms, "texts"), CJsonValue::Kind::Array, textsPath);
     p.alarms.texts.clear();
     for (std::size_t i = 0; i < texts.items().size(); ++i)
-        p.alarms.texts.push_back(readText(texts.items()[i], "alarmList.texts[" + std::to_string(i) + "]"));
-    const CJsonValue& windows = expect(member(root, "windows"), CJsonValue::Kind::Array, "windows");
+        p.alarms.texts.push_back(readText(texts.items()[i], textsPath[i]));
+    const CPath windowsPath = top / "windows";
+    const CJsonValue& windows = expect(member(root, "windows"), CJsonValue::Kind::Array, windowsPath);
     for (std::size_t i = 0; i < windows.items().size(); ++i)
-        p.AppendWindow(readWindow(windows.items()[i], "windows[" + std::to_string(i) + "]"));
+        p.AppendWindow(readWindow(windows.items()[i], windowsPath[i]));
 }
 
 } // namespace

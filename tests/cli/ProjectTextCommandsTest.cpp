@@ -33,7 +33,7 @@ TEST_F(ProjectTextCommands, ImportRefusesABadTextAndWritesNothing)
     std::ofstream(json) << "{\"zl410Project\": 1, \"protocol\": 300}";
     const CliResult r = runCli({"import", json, "-o", out});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("bad.json: project.currentWindow: missing"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("bad.json: currentWindow: missing"), std::string::npos) << r.err;
     EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_EQ(runCli({"export", save()}).status, 2);
 }

@@ -117,7 +117,7 @@ TEST(ProjectText, RefusesBadValuesWithTheirPath)
         {"\"description\": \"\"", "\"description\": \"\xF0\x9F\x98\x80\"", "windows[0].description: a character has no GBK code"},
         {"\"texts\": []", "\"texts\": [{\"gbk\": \"4G\"}]", "alarmList.texts[0].gbk: \"G\" is no hexadecimal digit"},
         {"\"zl410Project\": 1", "\"zl410Project\": 2", "zl410Project: 2 is out of range 1…1"},
-        {"\"windows\": [", "\"windows\": 5, \"w\": [", "project.w: unknown member"},
+        {"\"windows\": [", "\"windows\": 5, \"w\": [", "w: unknown member"},
         {"\"x\": 0, \"y\": 0}", "\"x\": 0}", "windows[0].components[0].place.y: missing"},
         // The picture's header says 4000 pixels wide: the file reader refuses it.
         {"\"info\": \"2800000004000000", "\"info\": \"28000000A00F0000", "the project does not read back"},
