@@ -15,6 +15,8 @@
 #include "compile/CProjectCheck.h"
 #include "editor/dialogs/CAboutDialog.h"
 #include "editor/CCheckView.h"
+#include "editor/COperandsDock.h"
+#include "editor/dialogs/CReplaceOperandsDialog.h"
 #include "editor/CCommands.h"
 #include "editor/CDownloadCommand.h"
 #include "editor/document/CEditorDocument.h"
@@ -63,6 +65,7 @@ CMainFrame::CMainFrame(CPrompter* prompter, CFileChooser* files)
     m_doc = new CZL110Doc(*m_view, *m_prompter, *m_files, this);
     m_download = new CDownloadCommand(*m_view, *m_prompter, this);
     m_check = new CCheckView(this);
+    m_operands = new COperandsDock(this);
 
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -78,6 +81,11 @@ CMainFrame::CMainFrame(CPrompter* prompter, CFileChooser* files)
     m_check->setMinimumHeight(kCheckViewHeight);
     m_check->hide();
     connect(m_check, &QDockWidget::topLevelChanged, this, &CMainFrame::fitToCheckView);
+    // The form keeps its size: the operands open beside it, and dock where the user drops them.
+    addDockWidget(Qt::RightDockWidgetArea, m_operands);
+    m_operands->setFloating(true);
+    m_operands->resize(640, 360);
+    m_operands->hide();
     connect(m_check, &QDockWidget::visibilityChanged, this, &CMainFrame::fitToCheckView);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -188,6 +196,10 @@ void CMainFrame::createMenus()
                                 QStringLiteral("Compile without sending and list the problems"), false);
     check->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     tools->addAction(check);
+    QAction* operands = m_operands->toggleViewAction();
+    operands->setText(tr("Operands"));
+    operands->setStatusTip(tr("List every PLC operand the project uses, with conflicts"));
+    tools->addAction(operands);
 
     QMenu* components = menuBar()->addMenu(QStringLiteral("Components(&P)"));
     const QString names[] = {QStringLiteral("Led(&L)"),        QStringLiteral("Function Key(&F)"),
@@ -241,6 +253,17 @@ void CMainFrame::createMenus()
     connect(m_editing, &CEditorDocument::changed, m_check, &CCheckView::ScheduleRecheck);
     connect(m_editing, &CEditorDocument::projectReset, m_check, &CCheckView::ScheduleRecheck);
     connect(m_check, &CCheckView::recheckWanted, this, &CMainFrame::recheck);
+    connect(m_editing, &CEditorDocument::changed, this, &CMainFrame::refreshOperands);
+    connect(m_editing, &CEditorDocument::projectReset, this, &CMainFrame::refreshOperands);
+    connect(m_editing, &CEditorDocument::settingsChanged, this, &CMainFrame::refreshOperands);
+    connect(m_operands, &QDockWidget::visibilityChanged, this, &CMainFrame::refreshOperands);
+    connect(m_operands, &COperandsDock::componentWanted, this, [this](quint16 window, qulonglong position) {
+        // Selecting brings the component to the head of its window's list: the rows follow it there.
+        if (m_view->SelectComponent(window, static_cast<std::size_t>(position))) {
+            refreshOperands();
+            m_operands->ShowComponent(window, 0);
+        }
+    });
     connect(m_download, &CDownloadCommand::panelModel, this, &CMainFrame::ShowModel);
     connect(m_download, &CDownloadCommand::modelDriverLoaded, m_view,
             [this](int version) { m_view->ShowProtocol(static_cast<std::uint8_t>(version)); });
@@ -299,6 +322,19 @@ void CMainFrame::createEditMenu()
     edit->addAction(withKeys(
         addCommand(kCmdDuplicate, QStringLiteral("Duplicate(&D)"), QStringLiteral("Duplicate"), false),
         {QKeySequence(Qt::CTRL | Qt::Key_D)}));
+    edit->addSeparator();
+    m_replaceOperands = edit->addAction(tr("Replace operands…"));
+    m_replaceOperands->setStatusTip(tr("Move every use of an operand range to another type and start"));
+    connect(m_replaceOperands, &QAction::triggered, this, [this] {
+        CReplaceOperandsDialog dialog(*m_editing, this);
+        dialog.exec();
+    });
+}
+
+void CMainFrame::refreshOperands()
+{
+    if (m_operands->isVisible())
+        m_operands->Refresh(m_editing->project());
 }
 
 void CMainFrame::createToolBar()

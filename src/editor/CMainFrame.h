@@ -14,6 +14,7 @@ namespace zl
 {
 
 class CCheckView;
+class COperandsDock;
 class CDownloadCommand;
 class CEditorDocument;
 class CFileChooser;
@@ -47,6 +48,8 @@ public:
     QString protocolText() const;
     CDownloadCommand& download() const { return *m_download; }
     CCheckView& checkView() const { return *m_check; }
+    COperandsDock& operandsView() const { return *m_operands; }
+    QAction* replaceOperandsAction() const { return m_replaceOperands; }
 
 public slots:
     // The panel reported its model code during a download.
@@ -76,6 +79,8 @@ private:
     void showContextMenu(const QPoint& at);
     // Compiles without sending and fills the check view.
     void recheck();
+    // Lists the operands again while their view is open.
+    void refreshOperands();
     // The form keeps its fixed size: the frame grows by the check view while it is docked and open.
     void fitToCheckView();
 
@@ -88,6 +93,8 @@ private:
     CZL110Doc* m_doc;
     CDownloadCommand* m_download;
     CCheckView* m_check;
+    COperandsDock* m_operands;
+    QAction* m_replaceOperands = nullptr;
     std::map<int, QAction*> m_actions;
     QAction* m_deleteComponent = nullptr;
     QAction* m_simulate = nullptr;

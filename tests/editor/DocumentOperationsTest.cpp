@@ -11,6 +11,7 @@
 #include "compile/CProjectCheck.h"
 #include "editor/document/CEditorDocument.h"
 #include "file/CProjectFile.h"
+#include "operands/COperandReplace.h"
 #include "plc/CProtocolCatalogue.h"
 #include "plc/CToolSettings.h"
 #include "base/CPrompter.h"
@@ -128,6 +129,14 @@ private slots:
                   return d.selectPlc(comm, d.project().entryTypes()[1]);
               },
               "PLC Selection"}},
+            {"replace operands",
+             {[](CEditorDocument& d) {
+                  // The register's operand moves 50 on, in window 1 alone.
+                  const COperandUse use = indexOperands(d.project()).uses.back();
+                  return d.replaceOperands({use.typeName, use.address, use.address},
+                                           {use.typeName, static_cast<std::uint16_t>(use.address + 50)});
+              },
+              "Replace operands"}},
             {"compile corrections",
              {[](CEditorDocument& d) {
                   CCompileInputs inputs;

@@ -10,6 +10,7 @@
 #include "compile/CProjectCheck.h"
 #include "editor/document/CComponentClipboard.h"
 #include "file/CProjectFile.h"
+#include "operands/COperandReplace.h"
 #include "plc/CToolSettings.h"
 
 namespace zl
@@ -654,6 +655,24 @@ bool CEditorDocument::takeCompileCorrections(const CCheckReport& report)
             (void)TakeRepairedLimits(p, report);
         },
         true);
+}
+
+bool CEditorDocument::replaceOperands(const COperandRange& from, const COperandRange& to)
+{
+    const CReplacePlan plan = planReplace(m_project, from, to);
+    if (!plan.refusals.empty() || plan.changes.empty())
+        return false;
+    std::vector<std::uint16_t> windows;
+    bool settings = false;
+    for (const COperandChange& change : plan.changes) {
+        const COperandUse& use = plan.index.uses[change.use];
+        if (use.windowPosition < 0)
+            settings = true;
+        else if (std::find(windows.begin(), windows.end(), use.windowNumber) == windows.end())
+            windows.push_back(use.windowNumber);
+    }
+    return editWindows(
+        tr("Replace operands"), windows, [&](CProject& p) { (void)applyReplace(p, plan); }, settings);
 }
 
 } // namespace zl

@@ -32,6 +32,7 @@ class CEditStep;
 struct CEditState;
 class CPrompter;
 struct CCheckReport;
+struct COperandRange;
 
 class CEditorDocument : public QObject
 {
@@ -110,6 +111,10 @@ public:
     bool selectPlc(const CCommSettings& comm, unsigned protocol);
     // What a compile corrected: settings and repaired limits.
     bool takeCompileCorrections(const CCheckReport& report);
+    // Moves every use of the range `from` to the type and start of `to` ("Replace operands"), as one step
+    // over every window it touches and the settings block; false, changing nothing, when the replace would
+    // refuse any use or finds none (planReplace tells which and why).
+    bool replaceOperands(const COperandRange& from, const COperandRange& to);
 
     // The tool settings file ("In.dat") whose list position follows the protocol when an undo or redo
     // changes it; none by default.
