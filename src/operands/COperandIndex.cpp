@@ -306,7 +306,7 @@ const std::vector<std::string>& operandTypeNames(const CProtocolTables& t, COper
     }
 }
 
-std::string operandAddressText(const CProtocolTables& t, const std::string& typeName, std::uint16_t address)
+std::string operandAddressText(const CProtocolTables& t, const std::string& typeName, std::uint32_t address)
 {
     CNumValue number;
     number.octal = t.descriptor().octalAddress(typeName);

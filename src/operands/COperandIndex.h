@@ -84,6 +84,6 @@ COperandIndex indexOperands(const CProject& project);
 std::string describeUse(const COperandUse& use);
 
 // The address as the pages show it for a type: octal or hexadecimal where the protocol enters it so.
-std::string operandAddressText(const CProtocolTables& tables, const std::string& typeName, std::uint16_t address);
+std::string operandAddressText(const CProtocolTables& tables, const std::string& typeName, std::uint32_t address);
 
 } // namespace zl

@@ -122,7 +122,7 @@ CReplacePlan planReplace(const CProject& project, const COperandRange& from, con
         COperandUse moved = u;
         moved.typeName = to.typeName;
         const std::string newText = to.typeName + (t.descriptor().fileAddresses ? ":" : "") +
-                                    operandAddressText(t, to.typeName, static_cast<std::uint16_t>(target[i] & 0xFFFF));
+                                    operandAddressText(t, to.typeName, target[i]);
         const auto& names = operandTypeNames(t, u.list);
         const bool allowed = std::find(names.begin(), names.end(), to.typeName) != names.end();
         const unsigned last = target[i] + u.wordCount - 1;
