@@ -49,7 +49,7 @@ private slots:
         QVERIFY2(app.waitForFinished(60000), "the editor did not answer");
         QCOMPARE(app.exitCode(), 0);
         const QString out = QString::fromUtf8(app.readAllStandardOutput());
-        QVERIFY2(QRegularExpression(QStringLiteral("^zl410 \\d+\\.\\d+\\.\\d+\n$")).match(out).hasMatch(),
+        QVERIFY2(QRegularExpression(QStringLiteral("^zl410 \\d+\\.\\d+\\.\\d+\r?\n$")).match(out).hasMatch(),
                  qPrintable(out));
     }
 };

@@ -24,7 +24,7 @@ check() { # WHAT COMMAND...
 }
 windows_cli() { ZL410_CONFIG_DIR="$work/config-windows" "$wine" "$cli" "$@" 2> "$work/err" | tr -d '\r'; }
 
-check "--version" test "$(windows_cli --version)" = "zl410-cli V$(sed -n 's/^project(zl410 VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")"
+check "--version" test "$(windows_cli --version)" = "zl410-cli $(sed -n 's/^project(zl410 VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")"
 mkdir -p "$work/config-windows"
 windows_cli ports > "$work/ports"
 check 'ports: COM1 is \\.\COM1' grep -qxF '  COM1  \\.\COM1' "$work/ports"
