@@ -13,6 +13,7 @@
 #include "components/CRegister.h"
 #include "components/CUpLoadPic.h"
 #include "model/CProject.h"
+#include "MedianTime.h"
 
 namespace zl::bench
 {
@@ -69,19 +70,6 @@ inline void fill(CProject& project)
     }
     for (int i = 0; i < 50; ++i)
         project.alarms.texts.push_back("Alarm " + std::to_string(i) + ": " + nextCharacters(characters, 3));
-}
-
-template <class F> double medianMs(int runs, F&& f)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        const auto t0 = std::chrono::steady_clock::now();
-        f();
-        ms.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
 }
 
 } // namespace zl::bench

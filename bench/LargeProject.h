@@ -13,6 +13,8 @@
 #include "components/CUpLoadPic.h"
 #include "model/CProject.h"
 
+#include "MedianTime.h"
+
 namespace zl::bench
 {
 
@@ -47,16 +49,6 @@ inline void fillLargeProject(CProject& project)
 }
 
 // Median of the runs, in milliseconds.
-inline double timeIt(const std::function<void()>& run)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < kRuns; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
+inline double timeIt(const std::function<void()>& run) { return medianMs(kRuns, run); }
 
 } // namespace zl::bench

@@ -20,7 +20,10 @@
 #include "model/CMainView.h"
 #include "qt/CQtPainter.h"
 
+#include "MedianTime.h"
+
 using namespace zl;
+using zl::bench::medianMs;
 
 namespace {
 
@@ -64,18 +67,6 @@ void fill(CMainView& w)
     const CRgbImage picture{96, 32, std::vector<std::uint32_t>(96 * 32, 0xFFFFFF)};
     add<CUpLoadPic>(w, 0, 72, picture);
     add<CUpLoadPic>(w, 216, 72, picture);
-}
-
-template <class F> double medianMs(int runs, F&& f)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        const auto t0 = std::chrono::steady_clock::now();
-        f();
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
 }
 
 } // namespace
