@@ -2,35 +2,10 @@
 
 #include <cstdio>
 
+#include "base/CJsonWriter.h"
 #include "base/Gbk.h"
 
 namespace zl {
-namespace {
-
-void quote(std::string& out, const std::string& s)
-{
-    out += '"';
-    for (unsigned char c : s) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    out += '"';
-}
-
-} // namespace
 
 CJson CJson::text(const std::string& gbk)
 {
@@ -69,7 +44,8 @@ CJson& CJson::push(CJson value)
 std::string CJson::dump(int indent) const
 {
     std::string out;
-    write(out, indent, 0, nullptr);
+    CJsonWriter writer(out, indent);
+    write(writer, out, nullptr);
     out += '\n';
     return out;
 }
@@ -77,72 +53,44 @@ std::string CJson::dump(int indent) const
 bool CJson::dump(std::FILE* out, int indent) const
 {
     std::string rest;
-    write(rest, indent, 0, out);
+    CJsonWriter writer(rest, indent);
+    write(writer, rest, out);
     rest += '\n';
     return std::fwrite(rest.data(), 1, rest.size(), out) == rest.size() && !std::ferror(out);
 }
 
-void CJson::write(std::string& out, int indent, int depth, std::FILE* sink) const
+void CJson::write(CJsonWriter& w, std::string& out, std::FILE* sink) const
 {
-    // A value kept on one line is written with indent -1: spaces after separators, no line breaks.
-    if (m_oneLine && indent > 0)
-        indent = -1;
-    const char* comma = indent < 0 ? ", " : ",";
-    auto newline = [&](int d) {
-        if (indent > 0) {
-            out += '\n';
-            out.append(static_cast<std::size_t>(indent * d), ' ');
-        }
-    };
     switch (m_kind) {
-    case Kind::Null: out += "null"; break;
-    case Kind::Bool: out += m_int ? "true" : "false"; break;
-    case Kind::Int: out += std::to_string(m_int); break;
-    case Kind::Double: {
-        char buf[32];
-        std::snprintf(buf, sizeof buf, "%.17g", m_double);
-        out += buf;
-        break;
-    }
-    case Kind::String: quote(out, m_string); break;
+    case Kind::Null: w.null(); break;
+    case Kind::Bool: w.value(m_int != 0); break;
+    case Kind::Int: w.value(m_int); break;
+    case Kind::Double: w.value(m_double); break;
+    case Kind::String: w.value(m_string); break;
     case Kind::Object:
-        out += '{';
-        for (std::size_t i = 0; i < m_members.size(); ++i) {
-            out += i ? comma : "";
-            newline(depth + 1);
-            quote(out, m_members[i].first);
-            out += indent != 0 ? ": " : ":";
-            m_members[i].second.write(out, indent, depth + 1, sink);
+        w.beginObject(m_oneLine);
+        for (const auto& [key, value] : m_members) {
+            w.key(key);
+            value.write(w, out, sink);
         }
-        if (!m_members.empty())
-            newline(depth);
-        out += '}';
+        w.endObject();
         break;
     case Kind::Array:
-        out += '[';
-        for (std::size_t i = 0; i < m_items.size(); ++i) {
-            out += i ? comma : "";
-            newline(depth + 1);
-            m_items[i].write(out, indent, depth + 1, sink);
-        }
-        if (!m_items.empty())
-            newline(depth);
-        out += ']';
+        w.beginArray(m_oneLine);
+        for (const CJson& item : m_items)
+            item.write(w, out, sink);
+        w.endArray();
         break;
     case Kind::Generated:
-        out += '[';
+        w.beginArray(m_oneLine);
         for (std::size_t i = 0; i < m_count; ++i) {
-            out += i ? "," : "";
-            newline(depth + 1);
-            m_item(i).write(out, indent, depth + 1, sink);
+            m_item(i).write(w, out, sink);
             if (sink) {
                 std::fwrite(out.data(), 1, out.size(), sink);
                 out.clear();
             }
         }
-        if (m_count > 0)
-            newline(depth);
-        out += ']';
+        w.endArray();
         break;
     }
 }

@@ -10,6 +10,8 @@
 
 namespace zl {
 
+class CJsonWriter;
+
 class CJson {
 public:
     CJson() : m_kind(Kind::Null) {}
@@ -58,8 +60,9 @@ public:
 private:
     enum class Kind { Null, Bool, Int, Double, String, Object, Array, Generated };
     explicit CJson(Kind k) : m_kind(k) {}
-    // Appends the text to `out`; with a `sink`, hands what is made to it after each generated item.
-    void write(std::string& out, int indent, int depth, std::FILE* sink) const;
+    // Writes through `w`, which appends to `out`; with a `sink`, hands what is made to it after each
+    // generated item.
+    void write(CJsonWriter& w, std::string& out, std::FILE* sink) const;
 
     Kind m_kind;
     bool m_oneLine = false;

@@ -1,22 +1,36 @@
 #include "base/CJsonReader.h"
 
 #include <algorithm>
+#include <deque>
 #include <limits>
+#include <string>
 #include <unordered_set>
+#include <vector>
 
 namespace zl
 {
 
+struct CJsonStore {
+    std::string text;
+    std::vector<CJsonMember> members;
+    std::vector<CJsonValue> items;
+    std::deque<std::string> unescaped; // strings that held escapes, as they read
+};
+
 class CJsonParser
 {
 public:
-    CJsonParser(std::string_view text, const CJsonLimits& limits) : m_text(text), m_limits(limits) {}
+    CJsonParser(std::string_view text, const CJsonLimits& limits) : m_source(text), m_limits(limits) {}
 
-    Result<CJsonValue> run()
+    Result<CJsonDocument> run()
     {
-        if (m_text.size() > m_limits.maxBytes)
-            return makeError("the text is " + std::to_string(m_text.size()) + " bytes long, more than the " +
+        if (m_source.size() > m_limits.maxBytes)
+            return makeError("the text is " + std::to_string(m_source.size()) + " bytes long, more than the " +
                              std::to_string(m_limits.maxBytes) + " bytes read");
+        auto store = std::make_shared<CJsonStore>();
+        m_store = store.get();
+        m_store->text.assign(m_source);
+        m_text = m_store->text;
         CJsonValue root;
         skipSpace();
         if (value(root, 0)) {
@@ -26,7 +40,7 @@ public:
         }
         if (!m_error.empty())
             return makeError(m_error);
-        return root;
+        return CJsonDocument(root, std::move(store));
     }
 
 private:
@@ -68,6 +82,7 @@ private:
 
     bool value(CJsonValue& v, unsigned depth)
     {
+        v.m_store = m_store;
         if (++m_values > m_limits.maxValues)
             return failHere("more than " + std::to_string(m_limits.maxValues) + " values");
         if (m_pos >= m_text.size())
@@ -78,8 +93,15 @@ private:
         case '[':
             return array(v, depth + 1);
         case '"':
+        {
             v.m_kind = CJsonValue::Kind::String;
-            return string(v.m_string);
+            std::string_view s;
+            if (!string(s))
+                return false;
+            v.m_chars = s.data();
+            v.m_count = static_cast<std::uint32_t>(s.size());
+            return true;
+        }
         case 't':
             v.m_kind = CJsonValue::Kind::Bool;
             v.m_number = 1;
@@ -101,6 +123,8 @@ private:
                                          : true;
     }
 
+    // Members and items gather on these stacks while their container is read, then move to the store in
+    // one piece: every container's members or items stand together there.
     bool object(CJsonValue& v, unsigned depth)
     {
         if (!deep(depth))
@@ -110,15 +134,16 @@ private:
         skipSpace();
         if (take('}'))
             return true;
-        std::unordered_set<std::string> seen;
+        const std::size_t base = m_memberStack.size();
+        std::unordered_set<std::string_view> seen; // only for objects of many members
         for (;;) {
-            std::string key;
+            std::string_view key;
             if (m_pos >= m_text.size() || m_text[m_pos] != '"')
                 return failHere("a member name in quotes expected");
             if (!string(key))
                 return false;
-            if (!seen.insert(key).second)
-                return failHere("the member \"" + key + "\" appears twice");
+            if (!unique(key, base, seen))
+                return failHere("the member \"" + std::string(key) + "\" appears twice");
             skipSpace();
             if (!take(':'))
                 return failHere("':' expected");
@@ -126,14 +151,38 @@ private:
             CJsonValue member;
             if (!value(member, depth))
                 return false;
-            v.m_members.emplace_back(std::move(key), std::move(member));
+            m_memberStack.push_back({key, member});
             skipSpace();
             if (take('}'))
-                return true;
+                break;
             if (!take(','))
                 return failHere("',' or '}' expected");
             skipSpace();
         }
+        place(v, m_memberStack, base, m_store->members);
+        return true;
+    }
+
+    // Whether `key` is new among the members read since `base`.
+    bool unique(std::string_view key, std::size_t base, std::unordered_set<std::string_view>& seen)
+    {
+        constexpr std::size_t kSearched = 16;
+        const std::size_t count = m_memberStack.size() - base;
+        if (count < kSearched)
+            return std::none_of(m_memberStack.begin() + static_cast<std::ptrdiff_t>(base), m_memberStack.end(),
+                                [&](const CJsonMember& m) { return m.name == key; });
+        if (seen.empty())
+            for (std::size_t i = base; i < m_memberStack.size(); ++i)
+                seen.insert(m_memberStack[i].name);
+        return seen.insert(key).second;
+    }
+
+    template <class T> void place(CJsonValue& v, std::vector<T>& stack, std::size_t base, std::vector<T>& to)
+    {
+        v.m_first = static_cast<std::uint32_t>(to.size());
+        v.m_count = static_cast<std::uint32_t>(stack.size() - base);
+        to.insert(to.end(), stack.begin() + static_cast<std::ptrdiff_t>(base), stack.end());
+        stack.resize(base);
     }
 
     bool array(CJsonValue& v, unsigned depth)
@@ -145,18 +194,21 @@ private:
         skipSpace();
         if (take(']'))
             return true;
+        const std::size_t base = m_itemStack.size();
         for (;;) {
             CJsonValue item;
             if (!value(item, depth))
                 return false;
-            v.m_items.push_back(std::move(item));
+            m_itemStack.push_back(item);
             skipSpace();
             if (take(']'))
-                return true;
+                break;
             if (!take(','))
                 return failHere("',' or ']' expected");
             skipSpace();
         }
+        place(v, m_itemStack, base, m_store->items);
+        return true;
     }
 
     bool number(std::int64_t& out)
@@ -253,24 +305,46 @@ private:
         }
     }
 
-    bool string(std::string& out)
+    // A string without escapes is a view of the text; one with escapes is kept, as it reads, in the store.
+    bool string(std::string_view& out)
     {
-        ++m_pos; // the opening quote
+        const std::size_t start = ++m_pos; // after the opening quote
+        while (m_pos < m_text.size()) {
+            const char c = m_text[m_pos];
+            if (c == '"') {
+                out = m_text.substr(start, m_pos++ - start);
+                return true;
+            }
+            if (c == '\\')
+                break;
+            if (static_cast<unsigned char>(c) < 0x20)
+                return failHere("a control character inside a string");
+            ++m_pos;
+        }
+        if (m_pos >= m_text.size())
+            return failHere("the text ends inside a string");
+        std::string& kept = m_store->unescaped.emplace_back(m_text.substr(start, m_pos - start));
         for (;;) {
             if (m_pos >= m_text.size())
                 return failHere("the text ends inside a string");
             const char c = m_text[m_pos++];
-            if (c == '"')
+            if (c == '"') {
+                out = kept;
                 return true;
+            }
             if (static_cast<unsigned char>(c) < 0x20)
                 return failHere("a control character inside a string");
             if (c != '\\')
-                out += c;
-            else if (!escape(out))
+                kept += c;
+            else if (!escape(kept))
                 return false;
         }
     }
 
+    std::string_view m_source;
+    CJsonStore* m_store = nullptr;
+    std::vector<CJsonMember> m_memberStack;
+    std::vector<CJsonValue> m_itemStack;
     std::string_view m_text;
     CJsonLimits m_limits;
     std::size_t m_pos = 0;
@@ -278,11 +352,25 @@ private:
     std::string m_error;
 };
 
+std::span<const CJsonMember> CJsonValue::members() const
+{
+    if (m_kind != Kind::Object || m_count == 0)
+        return {};
+    return {m_store->members.data() + m_first, m_count};
+}
+
+std::span<const CJsonValue> CJsonValue::items() const
+{
+    if (m_kind != Kind::Array || m_count == 0)
+        return {};
+    return {m_store->items.data() + m_first, m_count};
+}
+
 const CJsonValue* CJsonValue::find(std::string_view key) const
 {
-    for (const auto& [name, member] : m_members)
-        if (name == key)
-            return &member;
+    for (const CJsonMember& m : members())
+        if (m.name == key)
+            return &m.value;
     return nullptr;
 }
 
@@ -292,7 +380,7 @@ const char* CJsonValue::kindName(Kind kind)
     return names[static_cast<int>(kind)];
 }
 
-Result<CJsonValue> parseJson(std::string_view text, const CJsonLimits& limits)
+Result<CJsonDocument> parseJson(std::string_view text, const CJsonLimits& limits)
 {
     return CJsonParser(text, limits).run();
 }

@@ -2,18 +2,23 @@
 // A small strict JSON reader for project texts: the whole grammar but numbers, which must be whole and fit
 // 64 bits. Input size, nesting depth and the number of values are bounded, so hostile input costs at most
 // a known amount of memory and time; every refusal names the line and column where reading stopped.
+// The values of one text live in two flat arrays of its document, and strings without escapes are views
+// of its copy of the text: reading a large text costs few allocations.
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <memory>
+#include <span>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "base/Result.h"
 
 namespace zl
 {
 
+struct CJsonMember;
+struct CJsonStore;
+
+// One value of a document; valid while the document lives.
 class CJsonValue
 {
 public:
@@ -26,10 +31,10 @@ public:
     bool isArray() const { return m_kind == Kind::Array; }
     bool boolean() const { return m_number != 0; }
     std::int64_t number() const { return m_number; }
-    const std::string& string() const { return m_string; }
+    std::string_view string() const { return {m_chars, m_count}; }
     // Members of an object in their order, items of an array.
-    const std::vector<std::pair<std::string, CJsonValue>>& members() const { return m_members; }
-    const std::vector<CJsonValue>& items() const { return m_items; }
+    std::span<const CJsonMember> members() const;
+    std::span<const CJsonValue> items() const;
     // The member named `key`, or nullptr.
     const CJsonValue* find(std::string_view key) const;
 
@@ -37,11 +42,30 @@ public:
 
 private:
     friend class CJsonParser;
-    Kind m_kind = Kind::Null;
+    const CJsonStore* m_store = nullptr;
+    const char* m_chars = nullptr; // a string's
     std::int64_t m_number = 0;
-    std::string m_string;
-    std::vector<std::pair<std::string, CJsonValue>> m_members;
-    std::vector<CJsonValue> m_items;
+    std::uint32_t m_first = 0; // a container's first member or item in the store
+    std::uint32_t m_count = 0; // a string's length, a container's members or items
+    Kind m_kind = Kind::Null;
+};
+
+struct CJsonMember {
+    std::string_view name;
+    CJsonValue value;
+};
+
+// The root value of a text, holding every value below it.
+class CJsonDocument : public CJsonValue
+{
+public:
+    CJsonDocument(CJsonValue root, std::shared_ptr<const CJsonStore> store)
+        : CJsonValue(root), m_store(std::move(store))
+    {
+    }
+
+private:
+    std::shared_ptr<const CJsonStore> m_store;
 };
 
 struct CJsonLimits {
@@ -51,6 +75,6 @@ struct CJsonLimits {
 };
 
 // The value `text` holds; an error for anything else, including text after it and duplicate keys.
-Result<CJsonValue> parseJson(std::string_view text, const CJsonLimits& limits = {});
+Result<CJsonDocument> parseJson(std::string_view text, const CJsonLimits& limits = {});
 
 } // namespace zl

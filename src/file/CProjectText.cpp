@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "base/CJson.h"
+#include "base/CJsonWriter.h"
 #include "base/CJsonReader.h"
 #include "base/Gbk.h"
 #include "components/CBarTide.h"
@@ -64,7 +64,7 @@ template <class Object> struct CGroup {
 
 using CComponentGroups = std::vector<CGroup<CBase>>;
 
-bool isAscii(const std::string& s)
+bool isAscii(std::string_view s)
 {
     return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
@@ -184,74 +184,87 @@ const std::vector<CField<CMainView>> kWindow = {window<&CMainView::number>("numb
 
 // ============================================================ writing
 
-template <class Object> CJson fields(const std::vector<CField<Object>>& list, const Object& o)
+template <class Object> void writeFields(CJsonWriter& w, const std::vector<CField<Object>>& list, const Object& o)
 {
-    CJson out = CJson::object();
+    w.beginObject(true);
     for (const CField<Object>& fd : list)
-        out.set(fd.name, CJson(static_cast<long long>(fd.get(o))));
-    return out.oneLine();
+        w.member(fd.name, fd.get(o));
+    w.endObject();
 }
 
 std::string hexBytes(const std::uint8_t* p, std::size_t n)
 {
-    std::string hex;
-    char two[3];
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string hex(2 * n, '0');
     for (std::size_t i = 0; i < n; ++i) {
-        std::snprintf(two, sizeof two, "%02X", p[i]);
-        hex += two;
+        hex[2 * i] = digits[p[i] >> 4];
+        hex[2 * i + 1] = digits[p[i] & 0x0F];
     }
     return hex;
 }
 
 // A GBK text as its UTF-8 string where that converts back to the same bytes, else as {"gbk": hex bytes}.
-CJson text(const std::string& gbk)
+void writeText(CJsonWriter& w, const std::string& gbk)
 {
-    if (isAscii(gbk))
-        return CJson(gbk);
+    if (isAscii(gbk)) {
+        w.value(gbk);
+        return;
+    }
     const std::string utf8 = gbkToUtf8(gbk);
-    const auto back = utf8ToGbk(utf8);
-    if (back && *back == gbk)
-        return CJson(utf8);
-    return CJson::object()
-        .set("gbk", hexBytes(reinterpret_cast<const std::uint8_t*>(gbk.data()), gbk.size()))
-        .oneLine();
+    if (const auto back = utf8ToGbk(utf8); back && *back == gbk) {
+        w.value(utf8);
+        return;
+    }
+    w.beginObject(true)
+        .member("gbk", hexBytes(reinterpret_cast<const std::uint8_t*>(gbk.data()), gbk.size()))
+        .endObject();
 }
 
-CJson dynamicEntries(const CDynamic& d)
+void writeEntries(CJsonWriter& w, const CDynamic& d)
 {
-    CJson entries = CJson::array();
+    static const std::string none;
+    w.beginArray();
     const std::size_t count = std::max({d.contents.size(), d.values.size(), d.valueTexts.size()});
-    for (std::size_t i = 0; i < count; ++i)
-        entries.push(CJson::object()
-                         .set("content", text(i < d.contents.size() ? d.contents[i] : std::string()))
-                         .set("value", i < d.values.size() ? d.values[i] : 0)
-                         .set("valueText", text(i < d.valueTexts.size() ? d.valueTexts[i] : std::string()))
-                         .oneLine());
-    return entries;
+    for (std::size_t i = 0; i < count; ++i) {
+        w.beginObject(true).key("content");
+        writeText(w, i < d.contents.size() ? d.contents[i] : none);
+        w.member("value", i < d.values.size() ? d.values[i] : 0).key("valueText");
+        writeText(w, i < d.valueTexts.size() ? d.valueTexts[i] : none);
+        w.endObject();
+    }
+    w.endArray();
 }
 
 // Picture rows of its stride, or of 32 bytes while the header names no width.
-CJson pictureRows(const CUpLoadPic& p)
+void writePictureRows(CJsonWriter& w, const CUpLoadPic& p)
 {
     const std::size_t stride = p.Stride() > 0 ? static_cast<std::size_t>(p.Stride()) : 32;
-    CJson rows = CJson::array();
+    w.beginArray();
     for (std::size_t at = 0; at < p.pixels.size(); at += stride)
-        rows.push(hexBytes(p.pixels.data() + at, std::min(stride, p.pixels.size() - at)));
-    return rows;
+        w.value(hexBytes(p.pixels.data() + at, std::min(stride, p.pixels.size() - at)));
+    w.endArray();
 }
 
-CJson component(const CBase& c)
+void writeComponent(CJsonWriter& w, const CBase& c)
 {
-    CJson o = CJson::object().set("class", c.GetRuntimeClass());
-    for (const CGroup<CBase>& g : groupsOf(c.GetRuntimeClass()))
-        o.set(g.name, fields(g.fields, c));
-    if (const auto* chars = dynamic_cast<const CChars*>(&c))
-        o.set("text", text(chars->text));
-    if (const auto* dynamic = dynamic_cast<const CDynamic*>(&c))
-        o.set("entries", dynamicEntries(*dynamic));
-    if (const auto* picture = dynamic_cast<const CUpLoadPic*>(&c))
-        o.set("info", hexBytes(picture->info.data(), picture->info.size())).set("pixels", pictureRows(*picture));
-    return o;
+    w.beginObject().member("class", c.GetRuntimeClass());
+    for (const CGroup<CBase>& g : groupsOf(c.GetRuntimeClass())) {
+        w.key(g.name);
+        writeFields(w, g.fields, c);
+    }
+    if (const auto* chars = dynamic_cast<const CChars*>(&c)) {
+        w.key("text");
+        writeText(w, chars->text);
+    }
+    if (const auto* dynamic = dynamic_cast<const CDynamic*>(&c)) {
+        w.key("entries");
+        writeEntries(w, *dynamic);
+    }
+    if (const auto* picture = dynamic_cast<const CUpLoadPic*>(&c)) {
+        w.member("info", hexBytes(picture->info.data(), picture->info.size())).key("pixels");
+        writePictureRows(w, *picture);
+    }
+    w.endObject();
 }
 
 // ============================================================ reading
@@ -321,7 +334,7 @@ void readFields(const CJsonValue& o, const std::vector<CField<Object>>& list, Ob
     const auto& members = o.members();
     const bool inOrder = members.size() == list.size() &&
                          std::equal(list.begin(), list.end(), members.begin(),
-                                    [](const CField<Object>& fd, const auto& m) { return m.first == fd.name; });
+                                    [](const CField<Object>& fd, const auto& m) { return m.name == fd.name; });
     if (!inOrder) {
         std::vector<std::string_view> names;
         for (const CField<Object>& fd : list)
@@ -330,7 +343,7 @@ void readFields(const CJsonValue& o, const std::vector<CField<Object>>& list, Ob
     }
     for (std::size_t i = 0; i < list.size(); ++i) {
         const CField<Object>& fd = list[i];
-        fd.set(into, number(inOrder ? members[i].second : member(o, fd.name), fd.min, fd.max, path / fd.name));
+        fd.set(into, number(inOrder ? members[i].value : member(o, fd.name), fd.min, fd.max, path / fd.name));
     }
 }
 
@@ -341,7 +354,7 @@ int hexDigit(char c)
 
 Bytes readHex(const CJsonValue& v, const CPath& path)
 {
-    const std::string& hex = expect(v, CJsonValue::Kind::String, path).string();
+    const std::string_view hex = expect(v, CJsonValue::Kind::String, path).string();
     if (hex.size() % 2)
         refuse(path, "an odd number of hexadecimal digits");
     Bytes out;
@@ -363,9 +376,9 @@ std::string readText(const CJsonValue& v, const CPath& path)
         const Bytes bytes = readHex(member(v, "gbk"), path / "gbk");
         return std::string(bytes.begin(), bytes.end());
     }
-    const std::string& utf8 = expect(v, CJsonValue::Kind::String, path).string();
+    const std::string_view utf8 = expect(v, CJsonValue::Kind::String, path).string();
     if (isAscii(utf8))
-        return utf8;
+        return std::string(utf8);
     const auto gbk = utf8ToGbk(utf8);
     if (!gbk)
         refuse(path, "a character has no GBK code");
@@ -406,7 +419,7 @@ std::unique_ptr<CBase> readComponent(const CJsonValue& o, const CPath& path)
     const CJsonValue* cls = o.find("class");
     if (!cls)
         refuse(path / "class", "missing");
-    const std::string& className = expect(*cls, CJsonValue::Kind::String, path / "class").string();
+    const std::string className(expect(*cls, CJsonValue::Kind::String, path / "class").string());
     std::unique_ptr<CBase> c = CreateComponentForLoading(className);
     if (!c)
         refuse(path / "class", "\"" + className + "\" is no component class");
@@ -482,33 +495,38 @@ void readProject(const CJsonValue& root, CProject& p)
 
 std::string ExportProjectText(const CProject& p)
 {
-    CJson windows = CJson::array();
-    for (const auto& w : p.windows()) {
-        CJson components = CJson::array();
-        for (const auto& c : w->components())
-            components.push(component(*c));
-        windows.push(CJson::object()
-                         .set("window", fields(kWindow, *w))
-                         .set("description", text(w->description))
-                         .set("components", std::move(components)));
-    }
-    CJson texts = CJson::array();
+    std::string out;
+    CJsonWriter w(out);
+    w.beginObject().member(kVersionKey, kTextVersion).member("protocol", p.protocol());
+    w.member("currentWindow", p.currentWindow).key("communication");
+    writeFields(w, kCommunication, p.comm);
+    w.key("panel");
+    writeFields(w, kPanel, p.panel);
+    w.key("alarmList").beginObject().key("coil");
+    writeFields(w, kAlarmCoil, p.alarms);
+    w.key("texts").beginArray();
     for (const std::string& t : p.alarms.texts)
-        texts.push(text(t));
-    return CJson::object()
-        .set(kVersionKey, kTextVersion)
-        .set("protocol", p.protocol())
-        .set("currentWindow", p.currentWindow)
-        .set("communication", fields(kCommunication, p.comm))
-        .set("panel", fields(kPanel, p.panel))
-        .set("alarmList", CJson::object().set("coil", fields(kAlarmCoil, p.alarms)).set("texts", std::move(texts)))
-        .set("windows", std::move(windows))
-        .dump();
+        writeText(w, t);
+    w.endArray().endObject();
+    w.key("windows").beginArray();
+    for (const auto& window : p.windows()) {
+        w.beginObject().key("window");
+        writeFields(w, kWindow, *window);
+        w.key("description");
+        writeText(w, window->description);
+        w.key("components").beginArray();
+        for (const auto& c : window->components())
+            writeComponent(w, *c);
+        w.endArray().endObject();
+    }
+    w.endArray().endObject();
+    out += '\n';
+    return out;
 }
 
 Result<Bytes> ImportProjectText(std::string_view text)
 {
-    const Result<CJsonValue> root = parseJson(text);
+    const Result<CJsonDocument> root = parseJson(text);
     if (!root)
         return root.error();
     CProject project;

@@ -23,6 +23,44 @@ TEST(CJsonReader, ReadsTheGrammar)
     EXPECT_TRUE(v->find("b")->isObject());
 }
 
+// Members and items of nested containers are gathered while their parents are still open: each container
+// must end up with exactly its own, in order, and a name may recur in different objects.
+TEST(CJsonReader, NestedContainersKeepTheirOwnMembers)
+{
+    const auto v = parseJson(R"({"a": {"a": [1, [2, 3], {"a": "x\"y"}], "b": "p"}, "b": [[], {}, [4]], "c": "plain"})");
+    ASSERT_TRUE(v) << v.error().text;
+    ASSERT_EQ(v->members().size(), 3u);
+    const CJsonValue& a = *v->find("a");
+    ASSERT_EQ(a.members().size(), 2u);
+    const auto inner = a.find("a")->items();
+    ASSERT_EQ(inner.size(), 3u);
+    EXPECT_EQ(inner[0].number(), 1);
+    ASSERT_EQ(inner[1].items().size(), 2u);
+    EXPECT_EQ(inner[1].items()[1].number(), 3);
+    EXPECT_EQ(inner[2].find("a")->string(), "x\"y");
+    EXPECT_EQ(a.find("b")->string(), "p");
+    const auto b = v->find("b")->items();
+    ASSERT_EQ(b.size(), 3u);
+    EXPECT_TRUE(b[0].items().empty());
+    EXPECT_TRUE(b[1].members().empty());
+    EXPECT_EQ(b[2].items()[0].number(), 4);
+    EXPECT_EQ(v->find("c")->string(), "plain");
+}
+
+// Large objects look names up in a set instead of walking the members: the same refusal either way.
+TEST(CJsonReader, RefusesADuplicateAmongManyMembers)
+{
+    for (const int members : {5, 40}) {
+        std::string text = "{";
+        for (int i = 0; i < members; ++i)
+            text += "\"m" + std::to_string(i) + "\": " + std::to_string(i) + ",";
+        EXPECT_TRUE(parseJson(text + "\"last\": 0}")) << members;
+        const auto v = parseJson(text + "\"m3\": 0}");
+        ASSERT_FALSE(v) << members;
+        EXPECT_NE(v.error().text.find("the member \"m3\" appears twice"), std::string::npos) << v.error().text;
+    }
+}
+
 TEST(CJsonReader, RefusesBadTextWithWhere)
 {
     const std::pair<const char*, const char*> cases[] = {
