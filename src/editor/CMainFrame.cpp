@@ -1,5 +1,6 @@
 #include "editor/CMainFrame.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
@@ -14,6 +15,10 @@
 
 #include "compile/CProjectCheck.h"
 #include "editor/dialogs/CAboutDialog.h"
+#include "editor/help/CHelpWindow.h"
+#include "editor/help/HelpTopics.h"
+#include "editor/canvas/CEditorCanvas.h"
+#include "editor/CWindowList.h"
 #include "editor/CCheckView.h"
 #include "editor/COperandsDock.h"
 #include "editor/dialogs/CReplaceOperandsDialog.h"
@@ -27,6 +32,7 @@
 #include "editor/document/CZL110Doc.h"
 #include "editor/CZL110View.h"
 #include "model/CBase.h"
+#include "qt/CDataPaths.h"
 #include "qt/CSerialSettings.h"
 
 namespace zl
@@ -214,8 +220,7 @@ void CMainFrame::createMenus()
             components->addSeparator();
     }
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
-    help->addAction(addCommand(kCmdAbout, QStringLiteral("About ZL410(&A)..."), QStringLiteral("About")));
+    createHelpMenu();
     addCommand(kCmdWindowAttribute, QString(), QStringLiteral("Change window attribute"));
     m_secondAttribute = new QAction(toolIcon(kCmdWindowAttribute, 1), QString(), this);
     m_secondAttribute->setData(kCmdWindowAttribute);
@@ -239,7 +244,9 @@ void CMainFrame::createMenus()
     connect(action(kCmdNewWindow), &QAction::triggered, m_view, &CZL110View::NewWindow);
     connect(action(kCmdCopyWindow), &QAction::triggered, m_view, &CZL110View::CopyWindow);
     connect(action(kCmdDeleteWindow), &QAction::triggered, m_view, &CZL110View::DeleteWindow);
-    connect(action(kCmdAbout), &QAction::triggered, this, [this] { CAboutDialog(this).exec(); });
+    connect(action(kCmdAbout), &QAction::triggered, this, [this] {
+        CAboutDialog(QString::fromStdString(licenceFile(dataDir())), this).exec();
+    });
     connect(action(kCmdDownload), &QAction::triggered, this, [this] {
         m_download->Run(m_view->takeControlKey());
         UpdateCommands();
@@ -329,6 +336,42 @@ void CMainFrame::createEditMenu()
         CReplaceOperandsDialog dialog(*m_editing, this);
         dialog.exec();
     });
+}
+
+void CMainFrame::createHelpMenu()
+{
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+    // F1 anywhere in the program opens the section of the page, dialog or window with the focus: this
+    // shortcut outside modal dialogs, the help key inside them.
+    QAction* manual = help->addAction(tr("User manual"));
+    manual->setStatusTip(tr("Open the user manual at the section of what has the focus"));
+    manual->setShortcut(QKeySequence(Qt::Key_F1));
+    manual->setShortcutContext(Qt::ApplicationShortcut);
+    connect(manual, &QAction::triggered, this, [this] {
+        QWidget* focus = QApplication::focusWidget();
+        ShowHelp(help::helpTopic(focus ? focus : QApplication::activeWindow()));
+    });
+    auto* key = new CHelpKey(this);
+    qApp->installEventFilter(key);
+    connect(key, &CHelpKey::helpWanted, this, &CMainFrame::ShowHelp);
+    help->addSeparator();
+    help->addAction(addCommand(kCmdAbout, QStringLiteral("About ZL410(&A)..."), QStringLiteral("About")));
+
+    help::setHelpTopic(this, help::kMainWindow);
+    help::setHelpTopic(&m_view->windowList(), help::kWindowList);
+    help::setHelpTopic(&m_view->canvas(), help::kCanvas);
+    help::setHelpTopic(m_check, help::kCheck);
+    help::setHelpTopic(m_operands, help::kOperands);
+}
+
+std::string CMainFrame::dataDir() const
+{
+    return m_dataDir.empty() ? dataFolder() : m_dataDir;
+}
+
+CHelpWindow* CMainFrame::ShowHelp(const QString& topic)
+{
+    return CHelpWindow::Open(QString::fromStdString(manualFolder(dataDir())), topic, this);
 }
 
 void CMainFrame::refreshOperands()

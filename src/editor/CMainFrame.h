@@ -14,6 +14,7 @@ namespace zl
 {
 
 class CCheckView;
+class CHelpWindow;
 class COperandsDock;
 class CDownloadCommand;
 class CEditorDocument;
@@ -62,6 +63,8 @@ public slots:
     // Check project: opens the check view (docked below the form unless the user moved it) with a fresh
     // check; the view then follows the project's changes until closed.
     void CheckProject();
+    // Help: opens the user manual at `topic` ("page.html#anchor", see editor/help/HelpTopics.h).
+    CHelpWindow* ShowHelp(const QString& topic);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -72,6 +75,9 @@ private:
     QAction* addCommand(int command, const QString& text, const QString& tip, bool withImage = true);
     void createMenus();
     void createEditMenu();
+    void createHelpMenu();
+    // The data folder of StartUp, or the usual one before it.
+    std::string dataDir() const;
     void showTitle(const QString& caption);
     void createToolBar();
     void createStatusBar();

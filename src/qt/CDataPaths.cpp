@@ -41,6 +41,16 @@ std::string dataFolder()
     return exe.toStdString();
 }
 
+std::string manualFolder(const std::string& dataDir)
+{
+    return QDir(QString::fromStdString(dataDir)).filePath(QStringLiteral("manual")).toStdString();
+}
+
+std::string licenceFile(const std::string& dataDir)
+{
+    return QDir(QString::fromStdString(dataDir)).filePath(QStringLiteral("LICENSE")).toStdString();
+}
+
 std::string configFolder()
 {
     QString dir = fromEnv("ZL410_CONFIG_DIR");

@@ -9,6 +9,11 @@ namespace zl {
 // executable's folder (so the missing-file message names the place a user expects).
 std::string dataFolder();
 
+// In the data folder `dataDir`: the user manual's folder (a folder of pages per language, and the
+// pictures) and the licence text (absent while the licence is not chosen).
+std::string manualFolder(const std::string& dataDir);
+std::string licenceFile(const std::string& dataDir);
+
 // The folder of the writable "In.dat" and the settings: $ZL410_CONFIG_DIR, else on Windows
 // %APPDATA%\zl410, elsewhere $XDG_CONFIG_HOME/zl410, else ~/.config/zl410. Created when missing.
 std::string configFolder();

@@ -17,6 +17,7 @@
 #include "editor/controls/CGridCtrl.h"
 #include "editor/controls/CNumEdit.h"
 #include "editor/controls/CNumSpinCtrl.h"
+#include "editor/help/HelpTopics.h"
 #include "model/CProject.h"
 
 namespace zl
@@ -56,6 +57,7 @@ QString shown(const std::string& gbk)
 CAlarmListDialog::CAlarmListDialog(const CProject& project, QWidget* parent)
     : QDialog(parent), m_project(project), m_list(project.alarms)
 {
+    help::setHelpTopic(this, help::kAlarmList);
     setWindowTitle(QStringLiteral("Alarm list"));
     m_list.workingCopy = m_list.texts;
 

@@ -10,6 +10,7 @@
 #include "editor/controls/CBoundControls.h"
 #include "editor/dialogs/DialogButtons.h"
 #include "editor/CEditorSettings.h"
+#include "editor/help/HelpTopics.h"
 #include "qt/CSerialSettings.h"
 
 namespace zl
@@ -25,6 +26,7 @@ CComSelectionDialog::CComSelectionDialog(std::uint8_t portIndex, std::vector<CPo
     : QDialog(parent), m_port(static_cast<std::uint8_t>(comEntry(portIndex))), m_ports(std::move(ports)),
       m_combo(new CBoundComboBox(this)), m_deviceCombo(new QComboBox(this))
 {
+    help::setHelpTopic(this, help::kComSelection);
     setWindowTitle(QStringLiteral("COM selection"));
     for (unsigned i = 0; i < kSerialPortCount; ++i)
         m_devices.push_back(comDevicePath(i));

@@ -1,4 +1,5 @@
 #include "editor/dialogs/CDownloadDialog.h"
+#include "editor/help/HelpTopics.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -95,6 +96,7 @@ CDownloadDialog::CDownloadDialog(CByteLink& link, CDownloadJob job, CPrompter& p
       m_observer(std::make_unique<Worker>(*this)), m_transfer(link, *m_observer, *m_workerPrompter, tick),
       m_job(std::move(job))
 {
+    help::setHelpTopic(this, help::kDownload);
     setWindowTitle(QStringLiteral("Download Project"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/help/HelpTopics.h"
 #include "import/OldProjectConverter.h"
 
 namespace zl
@@ -17,6 +18,7 @@ bool RunImportDialog(QWidget* parent)
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("importDialog"));
     dialog.setWindowTitle(QString::fromLatin1(kImportCaption));
+    help::setHelpTopic(&dialog, help::kImport);
     auto* layout = new QVBoxLayout(&dialog);
     auto* bar = new QProgressBar(&dialog);
     bar->setRange(0, 10000);

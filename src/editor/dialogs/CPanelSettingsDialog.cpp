@@ -14,6 +14,7 @@
 #include "editor/dialogs/DialogButtons.h"
 #include "editor/controls/CNumEdit.h"
 #include "editor/controls/CNumSpinCtrl.h"
+#include "editor/help/HelpTopics.h"
 #include "model/CProject.h"
 
 namespace zl
@@ -35,6 +36,7 @@ CNumEdit* numberEdit()
 CPanelSettingsDialog::CPanelSettingsDialog(const CProject& project, QWidget* parent)
     : QDialog(parent), m_project(project), m_settings(project.panel)
 {
+    help::setHelpTopic(this, help::kPanelSettings);
     setWindowTitle(QStringLiteral("VT306 config"));
     for (int bit = 0; bit < 3; ++bit)
         m_statusBits[bit] = (m_settings.statusFlags >> bit) & 1;

@@ -15,6 +15,7 @@
 #include "editor/CEditorSettings.h"
 #include "editor/controls/CNumEdit.h"
 #include "editor/controls/CNumSpinCtrl.h"
+#include "editor/help/HelpTopics.h"
 #include "model/CProject.h"
 #include "base/CPrompter.h"
 #include "qt/CSerialSettings.h"
@@ -41,6 +42,7 @@ CPlcSelectionDialog::CPlcSelectionDialog(const CProject& project, std::string ca
       m_toolSettingsPath(std::move(toolSettingsPath)), m_prompter(prompter), m_comm(project.comm),
       m_stationValue(project.comm.plcStation), m_delayValue(project.comm.delay)
 {
+    help::setHelpTopic(this, help::kPlcSelection);
     setWindowTitle(QStringLiteral("PLC Selection"));
     auto* form = new QFormLayout(this);
     m_plcType = new CBoundComboBox(this);

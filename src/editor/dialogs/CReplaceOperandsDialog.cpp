@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "editor/document/CEditorDocument.h"
+#include "editor/help/HelpTopics.h"
 #include "operands/COperandReplace.h"
 
 namespace zl
@@ -19,6 +20,7 @@ CReplaceOperandsDialog::CReplaceOperandsDialog(CEditorDocument& document, QWidge
     : QDialog(parent), m_document(document), m_from(new QLineEdit), m_to(new QLineEdit), m_preview(new QTreeWidget),
       m_summary(new QLabel), m_replace(nullptr)
 {
+    help::setHelpTopic(this, help::kReplaceOperands);
     setWindowTitle(tr("Replace operands"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;

@@ -10,6 +10,7 @@
 #include "editor/controls/CBoundControls.h"
 #include "editor/controls/CNumEdit.h"
 #include "editor/controls/CNumSpinCtrl.h"
+#include "editor/help/HelpTopics.h"
 #include "model/CProject.h"
 #include "base/CPrompter.h"
 
@@ -60,6 +61,7 @@ std::uint16_t proposedNumber(const CProject& project)
 CNewWindowDialog::CNewWindowDialog(const CProject& project, CPrompter& prompter, QWidget* parent)
     : QDialog(parent), m_project(project), m_prompter(prompter), m_number(proposedNumber(project))
 {
+    help::setHelpTopic(this, help::kWindowDialogs);
     setWindowTitle(QStringLiteral("New window"));
     auto* form = new QFormLayout(this);
     m_numberEdit = new CNumEdit;
@@ -86,6 +88,7 @@ CCopyWindowDialog::CCopyWindowDialog(std::uint16_t source, CPrompter& prompter, 
     : QDialog(parent), m_source(source), m_prompter(prompter),
       m_target(static_cast<std::uint16_t>(source + 1))
 {
+    help::setHelpTopic(this, help::kWindowDialogs);
     setWindowTitle(QStringLiteral("Copy window"));
     auto* form = new QFormLayout(this);
     m_targetEdit = new CNumEdit;

@@ -12,6 +12,7 @@
 #include "editor/controls/CBoundControls.h"
 #include "editor/controls/CNumEdit.h"
 #include "editor/controls/CNumSpinCtrl.h"
+#include "editor/help/HelpTopics.h"
 #include "plc/CProtocolTables.h"
 #include "plc/CVariableDictionary.h"
 
@@ -35,6 +36,7 @@ CBarTidePage::CBarTidePage(QWidget* parent)
       m_direction(combo(QStringLiteral("Direction"), {"UP", "DOWN", "LEFT", "RIGHT"})), m_trend(new QWidget),
       m_dots(number(QStringLiteral("Data Sample"))), m_interval(number(QStringLiteral("Sample Interval")))
 {
+    help::setHelpTopic(this, help::kBarTrendPage);
     QGridLayout* g = grid();
     addPosition(0);
     addNumber(QStringLiteral("W:"), m_width, 1, 0);

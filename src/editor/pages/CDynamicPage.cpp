@@ -15,6 +15,7 @@
 #include "editor/controls/CBoundControls.h"
 #include "editor/controls/CGridCtrl.h"
 #include "editor/controls/CNumEdit.h"
+#include "editor/help/HelpTopics.h"
 #include "base/Gbk.h"
 #include "plc/CProtocolTables.h"
 #include "plc/CVariableDictionary.h"
@@ -38,6 +39,7 @@ CDynamicPage::CDynamicPage(QWidget* parent)
       m_grid(new CGridCtrl(2)), m_valueEditor(number(QStringLiteral("Value"))),
       m_contentEditor(textEdit(QStringLiteral("Content")))
 {
+    help::setHelpTopic(this, help::kDynamicTextPage);
     QGridLayout* g = CComponentPage::grid();
     addPosition(0);
     auto* style = new QHBoxLayout;

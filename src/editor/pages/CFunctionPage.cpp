@@ -11,6 +11,7 @@
 #include "components/CFunction.h"
 #include "editor/controls/CBoundControls.h"
 #include "editor/controls/CNumEdit.h"
+#include "editor/help/HelpTopics.h"
 #include "plc/CProtocolTables.h"
 #include "plc/CVariableDictionary.h"
 
@@ -41,6 +42,7 @@ CFunctionPage::CFunctionPage(QWidget* parent)
       m_value(number(QStringLiteral("parameter"))), m_coil(radios(QStringLiteral("Coil action"))),
       m_coilButtons(new QWidget)
 {
+    help::setHelpTopic(this, help::kFunctionKeyPage);
     QGridLayout* g = grid();
     addPosition(0);
     auto* style = new QHBoxLayout;

@@ -6,6 +6,7 @@
 #include "components/CLight.h"
 #include "editor/controls/CBoundControls.h"
 #include "editor/controls/CNumEdit.h"
+#include "editor/help/HelpTopics.h"
 #include "plc/CProtocolTables.h"
 #include "plc/CVariableDictionary.h"
 
@@ -20,6 +21,7 @@ CLedPage::CLedPage(QWidget* parent)
                             QStringLiteral("Address:"), QStringLiteral("Sub Addr:"))),
       m_offset(number(QStringLiteral("Offset")))
 {
+    help::setHelpTopic(this, help::kLedPage);
     QGridLayout* g = grid();
     addPosition(0);
     g->addWidget(m_double, 0, 4, 1, 2);

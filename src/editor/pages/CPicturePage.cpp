@@ -9,6 +9,7 @@
 #include "components/CUpLoadPic.h"
 #include "editor/controls/CNumEdit.h"
 #include "editor/controls/CNumSpinCtrl.h"
+#include "editor/help/HelpTopics.h"
 
 namespace zl
 {
@@ -23,6 +24,7 @@ CPicturePage::CPicturePage(QWidget* parent)
     : CComponentPage(QStringLiteral("Picture Property"), parent), m_width(number(QStringLiteral("Width"))),
       m_height(number(QStringLiteral("Hight"))), m_redraw(new QTimer(this))
 {
+    help::setHelpTopic(this, help::kPicturePage);
     addPosition(0);
     auto* size = new QGroupBox(QStringLiteral("Size"));
     auto* g = new QGridLayout(size);

@@ -9,6 +9,7 @@
 #include "components/CRegister.h"
 #include "editor/controls/CBoundControls.h"
 #include "editor/controls/CNumEdit.h"
+#include "editor/help/HelpTopics.h"
 #include "plc/CProtocolTables.h"
 #include "plc/CVariableDictionary.h"
 
@@ -34,6 +35,7 @@ CRegisterPage::CRegisterPage(QWidget* parent)
       m_limits{number(QStringLiteral("Max Input")), number(QStringLiteral("Min Input")),
                number(QStringLiteral("Eng. Max")), number(QStringLiteral("Eng. Min"))}
 {
+    help::setHelpTopic(this, help::kRegisterPage);
     QGridLayout* g = grid();
     // Left half: position, format and the operand; right half: value entry.
     addPosition(0);

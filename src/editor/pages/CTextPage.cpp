@@ -6,6 +6,7 @@
 
 #include "components/CChars.h"
 #include "editor/controls/CBoundControls.h"
+#include "editor/help/HelpTopics.h"
 
 namespace zl
 {
@@ -21,6 +22,7 @@ CTextPage::CTextPage(QWidget* parent)
       m_text(textEdit(QStringLiteral("Text String"))), m_double(check(QStringLiteral("Double"))),
       m_reverse(check(QStringLiteral("Reverse")))
 {
+    help::setHelpTopic(this, help::kTextPage);
     addLabelled(QStringLiteral("Text String:"), m_text, 0, 0);
     grid()->addWidget(m_text, 0, 1, 1, 3);
     auto* style = new QGroupBox(QStringLiteral("Style"));

@@ -9,6 +9,7 @@
 #include "editor/controls/CNumEdit.h"
 #include "editor/controls/CNumSpinCtrl.h"
 #include "editor/document/CEditorDocument.h"
+#include "editor/help/HelpTopics.h"
 
 namespace zl
 {
@@ -23,6 +24,7 @@ CWindowPage::CWindowPage(CEditorDocument& document, QWidget* parent)
     : QWidget(parent), m_doc(document), m_title(new QLabel), m_description(new CBoundTextEdit),
       m_up(new CNumEdit), m_down(new CNumEdit)
 {
+    help::setHelpTopic(this, help::kWindowPage);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto* group = new QGroupBox(QStringLiteral("Window Property"));

@@ -15,6 +15,7 @@
 #include "compile/CImageCompiler.h"
 #include "editor/document/CEditorDocument.h"
 #include "editor/CZL110View.h"
+#include "editor/help/HelpTopics.h"
 #include "file/CProjectFile.h"
 #include "image/CImageReader.h"
 #include "model/CProject.h"
@@ -102,6 +103,7 @@ std::optional<CPanelKey> keyOf(const QKeyEvent& e)
 CPanelSimWindow::CPanelSimWindow(Compiler compile, const std::string& dataDir, QWidget* parent)
     : QWidget(parent, Qt::Window), m_compile(std::move(compile))
 {
+    help::setHelpTopic(this, help::kSimulator);
     setWindowTitle(QStringLiteral("Simulate panel"));
     if (auto fonts = CFontFiles::Load(dataDir))
         m_fonts.emplace(std::move(*fonts));
