@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Debian package of scripts/package: its file list holds the programs, data, desktop integration,
-# udev rule, manual pages and completion; Depends names the shared libraries' packages; unpacked into a
+# udev rule, manual pages, the user manual and completion; Depends names the shared libraries' packages; unpacked into a
 # scratch root (dpkg-deb -x), the installed zl410-cli finds its data through ../share/zl410 and compiles a
 # project to the same bytes as this build's zl410-cli, and the editor answers --version without a display.
 # Exits 77 (skipped) when the package has not been built.
@@ -20,6 +20,8 @@ files=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 for item in ./usr/bin/zl410 ./usr/bin/zl410-cli \
     ./usr/share/zl410/Zentu_Ptc.dat ./usr/share/zl410/Zentu_Ptc2.dat ./usr/share/zl410/Zentu_Ptc4.dat \
     ./usr/share/zl410/Zentu_EN.dat ./usr/share/zl410/Zentu_CH.dat \
+    ./usr/share/zl410/manual/manual.css ./usr/share/zl410/manual/en/index.html \
+    ./usr/share/zl410/manual/zh_CN/index.html ./usr/share/zl410/manual/images/main-window.png \
     ./usr/share/applications/zl410.desktop ./usr/share/mime/packages/zl410.xml \
     ./usr/share/icons/hicolor/scalable/apps/zl410.svg ./usr/lib/udev/rules.d/70-zl410-serial.rules \
     ./usr/share/man/man1/zl410.1.gz ./usr/share/man/man1/zl410-cli.1.gz \

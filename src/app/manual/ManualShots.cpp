@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QEventLoop>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -124,6 +126,16 @@ int main(int argc, char* argv[])
 
     frame.SimulatePanel();
     auto* simulator = frame.findChild<CPanelSimWindow*>();
+    if (simulator) {
+        // The level as the PLC might report it: the register and the bar show it.
+        QTableWidget* plc = simulator->operandTable();
+        for (int row = 0; row < plc->rowCount(); ++row)
+            if (!plc->item(row, 0)->text().contains(QLatin1Char('.')))
+                plc->item(row, 2)->setText(QStringLiteral("60"));
+        QEventLoop wait; // the panel's next scan shows it
+        QTimer::singleShot(500, &wait, &QEventLoop::quit);
+        wait.exec();
+    }
     ok = simulator && save(*simulator, out, "virtual-panel.png") && ok;
     return ok ? 0 : 1;
 }
