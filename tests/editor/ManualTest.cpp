@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTranslator>
 
 #include <set>
 
@@ -210,6 +211,30 @@ private slots:
         e.trigger(kCmdPlcSelection);
         QCOMPARE(topic, QStringLiteral("settings.html#plc-selection"));
         QVERIFY(ownedByDialog);
+    }
+
+    void pagesFollowTheInterfaceLanguage()
+    {
+        // The Chinese translation names its pages' folder.
+        struct Chinese : QTranslator {
+            bool isEmpty() const override { return false; }
+            QString translate(const char* context, const char* text, const char*, int) const override
+            {
+                return QByteArray(context) == "zl::CHelpWindow" && QByteArray(text) == "en"
+                           ? QStringLiteral("zh_CN")
+                           : QString();
+            }
+        };
+        QWidget owner;
+        QCOMPARE(CHelpWindow::Open(kManual, QStringLiteral("index.html"), &owner)->browser()->source().path(),
+                 kManual + QStringLiteral("/en/index.html"));
+        Chinese chinese;
+        QCoreApplication::installTranslator(&chinese);
+        CHelpWindow* help = CHelpWindow::Open(kManual, QStringLiteral("check.html"), &owner);
+        QCoreApplication::removeTranslator(&chinese);
+        QCOMPARE(help->browser()->source().path(), kManual + QStringLiteral("/zh_CN/check.html"));
+        QVERIFY(help->browser()->toPlainText().contains(QStringLiteral("检查工程")));
+        QCOMPARE(help->contents()->item(0)->text(), QStringLiteral("快速入门"));
     }
 
     void findInPageWrapsAround()

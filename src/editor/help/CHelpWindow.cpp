@@ -35,7 +35,7 @@ QUrl pageUrl(const QString& pages, const QString& topic)
 } // namespace
 
 CHelpWindow::CHelpWindow(const QString& manualFolder, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_pages(QDir(manualFolder).filePath(language())),
+    : QWidget(parent, Qt::Window), m_language(language()), m_pages(QDir(manualFolder).filePath(m_language)),
       m_browser(new QTextBrowser), m_contents(new QListWidget), m_search(new QLineEdit)
 {
     setWindowTitle(tr("ZL410 user manual"));
@@ -141,9 +141,10 @@ CHelpWindow* CHelpWindow::Open(const QString& manualFolder, const QString& topic
     // A window outside an open modal dialog could not be used until the dialog closes.
     if (QWidget* modal = QApplication::activeModalWidget())
         owner = modal;
-    if (g_window && g_window->parentWidget() != owner) {
+    if (g_window && g_window->m_language != language())
+        delete g_window;
+    if (g_window && g_window->parentWidget() != owner)
         g_window->setParent(owner, Qt::Window);
-    }
     if (!g_window)
         g_window = new CHelpWindow(manualFolder, owner);
     g_window->ShowTopic(topic);

@@ -26,8 +26,9 @@ public:
     // use, else "en".
     static QString language();
 
-    // Shows `topic` in the one help window, made when there is none yet. While a modal dialog is open the
-    // window belongs to it, so that it can be used beside the dialog.
+    // Shows `topic` in the one help window, made when there is none yet (or the interface's language has
+    // changed since). While a modal dialog is open the window belongs to it, so that it can be used beside
+    // the dialog.
     static CHelpWindow* Open(const QString& manualFolder, const QString& topic, QWidget* owner);
 
     QTextBrowser* browser() const { return m_browser; }
@@ -38,6 +39,7 @@ private:
     void fillContents();
     void find(bool backward);
 
+    QString m_language;
     QString m_pages; // the folder of this language's pages
     QTextBrowser* m_browser;
     QListWidget* m_contents;
