@@ -237,6 +237,19 @@ private slots:
         QCOMPARE(help->contents()->item(0)->text(), QStringLiteral("快速入门"));
     }
 
+    void theContentsListOpensItsPages()
+    {
+        CHelpWindow help(kManual);
+        help.show();
+        help.ShowTopic(QStringLiteral("index.html"));
+        QListWidget* contents = help.contents();
+        QListWidgetItem* item = contents->item(3);
+        QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, contents->visualItemRect(item).center());
+        QCOMPARE(help.browser()->source().fileName(), item->data(Qt::UserRole).toString());
+        help.browser()->backward();
+        QCOMPARE(help.browser()->source().fileName(), QStringLiteral("index.html"));
+    }
+
     void findInPageWrapsAround()
     {
         CHelpWindow help(kManual);

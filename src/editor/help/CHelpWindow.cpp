@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QSplitter>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -79,10 +80,14 @@ CHelpWindow::CHelpWindow(const QString& manualFolder, QWidget* parent)
     connect(m_search, &QLineEdit::returnPressed, this, [this] { find(false); });
     connect(next, &QAction::triggered, this, [this] { find(false); });
     connect(previous, &QAction::triggered, this, [this] { find(true); });
-    connect(m_contents, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { ShowTopic(item->data(Qt::UserRole).toString()); });
-    connect(m_contents, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { ShowTopic(item->data(Qt::UserRole).toString()); });
+    // A click, or Enter on the list (some styles activate on a click too: the page is not loaded twice).
+    const auto showItem = [this](QListWidgetItem* item) {
+        const QString topic = item->data(Qt::UserRole).toString();
+        if (m_browser->source() != pageUrl(m_pages, topic))
+            ShowTopic(topic);
+    };
+    connect(m_contents, &QListWidget::itemClicked, this, showItem);
+    connect(m_contents, &QListWidget::itemActivated, this, showItem);
     fillContents();
 }
 
