@@ -63,13 +63,13 @@ CHelpWindow::CHelpWindow(const QString& manualFolder, QWidget* parent)
     split->addWidget(m_contents);
     split->addWidget(m_browser);
     split->setStretchFactor(1, 1);
-    split->setSizes({180, 620});
+    split->setSizes({240, 640});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(tools);
     layout->addWidget(split);
-    resize(820, 600);
+    resize(880, 620);
 
     m_browser->setOpenExternalLinks(true);
     connect(back, &QAction::triggered, m_browser, &QTextBrowser::backward);
