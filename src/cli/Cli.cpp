@@ -4,6 +4,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "qt/CLanguage.h"
+#include "qt/CMessages.h"
+
 namespace zl::cli {
 
 namespace {
@@ -103,13 +106,14 @@ std::vector<std::string> Args::positional()
 
 int fail(const std::string& text)
 {
-    std::fprintf(stderr, "zl410-cli: %s\n", text.c_str());
+    std::fprintf(stderr, "zl410-cli: %s\n", translateMessage(text).c_str());
     return kExitFailure;
 }
 
 int usage(const CliCommand& command, const std::string& text)
 {
-    std::fprintf(stderr, "zl410-cli %s: %s\nusage: zl410-cli %s %s\n", command.name, text.c_str(), command.name,
+    std::fprintf(stderr, "zl410-cli %s: %s\n%s zl410-cli %s %s\n", command.name,
+                 translateMessage(text).c_str(), translate("Message", "usage:").c_str(), command.name,
                  command.usage);
     return kExitUsage;
 }

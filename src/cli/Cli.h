@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <QtGlobal> // QT_TRANSLATE_NOOP: messages and summaries are translated where they are printed
+
 namespace zl::cli {
 
 // Exit statuses of every command.

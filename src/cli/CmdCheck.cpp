@@ -15,10 +15,11 @@ namespace
 {
 
 int run(Args& args);
-const CliCommand command{"check", "FILE.pjz [--json]",
-                         "compile a project without sending it and list its problems with window and "
-                         "component; exit 0 when there are none, 1 when there are",
-                         run};
+const CliCommand command{
+    "check", "FILE.pjz [--json]",
+    QT_TRANSLATE_NOOP("Message", "compile a project without sending it and list its problems with window and "
+                                 "component; exit 0 when there are none, 1 when there are"),
+    run};
 
 std::string place(const CCheckFinding& f)
 {
@@ -35,7 +36,7 @@ int run(Args& args)
     if (args.usageError())
         return usage(command, args.usageMessage());
     if (files.size() != 1)
-        return usage(command, "one project file expected");
+        return usage(command, QT_TRANSLATE_NOOP("Message", "one project file expected"));
 
     CProject project;
     if (Status opened = openProjectFile(files.front(), args.dataDir(), project); !opened)

@@ -15,8 +15,9 @@ namespace {
 int run(Args& args);
 const CliCommand command{
     "compile", "FILE.pjz -o IMAGE.bin [--driver DRIVER.bin] [--map MAP.json] [--accept-limit-repair]",
-    "compile a project into the image sent from panel address 0x8000; also the driver sent "
-    "from 0x0000 and a JSON address map",
+    QT_TRANSLATE_NOOP("Message",
+                      "compile a project into the image sent from panel address 0x8000; also the driver sent "
+                      "from 0x0000 and a JSON address map"),
     run};
 
 int run(Args& args)
@@ -29,9 +30,9 @@ int run(Args& args)
     if (args.usageError())
         return usage(command, args.usageMessage());
     if (files.size() != 1)
-        return usage(command, "one project file expected");
+        return usage(command, QT_TRANSLATE_NOOP("Message", "one project file expected"));
     if (!output)
-        return usage(command, "-o IMAGE.bin is required");
+        return usage(command, QT_TRANSLATE_NOOP("Message", "-o IMAGE.bin is required"));
 
     std::vector<std::string> outputs{*output};
     for (const auto& extra : {driverPath, mapPath})

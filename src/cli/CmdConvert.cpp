@@ -14,7 +14,9 @@ namespace {
 int run(Args& args);
 const CliCommand command{
     "convert", "OLD.olz [-o|--output NEW.pjz]",
-    "convert an old project; NEW defaults to OLD's folder and name with the extension .pjz", run};
+    QT_TRANSLATE_NOOP(
+        "Message", "convert an old project; NEW defaults to OLD's folder and name with the extension .pjz"),
+    run};
 
 int run(Args& args)
 {
@@ -23,7 +25,7 @@ int run(Args& args)
     if (args.usageError())
         return usage(command, args.usageMessage());
     if (files.size() != 1)
-        return usage(command, "one old project file expected");
+        return usage(command, QT_TRANSLATE_NOOP("Message", "one old project file expected"));
     const std::string& oldPath = files.front();
     const std::string newPath =
         output ? *output : std::filesystem::path(oldPath).replace_extension(".pjz").string();

@@ -24,10 +24,12 @@ const CliCommand command{
     "download",
     "(FILE.pjz | --image IMAGE.bin [--driver DRIVER.bin] [--protocol N]) [--port DEVICE] [--force-driver] "
     "[--accept-limit-repair] [--tick-ms N] [--give-up-after SECONDS]",
-    "write a project into the panel; --image sends a compiled image (driver from --driver, else the "
-    "catalogue's for --protocol or the image's protocol); the port defaults to COM Selection's; Ctrl+C "
-    "cancels; without a terminal on standard input, a silent panel is given up after SECONDS (default 30, "
-    "0 waits for ever)",
+    QT_TRANSLATE_NOOP(
+        "Message",
+        "write a project into the panel; --image sends a compiled image (driver from --driver, else the "
+        "catalogue's for --protocol or the image's protocol); the port defaults to COM Selection's; Ctrl+C "
+        "cancels; without a terminal on standard input, a silent panel is given up after SECONDS "
+        "(default 30, 0 waits for ever)"),
     run};
 
 constexpr unsigned long kDefaultGiveUpSeconds = 30;
@@ -231,7 +233,7 @@ int transfer(DownloadInput input, const CPortChoice& port, const TransferOptions
         std::printf("%s\n", outcome.message.text.c_str());
         return kExitOk;
     case CDownloadOutcome::End::Cancelled:
-        return fail("Download canceled.");
+        return fail(QT_TRANSLATE_NOOP("Message", "Download canceled."));
     default:
         return fail(outcome.message.text.empty() ? "Download failed." : withEnglish(outcome.message.text));
     }
@@ -250,9 +252,9 @@ int run(Args& args)
     const auto files = args.positional();
     if (!args.usageError()) {
         if (image.has_value() == (files.size() == 1) || files.size() > 1)
-            args.setUsageError("give one project file, or --image IMAGE.bin");
+            args.setUsageError(QT_TRANSLATE_NOOP("Message", "give one project file, or --image IMAGE.bin"));
         else if (!image && (driver || protocol))
-            args.setUsageError("--driver and --protocol go with --image");
+            args.setUsageError(QT_TRANSLATE_NOOP("Message", "--driver and --protocol go with --image"));
     }
     if (args.usageError())
         return usage(command, args.usageMessage());

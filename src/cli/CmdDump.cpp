@@ -13,7 +13,7 @@ namespace zl::cli {
 namespace {
 
 int run(Args& args);
-const CliCommand command{"dump", "FILE.pjz", "print a project as JSON", run};
+const CliCommand command{"dump", "FILE.pjz", QT_TRANSLATE_NOOP("Message", "print a project as JSON"), run};
 
 CJson communication(const CCommSettings& c)
 {
@@ -82,7 +82,7 @@ int run(Args& args)
     if (args.usageError())
         return usage(command, args.usageMessage());
     if (files.size() != 1)
-        return usage(command, "one project file expected");
+        return usage(command, QT_TRANSLATE_NOOP("Message", "one project file expected"));
     CProject project;
     if (const Status opened = OpenProjectFile(files[0], project); !opened)
         return fail(projectFailure(files[0], opened.error()));

@@ -21,9 +21,11 @@ namespace
 
 int runExport(Args& args);
 int runImport(Args& args);
-const CliCommand exportCommand{"export", "FILE.pjz -o FILE.json", "write a project as JSON text (-o - for standard output)",
-                               runExport};
-const CliCommand importCommand{"import", "FILE.json -o FILE.pjz", "make a project from its JSON text", runImport};
+const CliCommand exportCommand{
+    "export", "FILE.pjz -o FILE.json",
+    QT_TRANSLATE_NOOP("Message", "write a project as JSON text (-o - for standard output)"), runExport};
+const CliCommand importCommand{"import", "FILE.json -o FILE.pjz",
+                               QT_TRANSLATE_NOOP("Message", "make a project from its JSON text"), runImport};
 
 // The input and output paths, or the exit status of a usage error.
 std::variant<std::pair<std::string, std::string>, int> paths(Args& args, const CliCommand& command)
@@ -33,7 +35,8 @@ std::variant<std::pair<std::string, std::string>, int> paths(Args& args, const C
     if (args.usageError())
         return usage(command, args.usageMessage());
     if (files.size() != 1 || !output)
-        return usage(command, "one input file and an output file (-o) expected");
+        return usage(command,
+                     QT_TRANSLATE_NOOP("Message", "one input file and an output file (-o) expected"));
     if (*output != "-")
         if (Status distinct = distinctFiles({files[0]}, {*output}); !distinct)
             return fail(distinct.error().text);
@@ -51,7 +54,9 @@ int runExport(Args& args)
         return fail(projectFailure(in, opened.error()));
     const std::string text = ExportProjectText(project);
     if (out == "-") // a diff driver reads the text from standard output
-        return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() ? kExitOk : fail("cannot write the text");
+        return std::fwrite(text.data(), 1, text.size(), stdout) == text.size()
+                   ? kExitOk
+                   : fail(QT_TRANSLATE_NOOP("Message", "cannot write the text"));
     if (const Status saved = WriteFileSafely(out, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
         !saved)
         return fail(out + ": " + saved.error().describe());

@@ -10,8 +10,10 @@ namespace zl::cli {
 namespace {
 
 int run(Args& args);
-const CliCommand command{"new", "--protocol N -o|--output OUT.pjz",
-                         "write a new project for protocol N: window 1 and the protocol's defaults", run};
+const CliCommand command{
+    "new", "--protocol N -o|--output OUT.pjz",
+    QT_TRANSLATE_NOOP("Message", "write a new project for protocol N: window 1 and the protocol's defaults"),
+    run};
 
 int run(Args& args)
 {
@@ -20,7 +22,7 @@ int run(Args& args)
     if (!args.positional().empty() || args.usageError())
         return usage(command, args.usageError() ? args.usageMessage() : "no file arguments expected");
     if (!protocol || !output)
-        return usage(command, "--protocol N and -o OUT.pjz are required");
+        return usage(command, QT_TRANSLATE_NOOP("Message", "--protocol N and -o OUT.pjz are required"));
 
     // The PLC Selection dialog sets the protocol and its line defaults; New Project does the rest.
     CProject project;

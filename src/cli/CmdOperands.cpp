@@ -20,8 +20,11 @@ namespace
 {
 
 int run(Args& args);
-const CliCommand command{"operands", "FILE.pjz [--json | --csv]",
-                         "list every PLC operand a project uses, with its window, component and conflicts", run};
+const CliCommand command{
+    "operands", "FILE.pjz [--json | --csv]",
+    QT_TRANSLATE_NOOP("Message",
+                      "list every PLC operand a project uses, with its window, component and conflicts"),
+    run};
 
 const char* const kColumns[] = {"window", "windowName", "component", "kind", "x", "y", "field", "access",
                                 "station", "type", "address", "sub", "words", "operand", "problems"};
@@ -138,9 +141,9 @@ int run(Args& args)
     if (args.usageError())
         return usage(command, args.usageMessage());
     if (files.size() != 1)
-        return usage(command, "one project file expected");
+        return usage(command, QT_TRANSLATE_NOOP("Message", "one project file expected"));
     if (asJson && asCsv)
-        return usage(command, "--json and --csv exclude each other");
+        return usage(command, QT_TRANSLATE_NOOP("Message", "--json and --csv exclude each other"));
     CProject project;
     if (const Status opened = OpenProjectFile(files[0], project); !opened)
         return fail(projectFailure(files[0], opened.error()));

@@ -19,8 +19,10 @@ const CliCommand command{
     "panel-sim",
     "(--port DEVICE | --pty) [--model N] [--protocol N] [--driver-version N] [--ignore-handshakes N] "
     "[--refuse-every K] [--drop-every K] [--silent-after N] [--wire-time] [--dump FILE]",
-    "simulate a panel for downloads: --pty prints the device for the download to use; the faults refuse "
-    "every K-th write, drop every K-th answer, or fall silent after N frames",
+    QT_TRANSLATE_NOOP(
+        "Message",
+        "simulate a panel for downloads: --pty prints the device for the download to use; the faults refuse "
+        "every K-th write, drop every K-th answer, or fall silent after N frames"),
     run};
 
 int run(Args& args)
@@ -58,8 +60,10 @@ int run(Args& args)
     if (pty) {
 #ifdef _WIN32
         // Windows has no pseudo-terminals: a null-modem pair of COM ports (com0com) takes their place.
-        return fail("--pty needs pseudo-terminals, which Windows does not have: give --port with one end of "
-                    "a null-modem pair of COM ports");
+        return fail(QT_TRANSLATE_NOOP(
+            "Message",
+            "--pty needs pseudo-terminals, which Windows does not have: give --port with one end of "
+            "a null-modem pair of COM ports"));
 #else
         auto pair = CPseudoTerminal::open();
         if (!pair)

@@ -12,16 +12,18 @@ namespace
 {
 
 int run(Args& args);
-const CliCommand command{"ports", "[--json]",
-                         "list the device behind each COM entry (the download uses COM Selection's) and the "
-                         "serial ports found on this machine",
-                         run};
+const CliCommand command{
+    "ports", "[--json]",
+    QT_TRANSLATE_NOOP("Message",
+                      "list the device behind each COM entry (the download uses COM Selection's) and the "
+                      "serial ports found on this machine"),
+    run};
 
 int run(Args& args)
 {
     const bool json = args.flag("json");
     if (!args.positional().empty() && !args.usageError())
-        args.setUsageError("no arguments expected");
+        args.setUsageError(QT_TRANSLATE_NOOP("Message", "no arguments expected"));
     if (args.usageError())
         return usage(command, args.usageMessage());
     const Result<unsigned> selected = selectedComEntry();

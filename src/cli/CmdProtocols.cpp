@@ -9,8 +9,12 @@ namespace zl::cli {
 namespace {
 
 int run(Args& args);
-const CliCommand command{"protocols", "",
-                         "list the protocol catalogue of the data folder: position, number, name, driver version and length", run};
+const CliCommand command{
+    "protocols", "",
+    QT_TRANSLATE_NOOP(
+        "Message",
+        "list the protocol catalogue of the data folder: position, number, name, driver version and length"),
+    run};
 
 int run(Args& args)
 {

@@ -16,12 +16,14 @@ namespace zl::cli {
 namespace {
 
 int run(Args& args);
-const CliCommand command{
-    "render", "FILE.pjz --window N -o|--output OUT.png [--scale K] [--no-selection]",
-    "draw window N as the editor's canvas shows it (432 x 144 pixels, K times larger with --scale): the dotted "
-    "panel field, the components with their texts in the panel's fonts, and the dotted outline of the first "
-    "component as when it is selected (left out with --no-selection)",
-    run};
+const CliCommand command{"render", "FILE.pjz --window N -o|--output OUT.png [--scale K] [--no-selection]",
+                         QT_TRANSLATE_NOOP("Message",
+                                           "draw window N as the editor's canvas shows it (432 x 144 pixels, "
+                                           "K times larger with --scale): the dotted "
+                                           "panel field, the components with their texts in the panel's "
+                                           "fonts, and the dotted outline of the first "
+                                           "component as when it is selected (left out with --no-selection)"),
+                         run};
 
 constexpr unsigned long kMaxScale = 8;
 
@@ -35,7 +37,8 @@ int run(Args& args)
     if (args.usageError())
         return usage(command, args.usageMessage());
     if (files.size() != 1 || !windowNumber || !output)
-        return usage(command, "a project file, --window N and -o OUT.png are required");
+        return usage(command,
+                     QT_TRANSLATE_NOOP("Message", "a project file, --window N and -o OUT.png are required"));
     if (Status distinct = distinctFiles(files, {*output}); !distinct)
         return fail(distinct.error().text);
 

@@ -18,8 +18,9 @@ namespace
 {
 
 int run(Args& args);
-const CliCommand command{"replace-operands", "FILE.pjz --from D100-D199 --to D300 -o OUT.pjz [--dry-run]",
-                         "move every use of an operand range to another type and start", run};
+const CliCommand command{
+    "replace-operands", "FILE.pjz --from D100-D199 --to D300 -o OUT.pjz [--dry-run]",
+    QT_TRANSLATE_NOOP("Message", "move every use of an operand range to another type and start"), run};
 
 int run(Args& args)
 {
@@ -31,11 +32,11 @@ int run(Args& args)
     if (args.usageError())
         return usage(command, args.usageMessage());
     if (files.size() != 1)
-        return usage(command, "one project file expected");
+        return usage(command, QT_TRANSLATE_NOOP("Message", "one project file expected"));
     if (!from || !to)
-        return usage(command, "--from and --to are required");
+        return usage(command, QT_TRANSLATE_NOOP("Message", "--from and --to are required"));
     if (!output && !dryRun)
-        return usage(command, "an output file (-o) or --dry-run expected");
+        return usage(command, QT_TRANSLATE_NOOP("Message", "an output file (-o) or --dry-run expected"));
     if (output)
         if (Status distinct = distinctFiles({files[0]}, {*output}); !distinct)
             return fail(distinct.error().text);

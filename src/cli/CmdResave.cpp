@@ -9,8 +9,9 @@ namespace zl::cli {
 namespace {
 
 int run(Args& args);
-const CliCommand command{"resave", "IN.pjz OUT.pjz", "read a project and write it again in the current format",
-                         run};
+const CliCommand command{
+    "resave", "IN.pjz OUT.pjz",
+    QT_TRANSLATE_NOOP("Message", "read a project and write it again in the current format"), run};
 
 int run(Args& args)
 {
@@ -18,7 +19,7 @@ int run(Args& args)
     if (args.usageError())
         return usage(command, args.usageMessage());
     if (files.size() != 2)
-        return usage(command, "an input and an output project file expected");
+        return usage(command, QT_TRANSLATE_NOOP("Message", "an input and an output project file expected"));
     if (Status distinct = distinctFiles({files[0]}, {files[1]}); !distinct)
         return fail(distinct.error().text);
     CProject project;

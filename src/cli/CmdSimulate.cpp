@@ -26,9 +26,12 @@ const CliCommand command{
     "simulate",
     "(FILE.pjz | --image IMAGE.bin) [--set OPERAND=VALUE ...] [--keys \"SET 1 2 ENT ...\"] [--seconds S] "
     "-o SCREEN.png [--scale K] [--json]",
-    "run the download image on a simulated panel: set PLC values (the protocol's register type names, e.g. "
-    "D100=1234, M5=1, a bit of a word as D100.3=1), press keys (ESC ALM Up Down Left Right SET ENT CLR +/- "
-    "0-9), let S seconds pass, write the screen and report the window shown and the PLC writes the keys made",
+    QT_TRANSLATE_NOOP("Message", "run the download image on a simulated panel: set PLC values (the "
+                                 "protocol's register type names, e.g. "
+                                 "D100=1234, M5=1, a bit of a word as D100.3=1), press keys (ESC ALM Up Down "
+                                 "Left Right SET ENT CLR +/- "
+                                 "0-9), let S seconds pass, write the screen and report the window shown and "
+                                 "the PLC writes the keys made"),
     run};
 
 constexpr unsigned long kMaxScale = 16;
@@ -74,9 +77,9 @@ int run(Args& args)
     if (args.usageError())
         return usage(command, args.usageMessage());
     if (files.size() + (imagePath ? 1 : 0) != 1)
-        return usage(command, "one project file or --image IMAGE.bin expected");
+        return usage(command, QT_TRANSLATE_NOOP("Message", "one project file or --image IMAGE.bin expected"));
     if (!output)
-        return usage(command, "-o SCREEN.png is required");
+        return usage(command, QT_TRANSLATE_NOOP("Message", "-o SCREEN.png is required"));
     std::vector<std::string> inputs = files;
     if (imagePath)
         inputs.push_back(*imagePath);

@@ -14,8 +14,11 @@ namespace zl::cli {
 namespace {
 
 int run(Args& args);
-const CliCommand command{"tables", "--protocol N",
-                         "print a protocol's operand tables, limits, flags and default settings as JSON", run};
+const CliCommand command{
+    "tables", "--protocol N",
+    QT_TRANSLATE_NOOP("Message",
+                      "print a protocol's operand tables, limits, flags and default settings as JSON"),
+    run};
 
 CJson line(unsigned protocol, const CCommSettings& c)
 {

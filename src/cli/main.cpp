@@ -13,28 +13,36 @@
 #include "base/FileIo.h"
 #include "cli/Cli.h"
 #include "qt/CDataPaths.h"
+#include "qt/CLanguage.h"
+#include "qt/CMessages.h"
 #include "qt/ProgramVersion.h"
 
 using namespace zl::cli;
 
 namespace {
 
+// The help in the interface language; command names, options and their arguments stay as typed.
 void printHelp(FILE* out)
 {
-    std::fprintf(out,
-                 "usage: zl410-cli [--data-dir DIR] COMMAND [ARGS]\n"
-                 "\n"
-                 "Configuration tool for the ZL410 operator panel.\n"
-                 "\n"
-                 "Global options:\n"
-                 "  --data-dir DIR   folder of the data files (catalogues, fonts)\n"
-                 "  --help           this text\n"
-                 "  --version        the program's version\n"
-                 "\n"
-                 "Commands:\n");
+    std::fprintf(out, "%s",
+                 zl::translate("Message", "usage: zl410-cli [--data-dir DIR] COMMAND [ARGS]\n"
+                                          "\n"
+                                          "Configuration tool for the ZL410 operator panel.\n"
+                                          "\n"
+                                          "Global options:\n"
+                                          "  --data-dir DIR   folder of the data files (catalogues, fonts)\n"
+                                          "  --help           this text\n"
+                                          "  --version        the program's version\n"
+                                          "\n"
+                                          "Commands:\n")
+                     .c_str());
     for (const CliCommand* c : commands())
-        std::fprintf(out, "  %-12s %s\n      zl410-cli %s %s\n", c->name, c->summary, c->name, c->usage);
-    std::fprintf(out, "\nExit status: 0 success, 1 failure (message on stderr), 2 usage error.\n");
+        std::fprintf(out, "  %-12s %s\n      zl410-cli %s %s\n", c->name,
+                     zl::translateMessage(c->summary).c_str(), c->name, c->usage);
+    std::fprintf(
+        out, "\n%s\n",
+        zl::translate("Message", "Exit status: 0 success, 1 failure (message on stderr), 2 usage error.")
+            .c_str());
 }
 
 int runCommandLine(const std::vector<std::string>& args)
@@ -53,14 +61,14 @@ int runCommandLine(const std::vector<std::string>& args)
         }
         if (a == "--data-dir") {
             if (i + 1 == args.size()) {
-                std::fprintf(stderr, "zl410-cli: --data-dir needs a value\n");
+                fail("--data-dir needs a value");
                 return kExitUsage;
             }
             dataDir = args[++i];
         } else if (a.rfind("--data-dir=", 0) == 0) {
             dataDir = a.substr(11);
         } else if (a.size() > 1 && a[0] == '-') {
-            std::fprintf(stderr, "zl410-cli: unknown option %s\n", a.c_str());
+            fail("unknown option " + a);
             printHelp(stderr);
             return kExitUsage;
         } else {
@@ -78,12 +86,13 @@ int runCommandLine(const std::vector<std::string>& args)
         Args rest(std::vector<std::string>(args.begin() + i + 1, args.end()),
                   dataDir.empty() ? zl::dataFolder() : dataDir);
         if (rest.flag("help")) {
-            std::printf("usage: zl410-cli %s %s\n%s\n", c->name, c->usage, c->summary);
+            std::printf("%s zl410-cli %s %s\n%s\n", zl::translate("Message", "usage:").c_str(), c->name,
+                        c->usage, zl::translateMessage(c->summary).c_str());
             return kExitOk;
         }
         return c->run(rest);
     }
-    std::fprintf(stderr, "zl410-cli: unknown command %s\n", name.c_str());
+    fail("unknown command " + name);
     printHelp(stderr);
     return kExitUsage;
 }
@@ -119,5 +128,6 @@ int main(int argc, char** argv)
     SetConsoleOutputCP(CP_UTF8);
 #endif
     zl::ReportFileSizeLimitAsError();
+    zl::useLanguage(zl::systemLanguage());
     return finishStandardOutput(runCommandLine(arguments(argc, argv)));
 }

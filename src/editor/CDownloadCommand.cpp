@@ -73,7 +73,8 @@ void CDownloadCommand::Run(bool forceDriver)
     if (outcome.end == CDownloadOutcome::End::Complete)
         m_prompter.inform(outcome.message.text, outcome.message.caption);
     else if (outcome.end != CDownloadOutcome::End::Cancelled)
-        m_prompter.message(outcome.message.text.empty() ? "Download failed." : outcome.message.text,
+        m_prompter.message(outcome.message.text.empty() ? QT_TRANSLATE_NOOP("Message", "Download failed.")
+                                                        : outcome.message.text,
                            outcome.message.caption);
 }
 

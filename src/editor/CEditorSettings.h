@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <string>
 
 namespace zl
 {
@@ -13,5 +14,9 @@ namespace zl
 std::unique_ptr<QSettings> editorSettings();
 // The device behind COM<index + 1>: "serial/COM1" … "serial/COM6", default /dev/ttyS0 … /dev/ttyS5.
 QString comDevicePath(unsigned portIndex);
+// The interface language chosen in View → Language ("en" or "zh_CN"); the environment's
+// (systemLanguage) while none is chosen.
+std::string editorLanguage();
+void setEditorLanguage(const std::string& language);
 
 } // namespace zl

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -24,6 +25,7 @@
 #include "editor/dialogs/CReplaceOperandsDialog.h"
 #include "editor/CCommands.h"
 #include "editor/CDownloadCommand.h"
+#include "editor/CEditorSettings.h"
 #include "editor/document/CEditorDocument.h"
 #include "editor/dialogs/CFileChooser.h"
 #include "editor/dialogs/CMessagePrompter.h"
@@ -33,6 +35,7 @@
 #include "editor/CZL110View.h"
 #include "model/CBase.h"
 #include "qt/CDataPaths.h"
+#include "qt/CLanguage.h"
 #include "qt/CSerialSettings.h"
 
 namespace zl
@@ -147,59 +150,70 @@ QAction* CMainFrame::action(int command) const
     return it == m_actions.end() ? nullptr : it->second;
 }
 
+void CMainFrame::createLanguageMenu(QMenu* view)
+{
+    QMenu* menu = view->addMenu(tr("Language(&G)"));
+    auto* group = new QActionGroup(menu);
+    const std::string current = editorLanguage();
+    for (const auto& [language, name] : {std::pair{kEnglish, "English"}, std::pair{kChinese, "中文"}}) {
+        QAction* a = menu->addAction(QString::fromUtf8(name));
+        a->setCheckable(true);
+        a->setChecked(current == language);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, language = std::string(language)] {
+            if (language == editorLanguage())
+                return;
+            setEditorLanguage(language);
+            m_prompter->inform(tr("The editor shows the new language when it starts next.").toStdString(),
+                               tr("Language").toStdString());
+        });
+    }
+}
+
 void CMainFrame::createMenus()
 {
-    QMenu* file = m_fileMenu = menuBar()->addMenu(QStringLiteral("File(&F)"));
-    file->addAction(
-        addCommand(kCmdNewProject, QStringLiteral("New Project(&N)"), QStringLiteral("New Project")));
-    file->addAction(addCommand(kCmdOpen, QStringLiteral("Open Project(&O)"), QStringLiteral("Open Project")));
-    file->addAction(addCommand(kCmdSave, QStringLiteral("Save Project(&S)"), QStringLiteral("Save Project")));
-    file->addAction(addCommand(kCmdSaveAs, QStringLiteral("Save Project as(&A)..."),
-                               QStringLiteral("Save Project as"), false));
+    QMenu* file = m_fileMenu = menuBar()->addMenu(tr("File(&F)"));
+    file->addAction(addCommand(kCmdNewProject, tr("New Project(&N)"), tr("New Project")));
+    file->addAction(addCommand(kCmdOpen, tr("Open Project(&O)"), tr("Open Project")));
+    file->addAction(addCommand(kCmdSave, tr("Save Project(&S)"), tr("Save Project")));
+    file->addAction(addCommand(kCmdSaveAs, tr("Save Project as(&A)..."), tr("Save Project as"), false));
     action(kCmdNewProject)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     action(kCmdOpen)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     action(kCmdSave)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     action(kCmdSaveAs)->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
-    file->addAction(addCommand(kCmdPlcSelection, QStringLiteral("PLC Selection(P)..."),
-                               QStringLiteral("PLC Selection"), false));
-    file->addAction(addCommand(kCmdComSelection, QStringLiteral("COM Selection(C)..."),
-                               QStringLiteral("COM Selection"), false));
-    file->addAction(addCommand(kCmdDownload, QStringLiteral("Download(D)"), QStringLiteral("Download")));
+    file->addAction(addCommand(kCmdPlcSelection, tr("PLC Selection(P)..."), tr("PLC Selection"), false));
+    file->addAction(addCommand(kCmdComSelection, tr("COM Selection(C)..."), tr("COM Selection"), false));
+    file->addAction(addCommand(kCmdDownload, tr("Download(D)"), tr("Download")));
     file->addSeparator();
-    file->addAction(addCommand(kCmdImportOld, QStringLiteral("Import .OLZ Project(&L)"),
-                               QStringLiteral("Import .OLZ Project"), false));
+    file->addAction(
+        addCommand(kCmdImportOld, tr("Import .OLZ Project(&L)"), tr("Import .OLZ Project"), false));
     m_recentSeparator = file->addSeparator();
-    file->addAction(addCommand(kCmdExit, QStringLiteral("Exit(&X)"), QStringLiteral("Exit"), false));
+    file->addAction(addCommand(kCmdExit, tr("Exit(&X)"), tr("Exit"), false));
 
     createEditMenu();
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("View(&V)"));
-    view->addAction(addCommand(kCmdToolbar, QStringLiteral("Toolbar(&T)"), QStringLiteral("Toolbar"), false));
-    view->addAction(
-        addCommand(kCmdStatusbar, QStringLiteral("Statusbar(&S)"), QStringLiteral("Statusbar"), false));
+    QMenu* view = menuBar()->addMenu(tr("View(&V)"));
+    view->addAction(addCommand(kCmdToolbar, tr("Toolbar(&T)"), tr("Toolbar"), false));
+    view->addAction(addCommand(kCmdStatusbar, tr("Statusbar(&S)"), tr("Statusbar"), false));
+    createLanguageMenu(view);
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools(&T)"));
-    tools->addAction(
-        addCommand(kCmdNewWindow, QStringLiteral("New window(&N)"), QStringLiteral("New window")));
-    tools->addAction(
-        addCommand(kCmdCopyWindow, QStringLiteral("Copy window(&C)"), QStringLiteral("Copy window")));
-    tools->addAction(
-        addCommand(kCmdDeleteWindow, QStringLiteral("Delete window(&D)"), QStringLiteral("Delete window")));
-    m_deleteComponent = new QAction(toolIcon(kCmdCut), QStringLiteral("Delete component(&P)"), this);
+    QMenu* tools = menuBar()->addMenu(tr("Tools(&T)"));
+    tools->addAction(addCommand(kCmdNewWindow, tr("New window(&N)"), tr("New window")));
+    tools->addAction(addCommand(kCmdCopyWindow, tr("Copy window(&C)"), tr("Copy window")));
+    tools->addAction(addCommand(kCmdDeleteWindow, tr("Delete window(&D)"), tr("Delete window")));
+    m_deleteComponent = new QAction(toolIcon(kCmdCut), tr("Delete component(&P)"), this);
     m_deleteComponent->setData(kCmdCut);
     tools->addAction(m_deleteComponent);
     tools->addSeparator();
-    tools->addAction(
-        addCommand(kCmdPanelConfig, QStringLiteral("VT306 Config(&S)"), QStringLiteral("VT306 Config")));
-    tools->addAction(
-        addCommand(kCmdAlarmList, QStringLiteral("Alarm list(&L)"), QStringLiteral("Alarm list")));
+    tools->addAction(addCommand(kCmdPanelConfig, tr("VT306 Config(&S)"), tr("VT306 Config")));
+    tools->addAction(addCommand(kCmdAlarmList, tr("Alarm list(&L)"), tr("Alarm list")));
     tools->addSeparator();
-    m_simulate = tools->addAction(QStringLiteral("Simulate panel"));
-    m_simulate->setStatusTip(QStringLiteral("Run the project on a virtual panel with a simulated PLC"));
+    m_simulate = tools->addAction(tr("Simulate panel"));
+    m_simulate->setStatusTip(tr("Run the project on a virtual panel with a simulated PLC"));
     connect(m_simulate, &QAction::triggered, this, &CMainFrame::SimulatePanel);
-    QAction* check = addCommand(kCmdCheckProject, QStringLiteral("Check project(&K)"),
-                                QStringLiteral("Compile without sending and list the problems"), false);
+    QAction* check = addCommand(kCmdCheckProject, tr("Check project(&K)"),
+                                tr("Compile without sending and list the problems"), false);
     check->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     tools->addAction(check);
     QAction* operands = m_operands->toggleViewAction();
@@ -207,11 +221,10 @@ void CMainFrame::createMenus()
     operands->setStatusTip(tr("List every PLC operand the project uses, with conflicts"));
     tools->addAction(operands);
 
-    QMenu* components = menuBar()->addMenu(QStringLiteral("Components(&P)"));
-    const QString names[] = {QStringLiteral("Led(&L)"),        QStringLiteral("Function Key(&F)"),
-                             QStringLiteral("Text(&T)"),       QStringLiteral("Dynamic Text(&D)"),
-                             QStringLiteral("Register(&R)"),   QStringLiteral("Bar Graph(&B)"),
-                             QStringLiteral("Trend Line(&Q)"), QStringLiteral("Picture(&P)")};
+    QMenu* components = menuBar()->addMenu(tr("Components(&P)"));
+    const QString names[] = {tr("Led(&L)"),          tr("Function Key(&F)"), tr("Text(&T)"),
+                             tr("Dynamic Text(&D)"), tr("Register(&R)"),     tr("Bar Graph(&B)"),
+                             tr("Trend Line(&Q)"),   tr("Picture(&P)")};
     for (std::size_t i = 0; i < std::size(kPlacements); ++i) {
         QAction* a = addCommand(kPlacements[i].first, names[i], componentName(kPlacements[i].second));
         a->setCheckable(true);
@@ -221,10 +234,10 @@ void CMainFrame::createMenus()
     }
 
     createHelpMenu();
-    addCommand(kCmdWindowAttribute, QString(), QStringLiteral("Change window attribute"));
+    addCommand(kCmdWindowAttribute, QString(), tr("Change window attribute"));
     m_secondAttribute = new QAction(toolIcon(kCmdWindowAttribute, 1), QString(), this);
     m_secondAttribute->setData(kCmdWindowAttribute);
-    m_secondAttribute->setToolTip(QStringLiteral("Change window attribute"));
+    m_secondAttribute->setToolTip(tr("Change window attribute"));
 
     connect(action(kCmdNewProject), &QAction::triggered, m_doc, &CZL110Doc::NewProject);
     connect(action(kCmdOpen), &QAction::triggered, m_doc, &CZL110Doc::Open);
@@ -304,11 +317,11 @@ void CMainFrame::createMenus()
 
 void CMainFrame::createEditMenu()
 {
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
+    QMenu* edit = menuBar()->addMenu(tr("Edit(&E)"));
     QUndoStack& history = m_editing->undoStack();
-    QAction* undo = history.createUndoAction(this, QStringLiteral("Undo"));
+    QAction* undo = history.createUndoAction(this, tr("Undo"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = history.createRedoAction(this, QStringLiteral("Redo"));
+    QAction* redo = history.createRedoAction(this, tr("Redo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     for (auto [a, command] : {std::pair{undo, kCmdUndo}, std::pair{redo, kCmdRedo}}) {
         a->setData(command);
@@ -320,15 +333,14 @@ void CMainFrame::createEditMenu()
         a->setShortcuts(keys);
         return a;
     };
-    edit->addAction(withKeys(addCommand(kCmdCut, QStringLiteral("Cut(&T)"), QStringLiteral("Cut")),
+    edit->addAction(withKeys(addCommand(kCmdCut, tr("Cut(&T)"), tr("Cut")),
                              {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}));
-    edit->addAction(withKeys(addCommand(kCmdCopy, QStringLiteral("Copy(&C)"), QStringLiteral("Copy")),
+    edit->addAction(withKeys(addCommand(kCmdCopy, tr("Copy(&C)"), tr("Copy")),
                              {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}));
-    edit->addAction(withKeys(addCommand(kCmdPaste, QStringLiteral("Paste(&P)"), QStringLiteral("Paste")),
+    edit->addAction(withKeys(addCommand(kCmdPaste, tr("Paste(&P)"), tr("Paste")),
                              {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}));
-    edit->addAction(withKeys(
-        addCommand(kCmdDuplicate, QStringLiteral("Duplicate(&D)"), QStringLiteral("Duplicate"), false),
-        {QKeySequence(Qt::CTRL | Qt::Key_D)}));
+    edit->addAction(withKeys(addCommand(kCmdDuplicate, tr("Duplicate(&D)"), tr("Duplicate"), false),
+                             {QKeySequence(Qt::CTRL | Qt::Key_D)}));
     edit->addSeparator();
     m_replaceOperands = edit->addAction(tr("Replace operands…"));
     m_replaceOperands->setStatusTip(tr("Move every use of an operand range to another type and start"));
@@ -340,7 +352,7 @@ void CMainFrame::createEditMenu()
 
 void CMainFrame::createHelpMenu()
 {
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+    QMenu* help = menuBar()->addMenu(tr("Help(&H)"));
     // F1 anywhere in the program opens the section of the page, dialog or window with the focus: this
     // shortcut outside modal dialogs, the help key inside them.
     QAction* manual = help->addAction(tr("User manual"));
@@ -355,7 +367,7 @@ void CMainFrame::createHelpMenu()
     qApp->installEventFilter(key);
     connect(key, &CHelpKey::helpWanted, this, &CMainFrame::ShowHelp);
     help->addSeparator();
-    help->addAction(addCommand(kCmdAbout, QStringLiteral("About ZL410(&A)..."), QStringLiteral("About")));
+    help->addAction(addCommand(kCmdAbout, tr("About ZL410(&A)..."), tr("About")));
 
     help::setHelpTopic(this, help::kMainWindow);
     help::setHelpTopic(&m_view->windowList(), help::kWindowList);
@@ -382,7 +394,7 @@ void CMainFrame::refreshOperands()
 
 void CMainFrame::createToolBar()
 {
-    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar = addToolBar(tr("Toolbar"));
     m_toolBar->setObjectName(QStringLiteral("toolbar"));
     m_toolBar->setIconSize(QSize(18, 17));
     m_toolBar->setMovable(false);
@@ -430,10 +442,10 @@ void CMainFrame::createToolBar()
 void CMainFrame::createStatusBar()
 {
     m_model = new QLabel(QStringLiteral(" "));
-    m_protocol = new QLabel(QStringLiteral("No protocol"));
+    m_protocol = new QLabel(tr("No protocol"));
     // "Ready" is the first pane's own text: help texts cover it while shown and it returns after them.
     // Caps, Num and Scroll Lock have no portable reading, so they have no panes.
-    statusBar()->addWidget(new QLabel(QStringLiteral("Ready")), 1);
+    statusBar()->addWidget(new QLabel(tr("Ready")), 1);
     for (QLabel* pane : {m_model, m_protocol}) {
         pane->setFixedWidth(kPaneWidth);
         statusBar()->addPermanentWidget(pane);

@@ -78,6 +78,8 @@ private:
     void createHelpMenu();
     // The data folder of StartUp, or the usual one before it.
     std::string dataDir() const;
+    // View → Language: English / 中文, each named in itself; the choice is kept for the next start.
+    void createLanguageMenu(QMenu* view);
     void showTitle(const QString& caption);
     void createToolBar();
     void createStatusBar();

@@ -23,10 +23,9 @@ QTableWidgetItem* cell(const QString& text)
 CWindowList::CWindowList(CEditorDocument& document, QWidget* parent)
     : QTableWidget(0, 4, parent), m_doc(document)
 {
-    // Two further columns stand behind the English ones; nothing is written into them, so they stay
+    // Two further columns stand behind the shown ones; nothing is written into them, so they stay
     // hidden, and the description takes the list's remaining width without a horizontal scroll bar.
-    setHorizontalHeaderLabels({QStringLiteral("Window"), QStringLiteral("Description"),
-                               QStringLiteral("画面"), QStringLiteral("描述")});
+    setHorizontalHeaderLabels({tr("Window"), tr("Description"), tr("Window"), tr("Description")});
     setColumnWidth(0, 60);
     setColumnHidden(2, true);
     setColumnHidden(3, true);

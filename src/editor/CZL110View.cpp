@@ -144,7 +144,7 @@ bool CZL110View::LoadProtocolPane(bool tellMissingDriver)
     CProject& p = project();
     const auto& types = p.entryTypes();
     if (std::find(types.begin(), types.end(), p.protocol()) == types.end()) {
-        emit protocolText(QStringLiteral("No protocol"));
+        emit protocolText(tr("No protocol"));
         return false;
     }
     auto driver = CProtocolCatalogue::LoadDriver(m_cataloguePath, static_cast<std::uint8_t>(p.protocol()));
@@ -167,7 +167,7 @@ void CZL110View::ProjectLoaded()
     if (LoadProtocolPane())
         (void)CToolSettings::WriteListPosition(m_toolSettingsPath, project().comm.listPosition);
     else
-        m_prompter.message("protocol number error!!!", "");
+        m_prompter.message(QT_TRANSLATE_NOOP("Message", "protocol number error!!!"), "");
     emit stateChanged();
 }
 
@@ -179,7 +179,7 @@ void CZL110View::ProjectRestored()
 bool CZL110View::NewProject(const std::function<bool()>& mayDiscard)
 {
     if (project().entryTypes().empty()) {
-        m_prompter.message("The file Zentu_Ptc.dat error!!!", "");
+        m_prompter.message(QT_TRANSLATE_NOOP("Message", "The file Zentu_Ptc.dat error!!!"), "");
         return false;
     }
     if (!mayDiscard())
@@ -235,7 +235,7 @@ void CZL110View::ArmPicture()
         m_canvas->CancelPlacement();
         return;
     }
-    const QString path = m_files.openFile(this, QStringLiteral("Open picture"), QStringLiteral("bmp(*.bmp)"));
+    const QString path = m_files.openFile(this, tr("Open picture"), tr("bmp(*.bmp)"));
     if (path.isEmpty()) {
         m_canvas->CancelPlacement();
         return;

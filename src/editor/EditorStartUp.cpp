@@ -4,10 +4,12 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
+#include "editor/CEditorSettings.h"
 #include "editor/CMainFrame.h"
 #include "editor/dialogs/CSplashWindow.h"
 #include "editor/document/CZL110Doc.h"
 #include "qt/CDataPaths.h"
+#include "qt/CLanguage.h"
 
 namespace zl
 {
@@ -43,14 +45,17 @@ private:
 
 int RunEditor(const QStringList& arguments, CPrompter* prompter)
 {
+    useLanguage(editorLanguage());
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("ZL410 operator panel editor"));
+    parser.setApplicationDescription(QCoreApplication::translate("RunEditor", "ZL410 operator panel editor"));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption noSplash(QStringLiteral("no-splash"),
-                                      QStringLiteral("Start without the splash window."));
+    const QCommandLineOption noSplash(
+        QStringLiteral("no-splash"),
+        QCoreApplication::translate("RunEditor", "Start without the splash window."));
     parser.addOption(noSplash);
-    parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("A project file (.pjz) to open."));
+    parser.addPositionalArgument(QStringLiteral("project"),
+                                 QCoreApplication::translate("RunEditor", "A project file (.pjz) to open."));
     parser.process(arguments);
 
     CMainFrame frame(prompter);

@@ -62,7 +62,7 @@ void CZL110View::DeleteWindow()
         return;
     char text[80];
     std::snprintf(text, sizeof text, "Do you want to delete the No. %d window?", int(current->number));
-    if (!m_prompter.askOkCancel(text, "Delete current window"))
+    if (!m_prompter.askOkCancel(text, QT_TRANSLATE_NOOP("Message", "Delete current window")))
         return;
     m_doc.deleteCurrentWindow();
 }

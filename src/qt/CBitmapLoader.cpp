@@ -56,7 +56,8 @@ std::optional<CBitmapHeader> readHeader(QFile& file)
 
 Result<CRgbImage> LoadBitmapFile(const std::string& path)
 {
-    const CError openError = makeError("Open the picture error!!!", "Open picture");
+    const CError openError = makeError(QT_TRANSLATE_NOOP("Message", "Open the picture error!!!"),
+                                       QT_TRANSLATE_NOOP("Message", "Open picture"));
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly))
         return openError;

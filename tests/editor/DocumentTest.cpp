@@ -127,7 +127,7 @@ private slots:
         e.prompter.yesNoAnswers = {CPrompter::Answer::No};
         onNextDialog<QDialog>([](QDialog& d) { d.reject(); });
         e.trigger(kCmdNewProject);
-        QCOMPARE(e.prompter.last(), "ZL410 software: 将改动保存到 New file？");
+        QCOMPARE(e.prompter.last(), "ZL410 software: Save changes to New file?");
         QCOMPARE(e.project().CurrentView()->componentCount(), 1u);
     }
 
@@ -192,7 +192,7 @@ private slots:
 
         e->prompter.yesNoAnswers = {CPrompter::Answer::Cancel};
         QVERIFY(!e->frame->close());
-        QCOMPARE(e->prompter.last(), "ZL410 software: 将改动保存到 " + file.toStdString() + "？");
+        QCOMPARE(e->prompter.last(), "ZL410 software: Save changes to " + file.toStdString() + "?");
 
         e->prompter.yesNoAnswers = {CPrompter::Answer::Cancel};
         e->files.paths = {file};

@@ -22,6 +22,7 @@ for item in ./usr/bin/zl410 ./usr/bin/zl410-cli \
     ./usr/share/zl410/Zentu_EN.dat ./usr/share/zl410/Zentu_CH.dat \
     ./usr/share/zl410/manual/manual.css ./usr/share/zl410/manual/en/index.html \
     ./usr/share/zl410/manual/zh_CN/index.html ./usr/share/zl410/manual/images/main-window.png \
+    ./usr/share/zl410/translations/zl410_zh_CN.qm ./usr/share/zl410/translations/qtbase_zh_CN.qm \
     ./usr/share/applications/zl410.desktop ./usr/share/mime/packages/zl410.xml \
     ./usr/share/icons/hicolor/scalable/apps/zl410.svg ./usr/lib/udev/rules.d/70-zl410-serial.rules \
     ./usr/share/man/man1/zl410.1.gz ./usr/share/man/man1/zl410-cli.1.gz \
@@ -47,6 +48,8 @@ run "$installed" compile "$data/pjz/all-kinds.pjz" -o "$scratch/installed.bin" -
 run "$cli" compile "$data/pjz/all-kinds.pjz" -o "$scratch/built.bin" --driver "$scratch/built-driver.bin" > /dev/null
 cmp -s "$scratch/installed.bin" "$scratch/built.bin" || fail "the installed zl410-cli compiled another image"
 cmp -s "$scratch/installed-driver.bin" "$scratch/built-driver.bin" || fail "the installed zl410-cli took another driver"
+# The installed translation is found beside the data files.
+run env ZL410_LANG=zh_CN "$installed" --help | grep -q '^用法：' || fail "the installed zl410-cli does not speak Chinese"
 
 # The manual pages format without a warning.
 if command -v groff > /dev/null; then

@@ -58,7 +58,7 @@ CAlarmListDialog::CAlarmListDialog(const CProject& project, QWidget* parent)
     : QDialog(parent), m_project(project), m_list(project.alarms)
 {
     help::setHelpTopic(this, help::kAlarmList);
-    setWindowTitle(QStringLiteral("Alarm list"));
+    setWindowTitle(tr("Alarm list"));
     m_list.workingCopy = m_list.texts;
 
     m_grid = new CGridCtrl(2);
@@ -69,8 +69,8 @@ CAlarmListDialog::CAlarmListDialog(const CProject& project, QWidget* parent)
     // The widest coils ("0000 00 00", "B13:65535/f") are wider than the column's usual width.
     const int coilWidth = std::max(table->columnWidth(0), fontMetrics().horizontalAdvance(kWidestCoil) + 12);
     table->setColumnWidth(0, coilWidth);
-    m_grid->SetTextMatrix(0, 0, QStringLiteral("Coil"));
-    m_grid->SetTextMatrix(0, 1, QStringLiteral("Alarm description"));
+    m_grid->SetTextMatrix(0, 0, tr("Coil"));
+    m_grid->SetTextMatrix(0, 1, tr("Alarm description"));
     table->horizontalHeader()->setStretchLastSection(true);
     const int frame = 2 * table->frameWidth();
     const int gridWidth = coilWidth + TwipsToPixelsX(m_grid, kTextTwips) +
@@ -99,20 +99,20 @@ CAlarmListDialog::CAlarmListDialog(const CProject& project, QWidget* parent)
 
 QWidget* CAlarmListDialog::createCoilGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("Alarm list initial coil"));
+    auto* group = new QGroupBox(tr("Alarm list initial coil"));
     auto* row = new QHBoxLayout(group);
     m_station = numberEdit();
     m_type = new CBoundComboBox;
     m_address = numberEdit();
     m_subAddress = numberEdit();
-    m_subAddress->setToolTip(QStringLiteral("Sub-address"));
+    m_subAddress->setToolTip(tr("Sub-address"));
     m_offset = numberEdit();
-    m_offsetLabel = new QLabel(QStringLiteral("Offset:"));
-    row->addWidget(new QLabel(QStringLiteral("Station No.:")));
+    m_offsetLabel = new QLabel(tr("Offset:"));
+    row->addWidget(new QLabel(tr("Station No.:")));
     row->addWidget(fixedField(m_station));
-    row->addWidget(new QLabel(QStringLiteral("Type:")));
+    row->addWidget(new QLabel(tr("Type:")));
     row->addWidget(m_type);
-    row->addWidget(new QLabel(QStringLiteral("Addr:")));
+    row->addWidget(new QLabel(tr("Addr:")));
     row->addWidget(fixedField(m_address));
     row->addWidget(fixedField(m_subAddress));
     row->addWidget(m_offsetLabel);

@@ -27,21 +27,21 @@ CComSelectionDialog::CComSelectionDialog(std::uint8_t portIndex, std::vector<CPo
       m_combo(new CBoundComboBox(this)), m_deviceCombo(new QComboBox(this))
 {
     help::setHelpTopic(this, help::kComSelection);
-    setWindowTitle(QStringLiteral("COM selection"));
+    setWindowTitle(tr("COM selection"));
     for (unsigned i = 0; i < kSerialPortCount; ++i)
         m_devices.push_back(comDevicePath(i));
     auto* form = new QFormLayout(this);
-    form->addRow(new QLabel(QStringLiteral("Select the serial port for downloading"), this));
+    form->addRow(new QLabel(tr("Select the serial port for downloading"), this));
     m_combo->Fill({"COM1", "COM2", "COM3", "COM4", "COM5", "COM6"});
     m_combo->Bind(&m_port);
-    form->addRow(QStringLiteral("Serial Port:"), m_combo);
+    form->addRow(tr("Serial Port:"), m_combo);
     m_deviceCombo->setMinimumWidth(320);
     // Any device path can be typed: a pseudo-terminal, a /dev/serial/by-id/… link.
     m_deviceCombo->setEditable(true);
     m_deviceCombo->setInsertPolicy(QComboBox::NoInsert);
     m_deviceCombo->setToolTip(
         tr("The device this COM entry stands for on this machine: choose one or type its path"));
-    form->addRow(QStringLiteral("Device:"), m_deviceCombo);
+    form->addRow(tr("Device:"), m_deviceCombo);
     form->addRow(okCancelButtons(this));
     showDevice();
     connect(m_combo, &QComboBox::currentIndexChanged, this, &CComSelectionDialog::showDevice);
@@ -71,10 +71,10 @@ void CComSelectionDialog::showDevice()
                            [&](const CPortInfo& p) { return QString::fromStdString(p.device) == device; });
     };
     if (!listed(standard))
-        m_deviceCombo->addItem(standard + QStringLiteral(" (standard for COM%1)").arg(com + 1), standard);
+        m_deviceCombo->addItem(standard + tr(" (standard for COM%1)").arg(com + 1), standard);
     if (current != standard && !listed(current))
-        m_deviceCombo->addItem(
-            QFileInfo::exists(current) ? current : current + QStringLiteral(" (not found now)"), current);
+        m_deviceCombo->addItem(QFileInfo::exists(current) ? current : current + tr(" (not found now)"),
+                               current);
     for (const CPortInfo& p : m_ports)
         m_deviceCombo->addItem(QString::fromStdString(p.description + " (" + p.device + ")"),
                                QString::fromStdString(p.device));

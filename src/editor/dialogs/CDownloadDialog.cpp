@@ -97,10 +97,10 @@ CDownloadDialog::CDownloadDialog(CByteLink& link, CDownloadJob job, CPrompter& p
       m_job(std::move(job))
 {
     help::setHelpTopic(this, help::kDownload);
-    setWindowTitle(QStringLiteral("Download Project"));
+    setWindowTitle(tr("Download Project"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Download Project"), this));
+    layout->addWidget(new QLabel(tr("Download Project"), this));
     m_bar->setRange(0, kProgressEnd);
     m_bar->setValue(0);
     m_bar->setMinimumWidth(300);
@@ -194,8 +194,8 @@ void CDownloadDialog::waitAtGate()
 
 void CDownloadDialog::showNoResponse(CPanelWait& panel)
 {
-    QMessageBox box(QMessageBox::Information, QString::fromLatin1(kNoResponseCaption),
-                    QStringLiteral("No Response!!!"), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, QString::fromLatin1(kNoResponseCaption), tr("No Response!!!"),
+                    QMessageBox::Ok, this);
     m_noResponse = &box;
     // The panel answering closes the box; the call comes on the transfer's background thread.
     panel.onAnswered([this] {

@@ -26,8 +26,8 @@ class CDownloadDialog : public QDialog
 {
     Q_OBJECT
 public:
-    static constexpr const char* kCancelQuestion = "Download will be canceled?";
-    static constexpr const char* kCancelCaption = "Download Data";
+    static constexpr const char* kCancelQuestion = QT_TRANSLATE_NOOP("Message", "Download will be canceled?");
+    static constexpr const char* kCancelCaption = QT_TRANSLATE_NOOP("Message", "Download Data");
     static constexpr const char* kNoResponseCaption = "ZL410 no response";
 
     // `prompter` is asked on the interface thread only.

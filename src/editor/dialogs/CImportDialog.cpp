@@ -1,5 +1,6 @@
 #include "editor/dialogs/CImportDialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,6 +10,7 @@
 
 #include "editor/help/HelpTopics.h"
 #include "import/OldProjectConverter.h"
+#include "qt/CMessages.h"
 
 namespace zl
 {
@@ -17,8 +19,8 @@ bool RunImportDialog(QWidget* parent)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("importDialog"));
-    dialog.setWindowTitle(QString::fromLatin1(kImportCaption));
     help::setHelpTopic(&dialog, help::kImport);
+    dialog.setWindowTitle(QString::fromStdString(translateMessage(kImportCaption)));
     auto* layout = new QVBoxLayout(&dialog);
     auto* bar = new QProgressBar(&dialog);
     bar->setRange(0, 10000);
@@ -26,8 +28,8 @@ bool RunImportDialog(QWidget* parent)
     layout->addWidget(bar);
     layout->addWidget(line);
     auto* buttons = new QHBoxLayout;
-    auto* convert = new QPushButton(QStringLiteral("Convert"), &dialog);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+    auto* convert = new QPushButton(QCoreApplication::translate("CImportDialog", "Convert"), &dialog);
+    auto* cancel = new QPushButton(QCoreApplication::translate("CImportDialog", "Cancel"), &dialog);
     convert->setObjectName(QStringLiteral("convert"));
     convert->setDefault(true);
     buttons->addStretch();
@@ -36,7 +38,7 @@ bool RunImportDialog(QWidget* parent)
     layout->addLayout(buttons);
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     QObject::connect(convert, &QPushButton::clicked, &dialog, [&] {
-        line->setText(QStringLiteral("Convert Old Project..."));
+        line->setText(QCoreApplication::translate("CImportDialog", "Convert Old Project..."));
         for (int v = 1; v < 10000; v += 2)
             bar->setValue(v);
         dialog.accept();

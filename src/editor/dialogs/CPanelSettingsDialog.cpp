@@ -37,7 +37,7 @@ CPanelSettingsDialog::CPanelSettingsDialog(const CProject& project, QWidget* par
     : QDialog(parent), m_project(project), m_settings(project.panel)
 {
     help::setHelpTopic(this, help::kPanelSettings);
-    setWindowTitle(QStringLiteral("VT306 config"));
+    setWindowTitle(tr("VT306 config"));
     for (int bit = 0; bit < 3; ++bit)
         m_statusBits[bit] = (m_settings.statusFlags >> bit) & 1;
 
@@ -56,21 +56,21 @@ CPanelSettingsDialog::CPanelSettingsDialog(const CProject& project, QWidget* par
 
 QWidget* CPanelSettingsDialog::createParameterGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("VT306 parameter"));
+    auto* group = new QGroupBox(tr("VT306 parameter"));
     auto* grid = new QGridLayout(group);
     m_initialWindow = numberEdit();
     m_password = numberEdit();
     m_saverDelay = new CBoundComboBox;
     m_saverWindow = numberEdit();
-    grid->addWidget(new QLabel(QStringLiteral("Initial Window:")), 0, 0);
+    grid->addWidget(new QLabel(tr("Initial Window:")), 0, 0);
     grid->addWidget(numberField(m_initialWindow), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Password:")), 1, 0);
+    grid->addWidget(new QLabel(tr("Password:")), 1, 0);
     grid->addWidget(numberField(m_password), 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Screen saver:")), 2, 0);
+    grid->addWidget(new QLabel(tr("Screen saver:")), 2, 0);
     grid->addWidget(m_saverDelay, 2, 1);
     m_saverAction = new QButtonGroup(this);
-    auto* backlightOff = new QRadioButton(QStringLiteral("Backlight Off"));
-    auto* showWindow = new QRadioButton(QStringLiteral("Show window"));
+    auto* backlightOff = new QRadioButton(tr("Backlight Off"));
+    auto* showWindow = new QRadioButton(tr("Show window"));
     m_saverAction->addButton(backlightOff, 0);
     m_saverAction->addButton(showWindow, 1);
     grid->addWidget(backlightOff, 3, 0, 1, 2);
@@ -82,25 +82,24 @@ QWidget* CPanelSettingsDialog::createParameterGroup()
 
 QWidget* CPanelSettingsDialog::createControlGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("VT306 Control"));
+    auto* group = new QGroupBox(tr("VT306 Control"));
     auto* column = new QVBoxLayout(group);
     auto* operand = new QGridLayout;
     m_type = new CBoundComboBox;
     m_address = numberEdit();
     m_station = numberEdit();
-    operand->addWidget(new QLabel(QStringLiteral("Control Reg:")), 0, 0);
+    operand->addWidget(new QLabel(tr("Control Reg:")), 0, 0);
     operand->addWidget(m_type, 0, 1);
     operand->addWidget(numberField(m_address), 0, 2);
-    operand->addWidget(new QLabel(QStringLiteral("Station No.:")), 1, 0);
+    operand->addWidget(new QLabel(tr("Station No.:")), 1, 0);
     operand->addWidget(numberField(m_station), 1, 1, 1, 2);
     column->addLayout(operand);
 
-    const QString texts[] = {QStringLiteral("Auto change window"), QStringLiteral("Report current window"),
-                             QStringLiteral("Use RTC module")};
+    const QString texts[] = {tr("Auto change window"), tr("Report current window"), tr("Use RTC module")};
     const QString directions[] = {QStringLiteral("(VT306<-PLC)"), QStringLiteral("(VT306->PLC)"),
                                   QStringLiteral("(VT306->PLC)")};
-    auto* status = new QGroupBox(QStringLiteral("Status"));
-    auto* peripheral = new QGroupBox(QStringLiteral("Peripheral"));
+    auto* status = new QGroupBox(tr("Status"));
+    auto* peripheral = new QGroupBox(tr("Peripheral"));
     auto* statusGrid = new QGridLayout(status);
     auto* peripheralGrid = new QGridLayout(peripheral);
     for (int bit = 0; bit < 3; ++bit) {
@@ -108,7 +107,7 @@ QWidget* CPanelSettingsDialog::createControlGroup()
         const int row = bit == 1 ? 2 : 0;
         m_status[bit] = new CBoundCheckBox(texts[bit]);
         m_directionLabels[bit] = new QLabel(directions[bit]);
-        m_addressLabels[bit] = new QLabel(QStringLiteral("Respond "));
+        m_addressLabels[bit] = new QLabel(tr("Respond "));
         m_addressLabels[bit]->setMinimumWidth(
             m_addressLabels[bit]->fontMetrics().horizontalAdvance(QStringLiteral(" C_double65535")));
         grid->addWidget(m_status[bit], row, 0);
@@ -126,7 +125,7 @@ QWidget* CPanelSettingsDialog::createControlGroup()
         widest = std::max(widest, box->sizeHint().width());
     for (CBoundCheckBox* box : m_status)
         box->setMinimumWidth(widest);
-    auto* buzzer = new QLabel(QStringLiteral("Control the buzzer"));
+    auto* buzzer = new QLabel(tr("Control the buzzer"));
     buzzer->setIndent(20);
     statusGrid->addWidget(buzzer, 1, 0, 1, 3);
     column->addWidget(status);
@@ -140,8 +139,14 @@ void CPanelSettingsDialog::bindControls()
     const CProtocolTables& t = m_project.tables();
     m_initialWindow->Bind(&m_settings.initialWindow, 0, 65535);
     m_password->Bind(&m_settings.password, 0, 10000);
-    m_saverDelay->Fill(
-        {"Never", "1Min", "2Min", "3Min", "5Min", "10Min", "15Min", "20Min", "30Min", "45Min", "1Hour"});
+    static const char* const kDelays[] = {QT_TR_NOOP("Never"), QT_TR_NOOP("1Min"),  QT_TR_NOOP("2Min"),
+                                          QT_TR_NOOP("3Min"),  QT_TR_NOOP("5Min"),  QT_TR_NOOP("10Min"),
+                                          QT_TR_NOOP("15Min"), QT_TR_NOOP("20Min"), QT_TR_NOOP("30Min"),
+                                          QT_TR_NOOP("45Min"), QT_TR_NOOP("1Hour")};
+    std::vector<std::string> delays;
+    for (const char* delay : kDelays)
+        delays.push_back(tr(delay).toStdString());
+    m_saverDelay->Fill(delays);
     m_saverDelay->Bind(&m_settings.screenSaverDelay);
     if (QAbstractButton* chosen = m_saverAction->button(m_settings.screenSaverAction))
         chosen->setChecked(true);

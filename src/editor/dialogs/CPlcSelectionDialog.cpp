@@ -43,7 +43,7 @@ CPlcSelectionDialog::CPlcSelectionDialog(const CProject& project, std::string ca
       m_stationValue(project.comm.plcStation), m_delayValue(project.comm.delay)
 {
     help::setHelpTopic(this, help::kPlcSelection);
-    setWindowTitle(QStringLiteral("PLC Selection"));
+    setWindowTitle(tr("PLC Selection"));
     auto* form = new QFormLayout(this);
     m_plcType = new CBoundComboBox(this);
     m_baud = new CBoundComboBox(this);
@@ -55,14 +55,14 @@ CPlcSelectionDialog::CPlcSelectionDialog(const CProject& project, std::string ca
     m_delay = new CNumEdit;
     m_stationRow = numberField(m_station, this);
     m_delayRow = numberField(m_delay, this);
-    form->addRow(QStringLiteral("PLC Type:"), m_plcType);
-    form->addRow(QStringLiteral("Baud rate:"), m_baud);
-    form->addRow(QStringLiteral("Data bits:"), m_dataBits);
-    form->addRow(QStringLiteral("Stop bits:"), m_stopBits);
-    form->addRow(QStringLiteral("Parity:"), m_parity);
-    form->addRow(QStringLiteral("Type:"), m_interface);
-    form->addRow(QStringLiteral("Station No.:"), m_stationRow);
-    form->addRow(QStringLiteral("Delay:"), m_delayRow);
+    form->addRow(tr("PLC Type:"), m_plcType);
+    form->addRow(tr("Baud rate:"), m_baud);
+    form->addRow(tr("Data bits:"), m_dataBits);
+    form->addRow(tr("Stop bits:"), m_stopBits);
+    form->addRow(tr("Parity:"), m_parity);
+    form->addRow(tr("Type:"), m_interface);
+    form->addRow(tr("Station No.:"), m_stationRow);
+    form->addRow(tr("Delay:"), m_delayRow);
     form->addRow(okCancelButtons(this));
 
     std::vector<std::string> names;

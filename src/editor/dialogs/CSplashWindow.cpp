@@ -34,7 +34,7 @@ QPixmap CSplashWindow::picture()
     p.drawText(QRect(140, 30, 240, 60), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("ZL410"));
     p.setFont(QFont(QStringLiteral("DejaVu Sans"), 11));
     p.setPen(QColor(180, 190, 210));
-    p.drawText(QRect(142, 86, 240, 24), Qt::AlignLeft, QStringLiteral("Operator panel configuration"));
+    p.drawText(QRect(142, 86, 240, 24), Qt::AlignLeft, tr("Operator panel configuration"));
     // A strip of the panel's dotted display along the bottom.
     p.fillRect(QRect(24, 150, 352, 60), QColor(64, 64, 64));
     p.setPen(Qt::NoPen);

@@ -62,15 +62,15 @@ CNewWindowDialog::CNewWindowDialog(const CProject& project, CPrompter& prompter,
     : QDialog(parent), m_project(project), m_prompter(prompter), m_number(proposedNumber(project))
 {
     help::setHelpTopic(this, help::kWindowDialogs);
-    setWindowTitle(QStringLiteral("New window"));
+    setWindowTitle(tr("New window"));
     auto* form = new QFormLayout(this);
     m_numberEdit = new CNumEdit;
-    form->addRow(QStringLiteral("Window No.:"), numberField(m_numberEdit, this));
+    form->addRow(tr("Window No.:"), numberField(m_numberEdit, this));
     m_numberEdit->Bind(&m_number, 1, 65535);
     m_descriptionEdit = new CBoundTextEdit(this);
     m_descriptionEdit->Bind(&m_description, 65535);
-    form->addRow(QStringLiteral("Window description:"), m_descriptionEdit);
-    form->addRow(buttons(this, QStringLiteral("Ok")));
+    form->addRow(tr("Window description:"), m_descriptionEdit);
+    form->addRow(buttons(this, tr("Ok")));
 }
 
 void CNewWindowDialog::accept()
@@ -78,7 +78,8 @@ void CNewWindowDialog::accept()
     if (!holdsNumber(m_numberEdit))
         return;
     if (m_project.FindWindowPosition(m_number) >= 0) {
-        m_prompter.message(format("No.%d window exist", m_number), "window exist");
+        m_prompter.message(format("No.%d window exist", m_number),
+                           QT_TRANSLATE_NOOP("Message", "window exist"));
         return;
     }
     QDialog::accept();
@@ -89,13 +90,12 @@ CCopyWindowDialog::CCopyWindowDialog(std::uint16_t source, CPrompter& prompter, 
       m_target(static_cast<std::uint16_t>(source + 1))
 {
     help::setHelpTopic(this, help::kWindowDialogs);
-    setWindowTitle(QStringLiteral("Copy window"));
+    setWindowTitle(tr("Copy window"));
     auto* form = new QFormLayout(this);
     m_targetEdit = new CNumEdit;
-    form->addRow(QString::fromStdString(format("Copy window %d to window:", source)),
-                 numberField(m_targetEdit, this));
+    form->addRow(tr("Copy window %1 to window:").arg(source), numberField(m_targetEdit, this));
     m_targetEdit->Bind(&m_target, 1, 65535);
-    form->addRow(buttons(this, QStringLiteral("OK")));
+    form->addRow(buttons(this, tr("OK")));
 }
 
 void CCopyWindowDialog::accept()
@@ -103,7 +103,8 @@ void CCopyWindowDialog::accept()
     if (!holdsNumber(m_targetEdit))
         return;
     if (m_target == m_source)
-        m_prompter.message("The number is same with the current number!!!", "Window number exist!");
+        m_prompter.message(QT_TRANSLATE_NOOP("Message", "The number is same with the current number!!!"),
+                           QT_TRANSLATE_NOOP("Message", "Window number exist!"));
     QDialog::accept();
 }
 

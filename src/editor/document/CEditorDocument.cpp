@@ -510,18 +510,18 @@ void CEditorDocument::notify(const CEditState& from, const CEditState& to, bool 
 
 bool CEditorDocument::placeComponent(std::unique_ptr<CBase> component, CPoint at)
 {
-    return addComponent(std::move(component), at, QStringLiteral("Place "));
+    return addComponent(std::move(component), at, tr("Place "));
 }
 
 bool CEditorDocument::pasteComponent(std::unique_ptr<CBase> copy)
 {
-    return addCopy(std::move(copy), QStringLiteral("Paste "));
+    return addCopy(std::move(copy), tr("Paste "));
 }
 
 bool CEditorDocument::duplicateSelected()
 {
     const CBase* c = selectedComponent();
-    return c && addCopy(c->Clone(), QStringLiteral("Duplicate "));
+    return c && addCopy(c->Clone(), tr("Duplicate "));
 }
 
 bool CEditorDocument::addCopy(std::unique_ptr<CBase> copy, const QString& verb)
@@ -545,7 +545,7 @@ bool CEditorDocument::addComponent(std::unique_ptr<CBase> component, CPoint at, 
 
 bool CEditorDocument::deleteSelected()
 {
-    return removeSelected(QStringLiteral("Delete "));
+    return removeSelected(tr("Delete "));
 }
 
 bool CEditorDocument::cutSelected()
@@ -554,7 +554,7 @@ bool CEditorDocument::cutSelected()
     if (!c)
         return false;
     CopyToClipboard(*c);
-    return removeSelected(QStringLiteral("Cut "));
+    return removeSelected(tr("Cut "));
 }
 
 bool CEditorDocument::removeSelected(const QString& verb)
@@ -572,7 +572,7 @@ bool CEditorDocument::moveSelected(int dx, int dy, const QString& mergeKey)
 {
     const CBase* c = selectedComponent();
     return c && editSelected(
-                    QStringLiteral("Move ") + componentName(c->typeCode),
+                    tr("Move ") + componentName(c->typeCode),
                     [&](CBase& moved) { moved.MoveByPanel(dx, dy); }, mergeKey);
 }
 
@@ -580,8 +580,8 @@ bool CEditorDocument::dragSelected(CPoint& mouse, CPoint to, const QString& merg
 {
     const CBase* c = selectedComponent();
     return c && editSelected(
-                    QStringLiteral("Move ") + componentName(c->typeCode),
-                    [&](CBase& moved) { moved.Drag(mouse, to); }, mergeKey);
+                    tr("Move ") + componentName(c->typeCode), [&](CBase& moved) { moved.Drag(mouse, to); },
+                    mergeKey);
 }
 
 bool CEditorDocument::setComponentField(CBase& component, const QString& step,
@@ -598,7 +598,7 @@ bool CEditorDocument::setWindowField(const QString& step, const std::function<vo
 
 bool CEditorDocument::newWindow(std::uint16_t number, const std::string& description)
 {
-    return editWindows(QStringLiteral("New window"), {number}, [&](CProject& p) {
+    return editWindows(tr("New window"), {number}, [&](CProject& p) {
         p.AddWindow(number, description);
         clearSelection();
     });
@@ -608,7 +608,7 @@ bool CEditorDocument::copyWindow(std::uint16_t target, CPrompter& prompter)
 {
     if (!currentWindow())
         return false;
-    return editWindows(QStringLiteral("Copy window"), {target}, [&](CProject& p) {
+    return editWindows(tr("Copy window"), {target}, [&](CProject& p) {
         if (p.CopyWindow(target, prompter))
             clearSelection();
     });
@@ -619,7 +619,7 @@ bool CEditorDocument::deleteCurrentWindow()
     const CMainView* current = currentWindow();
     if (!current)
         return false;
-    return editWindows(QStringLiteral("Delete window"), {current->number, 1}, [this](CProject& p) {
+    return editWindows(tr("Delete window"), {current->number, 1}, [this](CProject& p) {
         p.DeleteCurrentWindow();
         clearSelection();
     });
@@ -627,12 +627,12 @@ bool CEditorDocument::deleteCurrentWindow()
 
 bool CEditorDocument::setPanelSettings(const CPanelSettings& settings)
 {
-    return editSettings(QStringLiteral("Panel settings"), [&](CProject& p) { p.panel = settings; });
+    return editSettings(tr("Panel settings"), [&](CProject& p) { p.panel = settings; });
 }
 
 bool CEditorDocument::setAlarmList(const CAlarmList& alarms)
 {
-    return editSettings(QStringLiteral("Alarm list"), [&](CProject& p) {
+    return editSettings(tr("Alarm list"), [&](CProject& p) {
         p.alarms = alarms;
         p.alarms.workingCopy.clear();
     });
@@ -640,7 +640,7 @@ bool CEditorDocument::setAlarmList(const CAlarmList& alarms)
 
 bool CEditorDocument::selectPlc(const CCommSettings& comm, unsigned protocol)
 {
-    return editSettings(QStringLiteral("PLC Selection"), [&](CProject& p) {
+    return editSettings(tr("PLC Selection"), [&](CProject& p) {
         p.comm = comm;
         p.SetProtocol(protocol);
     });
@@ -649,7 +649,7 @@ bool CEditorDocument::selectPlc(const CCommSettings& comm, unsigned protocol)
 bool CEditorDocument::takeCompileCorrections(const CCheckReport& report)
 {
     return editWindows(
-        QStringLiteral("Compile corrections"), WindowsWithRepairedLimits(report),
+        tr("Compile corrections"), WindowsWithRepairedLimits(report),
         [&](CProject& p) {
             (void)TakeCorrectedSettings(p, report);
             (void)TakeRepairedLimits(p, report);

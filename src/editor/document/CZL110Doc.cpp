@@ -66,9 +66,8 @@ bool CZL110Doc::SaveModified()
 {
     if (!IsModified())
         return true;
-    const QString name = !m_path.isEmpty() ? m_path : !m_title.isEmpty() ? m_title : QStringLiteral("无标题");
-    switch (
-        m_prompter.askYesNoCancel(text(QStringLiteral("将改动保存到 %1？").arg(name)), "ZL410 software")) {
+    const QString name = !m_path.isEmpty() ? m_path : !m_title.isEmpty() ? m_title : tr("Untitled");
+    switch (m_prompter.askYesNoCancel(text(tr("Save changes to %1?").arg(name)), "ZL410 software")) {
     case CPrompter::Answer::Yes:
         return Save();
     case CPrompter::Answer::No:
@@ -83,8 +82,8 @@ bool CZL110Doc::DoSave(QString path)
     if (path.isEmpty()) {
         // A project with a path proposes that path, an untitled one its title.
         const QString proposed = !m_path.isEmpty() ? m_path : m_title + QStringLiteral(".pjz");
-        path = m_files.saveFile(m_dialogParent, QStringLiteral("Save Project as"),
-                                QString::fromLatin1(kFilter), proposed);
+        path =
+            m_files.saveFile(m_dialogParent, tr("Save Project as"), QString::fromLatin1(kFilter), proposed);
         if (path.isEmpty())
             return false;
         if (QFileInfo(path).suffix().isEmpty())
@@ -92,7 +91,7 @@ bool CZL110Doc::DoSave(QString path)
     }
     const Status saved = SaveProjectFile(text(path), m_view.project());
     if (!saved) {
-        m_prompter.message(saved.error().text, "Save Project");
+        m_prompter.message(saved.error().text, QT_TRANSLATE_NOOP("Message", "Save Project"));
         return false;
     }
     SetModifiedFlag(false);
@@ -126,7 +125,7 @@ bool CZL110Doc::Load(const QString& path)
     m_view.ClearView();
     const Status loaded = LoadProjectFile(text(path), project);
     if (!loaded) {
-        m_prompter.message(loaded.error().describe(), "Open Project");
+        m_prompter.message(loaded.error().describe(), QT_TRANSLATE_NOOP("Message", "Open Project"));
         (void)ReadProject(previous, project);
         project.formatVersion = version;
         m_view.ProjectRestored();
@@ -155,8 +154,8 @@ CZL110Doc::OpenResult CZL110Doc::OpenDocumentFile(const QString& path)
 
 void CZL110Doc::Open()
 {
-    const QString path =
-        m_files.openFile(m_dialogParent, QStringLiteral("Open Project"), QString::fromLatin1(kOpenFilter));
+    const QString path = m_files.openFile(m_dialogParent, tr(QT_TRANSLATE_NOOP("Message", "Open Project")),
+                                          QString::fromLatin1(kOpenFilter));
     if (!path.isEmpty())
         OpenDocumentFile(path);
 }
@@ -166,14 +165,14 @@ void CZL110Doc::NewProject()
     if (!m_view.NewProject([this] { return SaveModified(); }))
         return;
     SetPathName(QString());
-    SetTitle(QStringLiteral("New file"));
+    SetTitle(tr("New file"));
     SetModifiedFlag(false);
 }
 
 void CZL110Doc::ImportOldProject()
 {
     const QString oldPath = m_files.openFile(m_dialogParent, QString::fromLatin1(kImportCaption),
-                                             QStringLiteral("ZL410 旧工程数据文件 (*.olz);;所有文件 (*.*)"));
+                                             tr("ZL410 old project files (*.olz);;All files (*.*)"));
     if (oldPath.isEmpty() || !SaveModified())
         return;
     const auto old = ReadWholeFile(text(oldPath));

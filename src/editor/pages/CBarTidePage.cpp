@@ -26,39 +26,40 @@ constexpr int kSmallest = 16; // panel pixels either way
 } // namespace
 
 CBarTidePage::CBarTidePage(QWidget* parent)
-    : CComponentPage(QStringLiteral("Property"), parent), m_width(number(QStringLiteral("W"))),
-      m_height(number(QStringLiteral("H"))),
-      m_operand(makeOperand(QStringLiteral("Station:"), QStringLiteral("Type:"), QStringLiteral("Addr:"),
-                            QStringLiteral("Sub Addr:"))),
-      m_words(number(QStringLiteral("Registers"))), m_signed(check(QStringLiteral("Signed"))),
-      m_mode(radios(QStringLiteral("Format"))), m_high(number(QStringLiteral("High"))),
-      m_low(number(QStringLiteral("Low"))),
-      m_direction(combo(QStringLiteral("Direction"), {"UP", "DOWN", "LEFT", "RIGHT"})), m_trend(new QWidget),
-      m_dots(number(QStringLiteral("Data Sample"))), m_interval(number(QStringLiteral("Sample Interval")))
+    : CComponentPage(tr("Property"), parent), m_width(number(QT_TR_NOOP("W"))),
+      m_height(number(QT_TR_NOOP("H"))), m_operand(makeOperand(QT_TR_NOOP("Station:"), QT_TR_NOOP("Type:"),
+                                                               QT_TR_NOOP("Addr:"), QT_TR_NOOP("Sub Addr:"))),
+      m_words(number(QT_TR_NOOP("Registers"))), m_signed(check(QT_TR_NOOP("Signed"))),
+      m_mode(radios(QT_TR_NOOP("Format"))), m_high(number(QT_TR_NOOP("High"))),
+      m_low(number(QT_TR_NOOP("Low"))),
+      m_direction(combo(QT_TR_NOOP("Direction"),
+                        {QT_TR_NOOP("UP"), QT_TR_NOOP("DOWN"), QT_TR_NOOP("LEFT"), QT_TR_NOOP("RIGHT")})),
+      m_trend(new QWidget), m_dots(number(QT_TR_NOOP("Data Sample"))),
+      m_interval(number(QT_TR_NOOP("Sample Interval")))
 {
     help::setHelpTopic(this, help::kBarTrendPage);
     QGridLayout* g = grid();
     addPosition(0);
-    addNumber(QStringLiteral("W:"), m_width, 1, 0);
-    addNumber(QStringLiteral("H:"), m_height, 1, 2);
+    addNumber(tr("W:"), m_width, 1, 0);
+    addNumber(tr("H:"), m_height, 1, 2);
     const int next = addOperand(m_operand, 2, 0);
-    addNumber(QStringLiteral("Registers:"), m_words, next, 0, &m_wordsLabel);
+    addNumber(tr("Registers:"), m_words, next, 0, &m_wordsLabel);
 
     auto* mode = new QHBoxLayout;
     mode->addWidget(m_signed);
     addFormat(m_mode, mode);
     g->addLayout(mode, 0, 5, 1, 2);
-    addNumber(QStringLiteral("High:"), m_high, 1, 5);
-    addNumber(QStringLiteral("Low:"), m_low, 2, 5);
-    addLabelled(QStringLiteral("Direction:"), m_direction, 3, 5, &m_directionLabel);
+    addNumber(tr("High:"), m_high, 1, 5);
+    addNumber(tr("Low:"), m_low, 2, 5);
+    addLabelled(tr("Direction:"), m_direction, 3, 5, &m_directionLabel);
     auto* trend = new QGridLayout(m_trend);
     trend->setContentsMargins(0, 0, 0, 0);
-    trend->addWidget(new QLabel(QStringLiteral("Data Sample:")), 0, 0);
+    trend->addWidget(new QLabel(tr("Data Sample:")), 0, 0);
     trend->addWidget(numberField(m_dots), 0, 1);
-    trend->addWidget(new QLabel(QStringLiteral("Dots")), 0, 2);
-    trend->addWidget(new QLabel(QStringLiteral("Sample Interval:")), 1, 0);
+    trend->addWidget(new QLabel(tr("Dots")), 0, 2);
+    trend->addWidget(new QLabel(tr("Sample Interval:")), 1, 0);
     trend->addWidget(numberField(m_interval), 1, 1);
-    trend->addWidget(new QLabel(QStringLiteral("Sec.")), 1, 2);
+    trend->addWidget(new QLabel(tr("Sec.")), 1, 2);
     g->addWidget(m_trend, 4, 5, 2, 3);
     m_high->setFixedWidth(84); // ten digits and a sign
     m_low->setFixedWidth(84);
@@ -80,7 +81,7 @@ bool CBarTidePage::isBar() const
 void CBarTidePage::Bind()
 {
     auto* c = static_cast<CBarTide*>(m_component);
-    group()->setTitle(isBar() ? QStringLiteral("Bar Graph Property") : QStringLiteral("Trend Line Property"));
+    group()->setTitle(isBar() ? tr("Bar Graph Property") : tr("Trend Line Property"));
     m_direction->setVisible(isBar());
     m_directionLabel->setVisible(isBar());
     m_trend->setVisible(!isBar());

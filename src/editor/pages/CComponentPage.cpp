@@ -73,8 +73,7 @@ void CComponentPage::Load(CBase* component, const CProtocolTables& tables)
     if (!component)
         return;
     if (!m_fitsOnBinding || m_fitsOnBinding()) {
-        change(QStringLiteral("Edit ") + componentName(component->typeCode), {},
-               [this] { quietly([this] { Bind(); }); });
+        change(tr("Edit ") + componentName(component->typeCode), {}, [this] { quietly([this] { Bind(); }); });
         return;
     }
     // Showing a component never changes it: what binding fits to the page's rules is put back, so a
@@ -109,7 +108,14 @@ void CComponentPage::ownRules(QObject* source)
 
 QString CComponentPage::stepFor(QObject* control) const
 {
-    return componentName(m_component->typeCode) + QStringLiteral(": ") + stepName(control->objectName());
+    return componentName(m_component->typeCode) + QStringLiteral(": ") +
+           stepName(pageText(control->objectName().toUtf8().constData()));
+}
+
+QString CComponentPage::pageText(const char* text) const
+{
+    // The most derived page's class: the context lupdate gives a QT_TR_NOOP in that page's code.
+    return QCoreApplication::translate(metaObject()->className(), text);
 }
 
 void CComponentPage::controlWrite(QObject* control, const std::function<void()>& write)
@@ -208,10 +214,10 @@ CNumEdit* CComponentPage::number(const QString& name)
     return e;
 }
 
-CBoundCheckBox* CComponentPage::check(const QString& text)
+CBoundCheckBox* CComponentPage::check(const char* text)
 {
-    auto* b = new CBoundCheckBox(text);
-    b->setObjectName(text);
+    auto* b = new CBoundCheckBox(pageText(text));
+    b->setObjectName(QString::fromUtf8(text));
     gateWrites(b);
     connect(b, &QCheckBox::clicked, this, [this, b] { userChanged(b); });
     return b;
@@ -222,8 +228,12 @@ CBoundComboBox* CComponentPage::combo(const QString& name, const std::vector<std
     auto* c = new CBoundComboBox;
     c->setObjectName(name);
     gateWrites(c);
-    if (!items.empty())
-        c->Fill(items);
+    if (!items.empty()) {
+        std::vector<std::string> shown;
+        for (const std::string& item : items)
+            shown.push_back(pageText(item.c_str()).toStdString());
+        c->Fill(shown);
+    }
     connect(c, &QComboBox::activated, this, [this, c] { userChanged(c); });
     return c;
 }
@@ -277,8 +287,8 @@ void CComponentPage::addPosition(int row)
         gateWrites(e);
         connect(e, &CNumEdit::valueStored, this, [this, e] { userChanged(e); });
     }
-    addNumber(QStringLiteral("X:"), m_x, row, 0);
-    addNumber(QStringLiteral("Y:"), m_y, row, 2);
+    addNumber(tr("X:"), m_x, row, 0);
+    addNumber(tr("Y:"), m_y, row, 2);
 }
 
 void CComponentPage::BindPosition()
@@ -327,7 +337,7 @@ COperandFields CComponentPage::makeOperand(const QString& stationLabel, const QS
     f.type = combo(typeLabel);
     f.address = number(addressLabel);
     f.sub = number(subLabel);
-    f.subType = combo(QStringLiteral("SubType"));
+    f.subType = combo(QT_TR_NOOP("SubType"));
     f.stationText = stationLabel;
     f.typeText = typeLabel;
     f.addressText = addressLabel;

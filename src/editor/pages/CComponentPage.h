@@ -115,10 +115,14 @@ protected:
     // Whether the protocol names its operands by variables ("SubType") instead of sub-addresses.
     bool namedVariables() const;
     QGridLayout* grid() const { return m_grid; }
+    // `text`, marked QT_TR_NOOP in the page's own class, in the interface language.
+    QString pageText(const char* text) const;
 
     // Controls that report their user changes; `name` names the step and, for fields, the merge key.
+    // Names and items are English, marked QT_TR_NOOP where the page gives them: the page shows them in
+    // the interface language (pageText), while the controls' object names stay English.
     CNumEdit* number(const QString& name);
-    CBoundCheckBox* check(const QString& text);
+    CBoundCheckBox* check(const char* text);
     CBoundComboBox* combo(const QString& name, const std::vector<std::string>& items = {});
     CBoundTextEdit* textEdit(const QString& name);
     CBoundRadioGroup* radios(const QString& name);

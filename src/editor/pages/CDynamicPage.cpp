@@ -31,13 +31,13 @@ constexpr int kGridRows = CDynamic::kEntries + 1;
 } // namespace
 
 CDynamicPage::CDynamicPage(QWidget* parent)
-    : CComponentPage(QStringLiteral("Dynamic Text Property"), parent),
-      m_double(check(QStringLiteral("Double"))), m_reverse(check(QStringLiteral("Reverse"))),
-      m_mode(radios(QStringLiteral("Format"))), m_signed(check(QStringLiteral("Signed"))),
-      m_operand(makeOperand(QStringLiteral("Station No.:"), QStringLiteral("Type:"), QStringLiteral("Addr:"),
-                            QStringLiteral("Sub Addr:"))),
-      m_grid(new CGridCtrl(2)), m_valueEditor(number(QStringLiteral("Value"))),
-      m_contentEditor(textEdit(QStringLiteral("Content")))
+    : CComponentPage(tr("Dynamic Text Property"), parent), m_double(check(QT_TR_NOOP("Double"))),
+      m_reverse(check(QT_TR_NOOP("Reverse"))), m_mode(radios(QT_TR_NOOP("Format"))),
+      m_signed(check(QT_TR_NOOP("Signed"))),
+      m_operand(makeOperand(QT_TR_NOOP("Station No.:"), QT_TR_NOOP("Type:"), QT_TR_NOOP("Addr:"),
+                            QT_TR_NOOP("Sub Addr:"))),
+      m_grid(new CGridCtrl(2)), m_valueEditor(number(QT_TR_NOOP("Value"))),
+      m_contentEditor(textEdit(QT_TR_NOOP("Content")))
 {
     help::setHelpTopic(this, help::kDynamicTextPage);
     QGridLayout* g = CComponentPage::grid();
@@ -52,7 +52,7 @@ CDynamicPage::CDynamicPage(QWidget* parent)
     g->addLayout(mode, 2, 0, 1, 4);
     addOperand(m_operand, 3, 0);
 
-    auto* texts = new QGroupBox(QStringLiteral("Display Text"));
+    auto* texts = new QGroupBox(tr("Display Text"));
     auto* box = new QVBoxLayout(texts);
     box->setContentsMargins(2, 2, 2, 2);
     box->addWidget(m_grid);
@@ -63,8 +63,8 @@ CDynamicPage::CDynamicPage(QWidget* parent)
     m_grid->SetColWidth(kContentColumn, 2350);
     m_grid->SetRowHeight(250);
     m_grid->SetRows(kGridRows);
-    m_grid->SetTextMatrix(0, kValueColumn, QStringLiteral("Value"));
-    m_grid->SetTextMatrix(0, kContentColumn, QStringLiteral("Content"));
+    m_grid->SetTextMatrix(0, kValueColumn, tr("Value"));
+    m_grid->SetTextMatrix(0, kContentColumn, tr("Content"));
     // Both columns and the scroll bar beside them, no more: the page area is narrow. What the value column
     // needs beyond its share comes off the content column, which takes the rest.
     QTableWidget* table = m_grid->table();

@@ -29,17 +29,16 @@ constexpr double kLastWindow = 65535;
 } // namespace
 
 CFunctionPage::CFunctionPage(QWidget* parent)
-    : CComponentPage(QStringLiteral("Function Key Property"), parent),
-      m_reverse(check(QStringLiteral("Reverse"))), m_double(check(QStringLiteral("Double"))),
-      m_key(combo(QStringLiteral("Key"), kKeys)), m_hand(check(QStringLiteral("Hand"))),
-      m_invisible(check(QStringLiteral("Invisible"))), m_password(check(QStringLiteral("Password"))),
-      m_action(radios(QStringLiteral("Function Key"))), m_jumpPage(new QGroupBox(QStringLiteral("Window"))),
-      m_jump(radios(QStringLiteral("Jump to"))), m_window(number(QStringLiteral("Jump to"))),
-      m_coilPage(new QGroupBox(QStringLiteral("Coil"))),
-      m_operand(makeOperand(QStringLiteral("Sta.:"), QStringLiteral("Type"), QStringLiteral("Addr"),
-                            QStringLiteral("Sub:"))),
-      m_format(combo(QStringLiteral("Value format"), {"Unsigned", "HEX", "Signed"})),
-      m_value(number(QStringLiteral("parameter"))), m_coil(radios(QStringLiteral("Coil action"))),
+    : CComponentPage(tr("Function Key Property"), parent), m_reverse(check(QT_TR_NOOP("Reverse"))),
+      m_double(check(QT_TR_NOOP("Double"))), m_key(combo(QT_TR_NOOP("Key"), kKeys)),
+      m_hand(check(QT_TR_NOOP("Hand"))), m_invisible(check(QT_TR_NOOP("Invisible"))),
+      m_password(check(QT_TR_NOOP("Password"))), m_action(radios(QT_TR_NOOP("Function Key"))),
+      m_jumpPage(new QGroupBox(tr("Window"))), m_jump(radios(QT_TR_NOOP("Jump to"))),
+      m_window(number(QT_TR_NOOP("Jump to"))), m_coilPage(new QGroupBox(tr("Coil"))),
+      m_operand(makeOperand(QT_TR_NOOP("Sta.:"), QT_TR_NOOP("Type"), QT_TR_NOOP("Addr"), QT_TR_NOOP("Sub:"))),
+      m_format(combo(QT_TR_NOOP("Value format"),
+                     {QT_TR_NOOP("Unsigned"), QT_TR_NOOP("HEX"), QT_TR_NOOP("Signed")})),
+      m_value(number(QT_TR_NOOP("parameter"))), m_coil(radios(QT_TR_NOOP("Coil action"))),
       m_coilButtons(new QWidget)
 {
     help::setHelpTopic(this, help::kFunctionKeyPage);
@@ -49,28 +48,28 @@ CFunctionPage::CFunctionPage(QWidget* parent)
     style->addWidget(m_reverse);
     style->addWidget(m_double);
     g->addLayout(style, 1, 0, 1, 4);
-    addLabelled(QStringLiteral("Key:"), m_key, 2, 0);
+    addLabelled(tr("Key:"), m_key, 2, 0);
     auto* flags = new QHBoxLayout;
     flags->addWidget(m_hand);
     flags->addWidget(m_invisible);
     flags->addWidget(m_password);
     g->addLayout(flags, 3, 0, 1, 4);
-    auto* actions = new QGroupBox(QStringLiteral("Function Key"));
+    auto* actions = new QGroupBox(tr("Function Key"));
     // Two rows, so that the page keeps within the page area's height.
     auto* actionRow = new QGridLayout(actions);
-    actionRow->addWidget(m_action->add(QStringLiteral("Set Coil"), CFunction::kSetCoil), 0, 0);
-    actionRow->addWidget(m_action->add(QStringLiteral("Jump to"), CFunction::kJumpTo), 0, 1);
-    actionRow->addWidget(m_action->add(QStringLiteral("Set Register"), CFunction::kSetRegister), 1, 0, 1, 2);
+    actionRow->addWidget(m_action->add(tr("Set Coil"), CFunction::kSetCoil), 0, 0);
+    actionRow->addWidget(m_action->add(tr("Jump to"), CFunction::kJumpTo), 0, 1);
+    actionRow->addWidget(m_action->add(tr("Set Register"), CFunction::kSetRegister), 1, 0, 1, 2);
     g->addWidget(actions, 4, 0, 3, 4);
 
     // Jump sub-page.
     auto* jump = new QGridLayout(m_jumpPage);
-    jump->addWidget(m_jump->add(QStringLiteral("Window"), 0), 0, 0, 1, 2);
-    jump->addWidget(m_jump->add(QStringLiteral("Alarm List"), 1), 1, 0, 1, 2);
-    QRadioButton* timeDate = m_jump->add(QStringLiteral("Time/Date"), 2);
+    jump->addWidget(m_jump->add(tr("Window"), 0), 0, 0, 1, 2);
+    jump->addWidget(m_jump->add(tr("Alarm List"), 1), 1, 0, 1, 2);
+    QRadioButton* timeDate = m_jump->add(tr("Time/Date"), 2);
     jump->addWidget(timeDate, 2, 0, 1, 2);
     timeDate->hide();
-    addNumber(QStringLiteral("Jump to:"), m_window, 3, 0, nullptr, jump);
+    addNumber(tr("Jump to:"), m_window, 3, 0, nullptr, jump);
     jump->setRowStretch(4, 1);
     jump->setColumnStretch(2, 1);
 
@@ -93,13 +92,13 @@ CFunctionPage::CFunctionPage(QWidget* parent)
     buttons->setVerticalSpacing(0);
     buttons->addWidget(m_coil->add(QStringLiteral("ON"), 0), 0, 0);
     buttons->addWidget(m_coil->add(QStringLiteral("OFF"), 1), 0, 1);
-    buttons->addWidget(m_coil->add(QStringLiteral("Reverse"), 2), 1, 0);
-    buttons->addWidget(m_coil->add(QStringLiteral("Instant on"), 3), 1, 1);
+    buttons->addWidget(m_coil->add(tr("Reverse", "coil action"), 2), 1, 0);
+    buttons->addWidget(m_coil->add(tr("Instant on"), 3), 1, 1);
     coil->addWidget(m_coilButtons, next, 0, 1, 4);
     // The value's labels in a grid of their own: they would widen the operand's label column.
     auto* value = new QGridLayout;
-    addLabelled(QStringLiteral("Format:"), m_format, 0, 0, &m_formatLabel, value);
-    addNumber(QStringLiteral("parameter"), m_value, 1, 0, &m_valueLabel, value);
+    addLabelled(tr("Format:"), m_format, 0, 0, &m_formatLabel, value);
+    addNumber(tr("parameter"), m_value, 1, 0, &m_valueLabel, value);
     value->setColumnStretch(2, 1);
     coil->addLayout(value, next + 1, 0, 1, 4);
     m_value->setFixedWidth(100);

@@ -14,21 +14,21 @@ namespace zl
 {
 
 CLedPage::CLedPage(QWidget* parent)
-    : CComponentPage(QStringLiteral("LED Property"), parent), m_double(check(QStringLiteral("Double"))),
-      m_shape(combo(QStringLiteral("Shape"), {"Round", "Square"})),
-      m_logic(combo(QStringLiteral("Logic"), {"Positive", "Negative"})),
-      m_operand(makeOperand(QStringLiteral("Station No:"), QStringLiteral("Type:"),
-                            QStringLiteral("Address:"), QStringLiteral("Sub Addr:"))),
-      m_offset(number(QStringLiteral("Offset")))
+    : CComponentPage(tr("LED Property"), parent), m_double(check(QT_TR_NOOP("Double"))),
+      m_shape(combo(QT_TR_NOOP("Shape"), {QT_TR_NOOP("Round"), QT_TR_NOOP("Square")})),
+      m_logic(combo(QT_TR_NOOP("Logic"), {QT_TR_NOOP("Positive"), QT_TR_NOOP("Negative")})),
+      m_operand(makeOperand(QT_TR_NOOP("Station No:"), QT_TR_NOOP("Type:"), QT_TR_NOOP("Address:"),
+                            QT_TR_NOOP("Sub Addr:"))),
+      m_offset(number(QT_TR_NOOP("Offset")))
 {
     help::setHelpTopic(this, help::kLedPage);
     QGridLayout* g = grid();
     addPosition(0);
     g->addWidget(m_double, 0, 4, 1, 2);
-    addLabelled(QStringLiteral("Shape:"), m_shape, 1, 0);
-    addLabelled(QStringLiteral("Logic:"), m_logic, 1, 2);
+    addLabelled(tr("Shape:"), m_shape, 1, 0);
+    addLabelled(tr("Logic:"), m_logic, 1, 2);
     const int next = addOperand(m_operand, 2, 0);
-    addNumber(QStringLiteral("Offset:"), m_offset, next, 0, &m_offsetLabel);
+    addNumber(tr("Offset:"), m_offset, next, 0, &m_offsetLabel);
     g->setColumnStretch(6, 1);
 }
 

@@ -21,16 +21,16 @@ constexpr int kRedrawPassMs = 50;
 } // namespace
 
 CPicturePage::CPicturePage(QWidget* parent)
-    : CComponentPage(QStringLiteral("Picture Property"), parent), m_width(number(QStringLiteral("Width"))),
-      m_height(number(QStringLiteral("Hight"))), m_redraw(new QTimer(this))
+    : CComponentPage(tr("Picture Property"), parent), m_width(number(QT_TR_NOOP("Width"))),
+      m_height(number(QT_TR_NOOP("Hight"))), m_redraw(new QTimer(this))
 {
     help::setHelpTopic(this, help::kPicturePage);
     addPosition(0);
-    auto* size = new QGroupBox(QStringLiteral("Size"));
+    auto* size = new QGroupBox(tr("Size"));
     auto* g = new QGridLayout(size);
-    g->addWidget(new QLabel(QStringLiteral("Width:")), 0, 0);
+    g->addWidget(new QLabel(tr("Width:")), 0, 0);
     g->addWidget(numberField(m_width), 0, 1);
-    g->addWidget(new QLabel(QStringLiteral("Hight:")), 1, 0);
+    g->addWidget(new QLabel(tr("Hight:")), 1, 0);
     g->addWidget(numberField(m_height), 1, 1);
     grid()->addWidget(size, 1, 0, 1, 4);
     grid()->setColumnStretch(4, 1);

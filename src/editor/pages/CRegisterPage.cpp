@@ -23,17 +23,17 @@ constexpr std::int64_t kWideSignedLimit = 2147483647;
 } // namespace
 
 CRegisterPage::CRegisterPage(QWidget* parent)
-    : CComponentPage(QStringLiteral("Register Property"), parent), m_double(check(QStringLiteral("Double"))),
-      m_reverse(check(QStringLiteral("Reverse"))), m_digits(number(QStringLiteral("Digits"))),
-      m_decimals(number(QStringLiteral("Decimal"))), m_signed(check(QStringLiteral("Signed"))),
-      m_mode(radios(QStringLiteral("Format"))),
-      m_operand(makeOperand(QStringLiteral("Station:"), QStringLiteral("Type:"), QStringLiteral("Addr:"),
-                            QStringLiteral("Sub Addr:"))),
-      m_words(number(QStringLiteral("Register"))), m_set(check(QStringLiteral("Set"))),
-      m_password(check(QStringLiteral("Password"))), m_limited(check(QStringLiteral("Limited"))),
-      m_scaling(combo(QStringLiteral("Scaling"), {"Original", "Project"})),
-      m_limits{number(QStringLiteral("Max Input")), number(QStringLiteral("Min Input")),
-               number(QStringLiteral("Eng. Max")), number(QStringLiteral("Eng. Min"))}
+    : CComponentPage(tr("Register Property"), parent), m_double(check(QT_TR_NOOP("Double"))),
+      m_reverse(check(QT_TR_NOOP("Reverse"))), m_digits(number(QT_TR_NOOP("Digits"))),
+      m_decimals(number(QT_TR_NOOP("Decimal"))), m_signed(check(QT_TR_NOOP("Signed"))),
+      m_mode(radios(QT_TR_NOOP("Format"))),
+      m_operand(makeOperand(QT_TR_NOOP("Station:"), QT_TR_NOOP("Type:"), QT_TR_NOOP("Addr:"),
+                            QT_TR_NOOP("Sub Addr:"))),
+      m_words(number(QT_TR_NOOP("Register"))), m_set(check(QT_TR_NOOP("Set"))),
+      m_password(check(QT_TR_NOOP("Password"))), m_limited(check(QT_TR_NOOP("Limited"))),
+      m_scaling(combo(QT_TR_NOOP("Scaling"), {QT_TR_NOOP("Original"), QT_TR_NOOP("Project")})),
+      m_limits{number(QT_TR_NOOP("Max Input")), number(QT_TR_NOOP("Min Input")),
+               number(QT_TR_NOOP("Eng. Max")), number(QT_TR_NOOP("Eng. Min"))}
 {
     help::setHelpTopic(this, help::kRegisterPage);
     QGridLayout* g = grid();
@@ -44,24 +44,24 @@ CRegisterPage::CRegisterPage(QWidget* parent)
     style->addWidget(m_reverse);
     style->addWidget(m_signed);
     g->addLayout(style, 1, 0, 1, 4);
-    addNumber(QStringLiteral("Digits:"), m_digits, 2, 0);
-    addNumber(QStringLiteral("Decimal:"), m_decimals, 2, 2);
+    addNumber(tr("Digits:"), m_digits, 2, 0);
+    addNumber(tr("Decimal:"), m_decimals, 2, 2);
     auto* mode = new QHBoxLayout;
     addFormat(m_mode, mode);
     g->addLayout(mode, 3, 0, 1, 4);
     const int next = addOperand(m_operand, 4, 0);
-    addNumber(QStringLiteral("Register:"), m_words, next, 0, &m_wordsLabel);
+    addNumber(tr("Register:"), m_words, next, 0, &m_wordsLabel);
 
     auto* entry = new QHBoxLayout;
     entry->addWidget(m_set);
     entry->addWidget(m_password);
     entry->addWidget(m_limited);
     g->addLayout(entry, 0, 5, 1, 2);
-    addNumber(QStringLiteral("Max Input:"), m_limits[0], 1, 5);
-    addNumber(QStringLiteral("Min Input:"), m_limits[1], 2, 5);
+    addNumber(tr("Max Input:"), m_limits[0], 1, 5);
+    addNumber(tr("Min Input:"), m_limits[1], 2, 5);
     g->addWidget(m_scaling, 3, 6);
-    addNumber(QStringLiteral("Eng. Max:"), m_limits[2], 4, 5);
-    addNumber(QStringLiteral("Eng. Min:"), m_limits[3], 5, 5);
+    addNumber(tr("Eng. Max:"), m_limits[2], 4, 5);
+    addNumber(tr("Eng. Min:"), m_limits[3], 5, 5);
     for (CNumEdit* limit : m_limits)
         limit->setFixedWidth(84); // ten digits and a sign
     g->setColumnMinimumWidth(4, 8);

@@ -18,14 +18,13 @@ constexpr std::size_t kTextLimit = 24; // bytes
 } // namespace
 
 CTextPage::CTextPage(QWidget* parent)
-    : CComponentPage(QStringLiteral("Text Property"), parent),
-      m_text(textEdit(QStringLiteral("Text String"))), m_double(check(QStringLiteral("Double"))),
-      m_reverse(check(QStringLiteral("Reverse")))
+    : CComponentPage(tr("Text Property"), parent), m_text(textEdit(QT_TR_NOOP("Text String"))),
+      m_double(check(QT_TR_NOOP("Double"))), m_reverse(check(QT_TR_NOOP("Reverse")))
 {
     help::setHelpTopic(this, help::kTextPage);
-    addLabelled(QStringLiteral("Text String:"), m_text, 0, 0);
+    addLabelled(tr("Text String:"), m_text, 0, 0);
     grid()->addWidget(m_text, 0, 1, 1, 3);
-    auto* style = new QGroupBox(QStringLiteral("Style"));
+    auto* style = new QGroupBox(tr("Style"));
     auto* row = new QHBoxLayout(style);
     row->addWidget(m_double);
     row->addWidget(m_reverse);

@@ -27,7 +27,7 @@ CWindowPage::CWindowPage(CEditorDocument& document, QWidget* parent)
     help::setHelpTopic(this, help::kWindowPage);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    auto* group = new QGroupBox(QStringLiteral("Window Property"));
+    auto* group = new QGroupBox(tr("Window Property"));
     outer->addWidget(group);
     auto* grid = new QGridLayout(group);
     QFont big = m_title->font();
@@ -35,25 +35,25 @@ CWindowPage::CWindowPage(CEditorDocument& document, QWidget* parent)
     big.setBold(true);
     m_title->setFont(big);
     grid->addWidget(m_title, 0, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Window description:")), 1, 0);
+    grid->addWidget(new QLabel(tr("Window description:")), 1, 0);
     grid->addWidget(m_description, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("When Up Arrow key pressed, jump to window:")), 2, 0);
+    grid->addWidget(new QLabel(tr("When Up Arrow key pressed, jump to window:")), 2, 0);
     m_up->setFixedWidth(70);
     m_down->setFixedWidth(70);
     grid->addWidget(numberField(m_up), 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("When Down Arrow key pressed, jump to window:")), 3, 0);
+    grid->addWidget(new QLabel(tr("When Down Arrow key pressed, jump to window:")), 3, 0);
     grid->addWidget(numberField(m_down), 3, 1);
     grid->setRowStretch(4, 1);
 
     const auto gate = [this](const char* step, const char* field) {
         return [this, step, field](const std::function<void()>& write) {
             m_doc.setWindowField(
-                QString::fromLatin1(step), [&](CMainView&) { write(); }, QString::fromLatin1(field));
+                tr(step), [&](CMainView&) { write(); }, QString::fromLatin1(field));
         };
     };
-    m_description->setGate(gate("Window description", "description"));
-    m_up->setGate(gate("Up jump", "up"));
-    m_down->setGate(gate("Down jump", "down"));
+    m_description->setGate(gate(QT_TR_NOOP("Window description"), "description"));
+    m_up->setGate(gate(QT_TR_NOOP("Up jump"), "up"));
+    m_down->setGate(gate(QT_TR_NOOP("Down jump"), "down"));
     setEnabled(false); // until a window is loaded
 }
 

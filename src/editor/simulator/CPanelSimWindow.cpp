@@ -104,7 +104,7 @@ CPanelSimWindow::CPanelSimWindow(Compiler compile, const std::string& dataDir, Q
     : QWidget(parent, Qt::Window), m_compile(std::move(compile))
 {
     help::setHelpTopic(this, help::kSimulator);
-    setWindowTitle(QStringLiteral("Simulate panel"));
+    setWindowTitle(tr("Simulate panel"));
     if (auto fonts = CFontFiles::Load(dataDir))
         m_fonts.emplace(std::move(*fonts));
 
@@ -112,12 +112,12 @@ CPanelSimWindow::CPanelSimWindow(Compiler compile, const std::string& dataDir, Q
     m_zoom = new QSpinBox(this);
     m_zoom->setRange(1, 8);
     m_zoom->setValue(3);
-    m_zoom->setPrefix(QStringLiteral("Zoom "));
+    m_zoom->setPrefix(tr("Zoom "));
     connect(m_zoom, &QSpinBox::valueChanged, this, [this](int z) {
         m_view->setZoom(z);
         m_view->show(m_screen);
     });
-    auto* restartButton = new QPushButton(QStringLiteral("Restart"), this);
+    auto* restartButton = new QPushButton(tr("Restart"), this);
     connect(restartButton, &QPushButton::clicked, this, &CPanelSimWindow::restart);
     m_status = new QLabel(this);
 
@@ -134,8 +134,7 @@ CPanelSimWindow::CPanelSimWindow(Compiler compile, const std::string& dataDir, Q
     }
 
     m_table = new QTableWidget(0, 3, this);
-    m_table->setHorizontalHeaderLabels(
-        {QStringLiteral("Operand"), QStringLiteral("Station"), QStringLiteral("Value")});
+    m_table->setHorizontalHeaderLabels({tr("Operand"), tr("Station"), tr("Value")});
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
@@ -201,7 +200,9 @@ void CPanelSimWindow::start(bool always)
 {
     std::optional<CError> error;
     Result<Bytes> image =
-        m_fonts ? m_compile() : makeError("The panel's fonts are missing from the data folder.");
+        m_fonts
+            ? m_compile()
+            : makeError(QT_TRANSLATE_NOOP("Message", "The panel's fonts are missing from the data folder."));
     if (image && m_panel && !always && *image == m_panel->image().bytes)
         return; // the change left the image as it was: the run goes on
     m_timer.stop();

@@ -1,0 +1,15 @@
+#pragma once
+// Messages that reach the user as plain text (from the core, which knows no Qt, and from the command
+// line) are translated where they are shown, by the "Message" context of the interface language: a text
+// marked QT_TRANSLATE_NOOP("Message", …) where it is written is looked up whole; a text built from parts
+// is matched against the templates in CMessages.cpp, whose %1, %2 … stand for the parts and come back in
+// the translation unchanged (file names, numbers, operands).
+#include <string>
+
+namespace zl
+{
+
+// `text` in the interface language; `text` unchanged when nothing matches or the language is English.
+std::string translateMessage(const std::string& text);
+
+} // namespace zl

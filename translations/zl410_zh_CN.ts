@@ -1,0 +1,1962 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>CImportDialog</name>
+    <message>
+        <source>Convert</source>
+        <translation>转换</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Convert Old Project...</source>
+        <translation>转换旧工程...</translation>
+    </message>
+</context>
+<context>
+    <name>DialogButtons</name>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Open the picture error!!!</source>
+        <translation>打开图片出错！！！</translation>
+    </message>
+    <message>
+        <source>Open picture</source>
+        <translation>打开图片</translation>
+    </message>
+    <message>
+        <source>Open file%1 error! (%2)</source>
+        <translation>打开文件%1出错！（%2）</translation>
+    </message>
+    <message>
+        <source>too large: %1 bytes, more than the %2 bytes an input can have</source>
+        <translation>太大：%1 字节，超过输入允许的 %2 字节</translation>
+    </message>
+    <message>
+        <source>cannot write the standard output: %1</source>
+        <translation>无法写入标准输出：%1</translation>
+    </message>
+    <message>
+        <source>%1 (at byte %2)</source>
+        <translation>%1（在第 %2 字节）</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 需要一个值</translation>
+    </message>
+    <message>
+        <source>--%1 takes a number from %2 to %3, not "%4"</source>
+        <translation>--%1 需要 %2 到 %3 之间的数字，而不是“%4”</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>未知选项 %1</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>未知命令 %1</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the No. %1 window?</source>
+        <translation>确定要删除第 %1 号窗口吗？</translation>
+    </message>
+    <message>
+        <source>No.%1 window exist</source>
+        <translation>第 %1 号窗口已存在</translation>
+    </message>
+    <message>
+        <source>Window %1: %2</source>
+        <translation>窗口 %1：%2</translation>
+    </message>
+    <message>
+        <source>Import .OLZ Project</source>
+        <translation>导入 .OLZ 工程</translation>
+    </message>
+    <message>
+        <source>Open the file error!</source>
+        <translation>打开文件出错！</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <source>Download failed.</source>
+        <translation>下载失败。</translation>
+    </message>
+    <message>
+        <source>protocol number error!!!</source>
+        <translation>协议号错误！！！</translation>
+    </message>
+    <message>
+        <source>The file Zentu_Ptc.dat error!!!</source>
+        <translation>文件 Zentu_Ptc.dat 出错！！！</translation>
+    </message>
+    <message>
+        <source>Download will be canceled?</source>
+        <translation>要取消下载吗？</translation>
+    </message>
+    <message>
+        <source>Download Data</source>
+        <translation>下载数据</translation>
+    </message>
+    <message>
+        <source>window exist</source>
+        <translation>窗口已存在</translation>
+    </message>
+    <message>
+        <source>The number is same with the current number!!!</source>
+        <translation>该编号与当前编号相同！！！</translation>
+    </message>
+    <message>
+        <source>Window number exist!</source>
+        <translation>窗口编号已存在！</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>保存工程</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>打开工程</translation>
+    </message>
+    <message>
+        <source>The panel's fonts are missing from the data folder.</source>
+        <translation>数据文件夹中缺少面板的字库。</translation>
+    </message>
+    <message>
+        <source>Delete current window</source>
+        <translation>删除当前窗口</translation>
+    </message>
+    <message>
+        <source>usage:</source>
+        <translation>用法：</translation>
+    </message>
+    <message>
+        <source>compile a project without sending it and list its problems with window and component; exit 0 when there are none, 1 when there are</source>
+        <translation>编译工程但不下载，列出问题及其所在窗口和元件；没有问题时退出状态为 0，有问题时为 1</translation>
+    </message>
+    <message>
+        <source>one project file expected</source>
+        <translation>需要一个工程文件</translation>
+    </message>
+    <message>
+        <source>compile a project into the image sent from panel address 0x8000; also the driver sent from 0x0000 and a JSON address map</source>
+        <translation>把工程编译为从面板地址 0x8000 起下载的映像；另可输出从 0x0000 起下载的驱动和 JSON 地址表</translation>
+    </message>
+    <message>
+        <source>-o IMAGE.bin is required</source>
+        <translation>必须给出 -o IMAGE.bin</translation>
+    </message>
+    <message>
+        <source>convert an old project; NEW defaults to OLD's folder and name with the extension .pjz</source>
+        <translation>转换旧工程；NEW 默认与 OLD 同文件夹、同名，扩展名为 .pjz</translation>
+    </message>
+    <message>
+        <source>one old project file expected</source>
+        <translation>需要一个旧工程文件</translation>
+    </message>
+    <message>
+        <source>write a project into the panel; --image sends a compiled image (driver from --driver, else the catalogue's for --protocol or the image's protocol); the port defaults to COM Selection's; Ctrl+C cancels; without a terminal on standard input, a silent panel is given up after SECONDS (default 30, 0 waits for ever)</source>
+        <translation>把工程下载到面板；--image 下载已编译的映像（驱动取自 --driver，否则取协议目录中 --protocol 或映像所用协议的驱动）；端口默认为串口选择中的端口；Ctrl+C 取消；标准输入不是终端时，面板无应答 SECONDS 秒后放弃（默认 30，0 表示一直等待）</translation>
+    </message>
+    <message>
+        <source>Download canceled.</source>
+        <translation>下载已取消。</translation>
+    </message>
+    <message>
+        <source>give one project file, or --image IMAGE.bin</source>
+        <translation>请给出一个工程文件，或 --image IMAGE.bin</translation>
+    </message>
+    <message>
+        <source>--driver and --protocol go with --image</source>
+        <translation>--driver 和 --protocol 只能与 --image 一起使用</translation>
+    </message>
+    <message>
+        <source>print a project as JSON</source>
+        <translation>以 JSON 格式输出工程</translation>
+    </message>
+    <message>
+        <source>write a project as JSON text (-o - for standard output)</source>
+        <translation>把工程写成 JSON 文本（-o - 表示标准输出）</translation>
+    </message>
+    <message>
+        <source>make a project from its JSON text</source>
+        <translation>由 JSON 文本生成工程</translation>
+    </message>
+    <message>
+        <source>one input file and an output file (-o) expected</source>
+        <translation>需要一个输入文件和一个输出文件（-o）</translation>
+    </message>
+    <message>
+        <source>cannot write the text</source>
+        <translation>无法写入文本</translation>
+    </message>
+    <message>
+        <source>write a new project for protocol N: window 1 and the protocol's defaults</source>
+        <translation>为协议 N 新建工程：含 1 号窗口和该协议的默认设置</translation>
+    </message>
+    <message>
+        <source>--protocol N and -o OUT.pjz are required</source>
+        <translation>必须给出 --protocol N 和 -o OUT.pjz</translation>
+    </message>
+    <message>
+        <source>list every PLC operand a project uses, with its window, component and conflicts</source>
+        <translation>列出工程用到的每个 PLC 操作数，及其所在窗口、元件和冲突</translation>
+    </message>
+    <message>
+        <source>--json and --csv exclude each other</source>
+        <translation>--json 和 --csv 不能同时使用</translation>
+    </message>
+    <message>
+        <source>simulate a panel for downloads: --pty prints the device for the download to use; the faults refuse every K-th write, drop every K-th answer, or fall silent after N frames</source>
+        <translation>模拟一台面板接受下载：--pty 输出供下载使用的设备；可模拟的故障为每第 K 次写入被拒绝、每第 K 个应答丢失，或 N 帧之后不再应答</translation>
+    </message>
+    <message>
+        <source>--pty needs pseudo-terminals, which Windows does not have: give --port with one end of a null-modem pair of COM ports</source>
+        <translation>--pty 需要伪终端，而 Windows 没有：请用 --port 给出一对虚拟串口（null-modem）中的一端</translation>
+    </message>
+    <message>
+        <source>list the device behind each COM entry (the download uses COM Selection's) and the serial ports found on this machine</source>
+        <translation>列出每个 COM 项对应的设备（下载使用串口选择中的项）以及本机上找到的串口</translation>
+    </message>
+    <message>
+        <source>no arguments expected</source>
+        <translation>不需要参数</translation>
+    </message>
+    <message>
+        <source>list the protocol catalogue of the data folder: position, number, name, driver version and length</source>
+        <translation>列出数据文件夹中的协议目录：位置、编号、名称、驱动版本和长度</translation>
+    </message>
+    <message>
+        <source>draw window N as the editor's canvas shows it (432 x 144 pixels, K times larger with --scale): the dotted panel field, the components with their texts in the panel's fonts, and the dotted outline of the first component as when it is selected (left out with --no-selection)</source>
+        <translation>按编辑器画布的样子绘制窗口 N（432 x 144 像素，用 --scale 放大 K 倍）：带点阵的面板区域、用面板字库显示文字的各个元件，以及第一个元件被选中时的虚线框（用 --no-selection 省去）</translation>
+    </message>
+    <message>
+        <source>a project file, --window N and -o OUT.png are required</source>
+        <translation>必须给出工程文件、--window N 和 -o OUT.png</translation>
+    </message>
+    <message>
+        <source>move every use of an operand range to another type and start</source>
+        <translation>把某一操作数范围的所有使用移到另一类型和起始地址</translation>
+    </message>
+    <message>
+        <source>--from and --to are required</source>
+        <translation>必须给出 --from 和 --to</translation>
+    </message>
+    <message>
+        <source>an output file (-o) or --dry-run expected</source>
+        <translation>需要输出文件（-o）或 --dry-run</translation>
+    </message>
+    <message>
+        <source>read a project and write it again in the current format</source>
+        <translation>读取工程并以当前格式重新写出</translation>
+    </message>
+    <message>
+        <source>an input and an output project file expected</source>
+        <translation>需要一个输入工程文件和一个输出工程文件</translation>
+    </message>
+    <message>
+        <source>run the download image on a simulated panel: set PLC values (the protocol's register type names, e.g. D100=1234, M5=1, a bit of a word as D100.3=1), press keys (ESC ALM Up Down Left Right SET ENT CLR +/- 0-9), let S seconds pass, write the screen and report the window shown and the PLC writes the keys made</source>
+        <translation>在模拟面板上运行下载映像：设置 PLC 值（使用协议的寄存器类型名，如 D100=1234、M5=1，字中的某一位写作 D100.3=1），按键（ESC ALM Up Down Left Right SET ENT CLR +/- 0-9），等待 S 秒，写出屏幕画面，并报告显示的窗口以及按键引起的 PLC 写入</translation>
+    </message>
+    <message>
+        <source>one project file or --image IMAGE.bin expected</source>
+        <translation>需要一个工程文件或 --image IMAGE.bin</translation>
+    </message>
+    <message>
+        <source>-o SCREEN.png is required</source>
+        <translation>必须给出 -o SCREEN.png</translation>
+    </message>
+    <message>
+        <source>print a protocol's operand tables, limits, flags and default settings as JSON</source>
+        <translation>以 JSON 格式输出协议的操作数表、范围、标志和默认设置</translation>
+    </message>
+    <message>
+        <source>usage: zl410-cli [--data-dir DIR] COMMAND [ARGS]
+
+Configuration tool for the ZL410 operator panel.
+
+Global options:
+  --data-dir DIR   folder of the data files (catalogues, fonts)
+  --help           this text
+  --version        the program's version
+
+Commands:
+</source>
+        <translation>用法：zl410-cli [--data-dir DIR] COMMAND [ARGS]
+
+ZL410 操作面板的组态工具。
+
+全局选项：
+  --data-dir DIR   数据文件（协议目录、字库）所在的文件夹
+  --help           显示本说明
+  --version        显示程序版本
+
+命令：
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 success, 1 failure (message on stderr), 2 usage error.</source>
+        <translation>退出状态：0 成功，1 失败（信息见标准错误输出），2 用法错误。</translation>
+    </message>
+    <message>
+        <source>its previous file cannot be kept while the others are written (%1)</source>
+        <translation>写入其他文件期间无法保留其原有文件（%1）</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not take new files</source>
+        <translation>文件夹 %1 不接受新文件</translation>
+    </message>
+    <message>
+        <source>the text is %1 bytes long, more than the %2 bytes read</source>
+        <translation>文本长 %1 字节，超过可读取的 %2 字节</translation>
+    </message>
+    <message>
+        <source>File %1 does not exist!</source>
+        <translation>文件 %1 不存在！</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged: %2.</source>
+        <translation>协议目录 %1 已损坏：%2。</translation>
+    </message>
+    <message>
+        <source>the project does not read back: %1</source>
+        <translation>工程无法读回：%1</translation>
+    </message>
+    <message>
+        <source>format version %1 is not supported</source>
+        <translation>不支持格式版本 %1</translation>
+    </message>
+    <message>
+        <source>Window %1 holds %2 components; the panel takes at most %3 in a window.</source>
+        <translation>窗口 %1 有 %2 个元件；面板每个窗口最多容纳 %3 个。</translation>
+    </message>
+    <message>
+        <source>The alarm list holds %1 texts; the panel takes at most 255.</source>
+        <translation>报警列表有 %1 条文本；面板最多容纳 255 条。</translation>
+    </message>
+    <message>
+        <source>The download image would be %1 bytes, but the panel holds at most %2 bytes (addresses 0x8000 to 0xFFFF). Remove texts, pictures or components to make it smaller.</source>
+        <translation>下载映像将有 %1 字节，而面板最多容纳 %2 字节（地址 0x8000 到 0xFFFF）。请删除一些文本、图片或元件以减小映像。</translation>
+    </message>
+    <message>
+        <source>The download image came out %1 bytes long instead of %2; it is not sent.</source>
+        <translation>下载映像长 %1 字节而不是 %2 字节；不予下载。</translation>
+    </message>
+    <message>
+        <source>The project has no windows; the panel would have nothing to show</source>
+        <translation>工程中没有窗口；面板将无内容可显示</translation>
+    </message>
+    <message>
+        <source>The serial port failed: %1</source>
+        <translation>串口出错：%1</translation>
+    </message>
+    <message>
+        <source>The image is %1 bytes, more than the 32768 bytes the panel holds!</source>
+        <translation>映像有 %1 字节，超过面板可容纳的 32768 字节！</translation>
+    </message>
+    <message>
+        <source>The driver is %1 bytes, more than the 32768 bytes the panel holds!</source>
+        <translation>驱动有 %1 字节，超过面板可容纳的 32768 字节！</translation>
+    </message>
+    <message>
+        <source>Download complete!Data %1 bytes</source>
+        <translation>下载完成！数据 %1 字节</translation>
+    </message>
+    <message>
+        <source>Cannot open the serial port%1!
+%2</source>
+        <translation>无法打开串口%1！
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot create a pseudo-terminal: %1</source>
+        <translation>无法创建伪终端：%1</translation>
+    </message>
+    <message>
+        <source>the file type error!</source>
+        <translation>文件类型错误！</translation>
+    </message>
+    <message>
+        <source>conversion accomplished!</source>
+        <translation>转换完成！</translation>
+    </message>
+    <message>
+        <source>Register Limit error, cancel?</source>
+        <translation>寄存器范围错误，是否取消？</translation>
+    </message>
+    <message>
+        <source>File type error!</source>
+        <translation>文件类型错误！</translation>
+    </message>
+    <message>
+        <source>Is it a correct file?</source>
+        <translation>文件是否正确？</translation>
+    </message>
+    <message>
+        <source>version does not match!</source>
+        <translation>版本不匹配！</translation>
+    </message>
+    <message>
+        <source>The protocol does not exist!</source>
+        <translation>协议不存在！</translation>
+    </message>
+    <message>
+        <source>Communication Error!!!</source>
+        <translation>通讯错误！！！</translation>
+    </message>
+    <message>
+        <source>Wrong informationg!</source>
+        <translation>信息错误！</translation>
+    </message>
+    <message>
+        <source>Download data</source>
+        <translation>下载数据</translation>
+    </message>
+    <message>
+        <source>Read image</source>
+        <translation>读取映像</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>正被另一个程序使用</translation>
+    </message>
+    <message>
+        <source>a pipe that no process reads</source>
+        <translation>没有进程读取的管道</translation>
+    </message>
+</context>
+<context>
+    <name>RunEditor</name>
+    <message>
+        <source>ZL410 operator panel editor</source>
+        <translation>ZL410 操作面板编辑器</translation>
+    </message>
+    <message>
+        <source>Start without the splash window.</source>
+        <translation>启动时不显示启动画面。</translation>
+    </message>
+    <message>
+        <source>A project file (.pjz) to open.</source>
+        <translation>要打开的工程文件（.pjz）。</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CAboutDialog</name>
+    <message>
+        <source>About ZL410</source>
+        <translation>关于 ZL410</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CAlarmListDialog</name>
+    <message>
+        <source>Alarm list</source>
+        <translation>报警列表</translation>
+    </message>
+    <message>
+        <source>Coil</source>
+        <translation>线圈</translation>
+    </message>
+    <message>
+        <source>Alarm description</source>
+        <translation>报警描述</translation>
+    </message>
+    <message>
+        <source>Alarm list initial coil</source>
+        <translation>报警列表起始线圈</translation>
+    </message>
+    <message>
+        <source>Sub-address</source>
+        <translation>子地址</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <translation>偏移：</translation>
+    </message>
+    <message>
+        <source>Station No.:</source>
+        <translation>站号：</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>Addr:</source>
+        <translation>地址：</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CBarTidePage</name>
+    <message>
+        <source>Property</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>W:</source>
+        <translation>宽：</translation>
+    </message>
+    <message>
+        <source>H:</source>
+        <translation>高：</translation>
+    </message>
+    <message>
+        <source>Registers:</source>
+        <translation>寄存器数：</translation>
+    </message>
+    <message>
+        <source>High:</source>
+        <translation>上限：</translation>
+    </message>
+    <message>
+        <source>Low:</source>
+        <translation>下限：</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向：</translation>
+    </message>
+    <message>
+        <source>Data Sample:</source>
+        <translation>采样点数：</translation>
+    </message>
+    <message>
+        <source>Dots</source>
+        <translation>点</translation>
+    </message>
+    <message>
+        <source>Sample Interval:</source>
+        <translation>采样间隔：</translation>
+    </message>
+    <message>
+        <source>Sec.</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Bar Graph Property</source>
+        <translation>棒图属性</translation>
+    </message>
+    <message>
+        <source>Trend Line Property</source>
+        <translation>趋势图属性</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>宽</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>站号：</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>Addr:</source>
+        <translation>地址：</translation>
+    </message>
+    <message>
+        <source>Sub Addr:</source>
+        <translation>子地址：</translation>
+    </message>
+    <message>
+        <source>Registers</source>
+        <translation>寄存器数</translation>
+    </message>
+    <message>
+        <source>Signed</source>
+        <translation>有符号</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>下限</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>RIGHT</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Data Sample</source>
+        <translation>采样点数</translation>
+    </message>
+    <message>
+        <source>Sample Interval</source>
+        <translation>采样间隔</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CBoundTextEdit</name>
+    <message>
+        <source>The panel cannot show "%1": it shows ASCII and two-byte GBK (Chinese) characters only.</source>
+        <translation>面板无法显示“%1”：面板只能显示 ASCII 字符和双字节 GBK（中文）字符。</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CCheckView</name>
+    <message>
+        <source>Check project</source>
+        <translation>检查工程</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <translation>元件</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>Not compiled</source>
+        <translation>未编译</translation>
+    </message>
+    <message>
+        <source>No project is open.</source>
+        <translation>没有打开的工程。</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>没有发现问题。</translation>
+    </message>
+    <message>
+        <source>1 problem found (double-click a row to show it).</source>
+        <translation>发现 1 个问题（双击一行可显示它）。</translation>
+    </message>
+    <message>
+        <source>%1 problems found (double-click a row to show it).</source>
+        <translation>发现 %1 个问题（双击一行可显示它）。</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CComSelectionDialog</name>
+    <message>
+        <source>COM selection</source>
+        <translation>串口选择</translation>
+    </message>
+    <message>
+        <source>Select the serial port for downloading</source>
+        <translation>选择下载用的串口</translation>
+    </message>
+    <message>
+        <source>Serial Port:</source>
+        <translation>串口：</translation>
+    </message>
+    <message>
+        <source>The device this COM entry stands for on this machine: choose one or type its path</source>
+        <translation>此 COM 项在本机上对应的设备：请选择一个或输入其路径</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>设备：</translation>
+    </message>
+    <message>
+        <source> (standard for COM%1)</source>
+        <translation>（COM%1 的默认设备）</translation>
+    </message>
+    <message>
+        <source> (not found now)</source>
+        <translation>（当前未找到）</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CComponentPage</name>
+    <message>
+        <source>Edit </source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X：</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y：</translation>
+    </message>
+    <message>
+        <source>SubType</source>
+        <translation>子类型</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CCopyWindowDialog</name>
+    <message>
+        <source>Copy window</source>
+        <translation>复制窗口</translation>
+    </message>
+    <message>
+        <source>Copy window %1 to window:</source>
+        <translation>将窗口 %1 复制到窗口：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CDownloadDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Download Project</source>
+        <translation>下载工程</translation>
+    </message>
+    <message>
+        <source>No Response!!!</source>
+        <translation>无应答！！！</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CDynamicPage</name>
+    <message>
+        <source>Dynamic Text Property</source>
+        <translation>动态文本属性</translation>
+    </message>
+    <message>
+        <source>Display Text</source>
+        <translation>显示文本</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>内容</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>双倍字号</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>反显</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Signed</source>
+        <translation>有符号</translation>
+    </message>
+    <message>
+        <source>Station No.:</source>
+        <translation>站号：</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>Addr:</source>
+        <translation>地址：</translation>
+    </message>
+    <message>
+        <source>Sub Addr:</source>
+        <translation>子地址：</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CEditorDocument</name>
+    <message>
+        <source>Place </source>
+        <translation>放置</translation>
+    </message>
+    <message>
+        <source>Paste </source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Duplicate </source>
+        <translation>再制</translation>
+    </message>
+    <message>
+        <source>Delete </source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Cut </source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Move </source>
+        <translation>移动</translation>
+    </message>
+    <message>
+        <source>New window</source>
+        <translation>新建窗口</translation>
+    </message>
+    <message>
+        <source>Copy window</source>
+        <translation>复制窗口</translation>
+    </message>
+    <message>
+        <source>Delete window</source>
+        <translation>删除窗口</translation>
+    </message>
+    <message>
+        <source>Panel settings</source>
+        <translation>面板设置</translation>
+    </message>
+    <message>
+        <source>Alarm list</source>
+        <translation>报警列表</translation>
+    </message>
+    <message>
+        <source>PLC Selection</source>
+        <translation>PLC 选择</translation>
+    </message>
+    <message>
+        <source>Compile corrections</source>
+        <translation>编译修正</translation>
+    </message>
+    <message>
+        <source>Replace operands</source>
+        <translation>替换操作数</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CFunctionPage</name>
+    <message>
+        <source>Function Key Property</source>
+        <translation>功能键属性</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>Coil</source>
+        <translation>线圈</translation>
+    </message>
+    <message>
+        <source>Key:</source>
+        <translation>按键：</translation>
+    </message>
+    <message>
+        <source>Function Key</source>
+        <translation>功能键</translation>
+    </message>
+    <message>
+        <source>Set Coil</source>
+        <translation>设置线圈</translation>
+    </message>
+    <message>
+        <source>Jump to</source>
+        <translation>跳转到</translation>
+    </message>
+    <message>
+        <source>Set Register</source>
+        <translation>设置寄存器</translation>
+    </message>
+    <message>
+        <source>Alarm List</source>
+        <translation>报警列表</translation>
+    </message>
+    <message>
+        <source>Time/Date</source>
+        <translation>时间/日期</translation>
+    </message>
+    <message>
+        <source>Jump to:</source>
+        <translation>跳转到：</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>反显</translation>
+    </message>
+    <message>
+        <source>Instant on</source>
+        <translation>瞬时接通</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>格式：</translation>
+    </message>
+    <message>
+        <source>parameter</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>双倍字号</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>手形</translation>
+    </message>
+    <message>
+        <source>Invisible</source>
+        <translation>隐藏</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Sta.:</source>
+        <translation>站号：</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Addr</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Sub:</source>
+        <translation>子地址：</translation>
+    </message>
+    <message>
+        <source>Value format</source>
+        <translation>数值格式</translation>
+    </message>
+    <message>
+        <source>Unsigned</source>
+        <translation>无符号</translation>
+    </message>
+    <message>
+        <source>HEX</source>
+        <translation>HEX</translation>
+    </message>
+    <message>
+        <source>Signed</source>
+        <translation>有符号</translation>
+    </message>
+    <message>
+        <source>Coil action</source>
+        <translation>线圈动作</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <comment>coil action</comment>
+        <translation>取反</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CLedPage</name>
+    <message>
+        <source>LED Property</source>
+        <translation>指示灯属性</translation>
+    </message>
+    <message>
+        <source>Shape:</source>
+        <translation>形状：</translation>
+    </message>
+    <message>
+        <source>Logic:</source>
+        <translation>逻辑：</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <translation>偏移：</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>双倍字号</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>形状</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>圆形</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>方形</translation>
+    </message>
+    <message>
+        <source>Logic</source>
+        <translation>逻辑</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>正逻辑</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>负逻辑</translation>
+    </message>
+    <message>
+        <source>Station No:</source>
+        <translation>站号：</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>地址：</translation>
+    </message>
+    <message>
+        <source>Sub Addr:</source>
+        <translation>子地址：</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>偏移</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CMainFrame</name>
+    <message>
+        <source>Language(&amp;G)</source>
+        <translation>语言(&amp;G)</translation>
+    </message>
+    <message>
+        <source>The editor shows the new language when it starts next.</source>
+        <translation>编辑器下次启动时将使用新的语言。</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>New Project(&amp;N)</source>
+        <translation>新建工程(&amp;N)</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>新建工程</translation>
+    </message>
+    <message>
+        <source>Open Project(&amp;O)</source>
+        <translation>打开工程(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>打开工程</translation>
+    </message>
+    <message>
+        <source>Save Project(&amp;S)</source>
+        <translation>保存工程(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>保存工程</translation>
+    </message>
+    <message>
+        <source>Save Project as(&amp;A)...</source>
+        <translation>工程另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Save Project as</source>
+        <translation>工程另存为</translation>
+    </message>
+    <message>
+        <source>PLC Selection(P)...</source>
+        <translation>PLC 选择(P)...</translation>
+    </message>
+    <message>
+        <source>PLC Selection</source>
+        <translation>PLC 选择</translation>
+    </message>
+    <message>
+        <source>COM Selection(C)...</source>
+        <translation>串口选择(C)...</translation>
+    </message>
+    <message>
+        <source>COM Selection</source>
+        <translation>串口选择</translation>
+    </message>
+    <message>
+        <source>Download(D)</source>
+        <translation>下载(D)</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Import .OLZ Project(&amp;L)</source>
+        <translation>导入 .OLZ 工程(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Import .OLZ Project</source>
+        <translation>导入 .OLZ 工程</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;X)</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Toolbar(&amp;T)</source>
+        <translation>工具栏(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>Statusbar(&amp;S)</source>
+        <translation>状态栏(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Statusbar</source>
+        <translation>状态栏</translation>
+    </message>
+    <message>
+        <source>Tools(&amp;T)</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>New window(&amp;N)</source>
+        <translation>新建窗口(&amp;N)</translation>
+    </message>
+    <message>
+        <source>New window</source>
+        <translation>新建窗口</translation>
+    </message>
+    <message>
+        <source>Copy window(&amp;C)</source>
+        <translation>复制窗口(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy window</source>
+        <translation>复制窗口</translation>
+    </message>
+    <message>
+        <source>Delete window(&amp;D)</source>
+        <translation>删除窗口(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete window</source>
+        <translation>删除窗口</translation>
+    </message>
+    <message>
+        <source>Delete component(&amp;P)</source>
+        <translation>删除元件(&amp;P)</translation>
+    </message>
+    <message>
+        <source>VT306 Config(&amp;S)</source>
+        <translation>VT306 设置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>VT306 Config</source>
+        <translation>VT306 设置</translation>
+    </message>
+    <message>
+        <source>Alarm list(&amp;L)</source>
+        <translation>报警列表(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Alarm list</source>
+        <translation>报警列表</translation>
+    </message>
+    <message>
+        <source>Simulate panel</source>
+        <translation>模拟面板</translation>
+    </message>
+    <message>
+        <source>Run the project on a virtual panel with a simulated PLC</source>
+        <translation>在虚拟面板上运行工程，连接模拟的 PLC</translation>
+    </message>
+    <message>
+        <source>Check project(&amp;K)</source>
+        <translation>检查工程(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Compile without sending and list the problems</source>
+        <translation>编译但不下载，并列出问题</translation>
+    </message>
+    <message>
+        <source>Operands</source>
+        <translation>操作数</translation>
+    </message>
+    <message>
+        <source>List every PLC operand the project uses, with conflicts</source>
+        <translation>列出工程用到的每个 PLC 操作数及其冲突</translation>
+    </message>
+    <message>
+        <source>Components(&amp;P)</source>
+        <translation>元件(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Led(&amp;L)</source>
+        <translation>指示灯(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Function Key(&amp;F)</source>
+        <translation>功能键(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Text(&amp;T)</source>
+        <translation>文本(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Dynamic Text(&amp;D)</source>
+        <translation>动态文本(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Register(&amp;R)</source>
+        <translation>寄存器(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Bar Graph(&amp;B)</source>
+        <translation>棒图(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Trend Line(&amp;Q)</source>
+        <translation>趋势图(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Picture(&amp;P)</source>
+        <translation>图片(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>About ZL410(&amp;A)...</source>
+        <translation>关于 ZL410(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Change window attribute</source>
+        <translation>修改窗口属性</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Cut(&amp;T)</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Copy(&amp;C)</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Paste(&amp;P)</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Duplicate(&amp;D)</source>
+        <translation>再制(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>再制</translation>
+    </message>
+    <message>
+        <source>Replace operands…</source>
+        <translation>替换操作数…</translation>
+    </message>
+    <message>
+        <source>Move every use of an operand range to another type and start</source>
+        <translation>把某一操作数范围的所有使用移到另一类型和起始地址</translation>
+    </message>
+    <message>
+        <source>No protocol</source>
+        <translation>无协议</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>就绪</translation>
+    </message>
+    <message>
+        <source>The PLC protocol of this project has no alarm list</source>
+        <translation>本工程的 PLC 协议没有报警列表</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CNewWindowDialog</name>
+    <message>
+        <source>New window</source>
+        <translation>新建窗口</translation>
+    </message>
+    <message>
+        <source>Window No.:</source>
+        <translation>窗口号：</translation>
+    </message>
+    <message>
+        <source>Window description:</source>
+        <translation>窗口描述：</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CNumEdit</name>
+    <message>
+        <source>An empty field takes its smallest value, %1.</source>
+        <translation>空白的输入框取其最小值 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 … %3: set to %4.</source>
+        <translation>%1 超出 %2 … %3 的范围：已设为 %4。</translation>
+    </message>
+</context>
+<context>
+    <name>zl::COperandTableModel</name>
+    <message>
+        <source>Alarm list</source>
+        <translation>报警列表</translation>
+    </message>
+    <message>
+        <source>Panel settings</source>
+        <translation>面板设置</translation>
+    </message>
+    <message>
+        <source>%1 %2 at (%3, %4)</source>
+        <translation>%1 %2，位于 (%3, %4)</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <translation>元件</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>字段</translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation>访问</translation>
+    </message>
+    <message>
+        <source>Operand</source>
+        <translation>操作数</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>站号</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>字数</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>问题</translation>
+    </message>
+</context>
+<context>
+    <name>zl::COperandsDock</name>
+    <message>
+        <source>Operands</source>
+        <translation>操作数</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>筛选</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>Window:</source>
+        <translation>窗口：</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CPanelSettingsDialog</name>
+    <message>
+        <source>VT306 config</source>
+        <translation>VT306 设置</translation>
+    </message>
+    <message>
+        <source>VT306 parameter</source>
+        <translation>VT306 参数</translation>
+    </message>
+    <message>
+        <source>Initial Window:</source>
+        <translation>初始窗口：</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>密码：</translation>
+    </message>
+    <message>
+        <source>Screen saver:</source>
+        <translation>屏幕保护：</translation>
+    </message>
+    <message>
+        <source>Backlight Off</source>
+        <translation>关闭背光</translation>
+    </message>
+    <message>
+        <source>Show window</source>
+        <translation>显示窗口</translation>
+    </message>
+    <message>
+        <source>VT306 Control</source>
+        <translation>VT306 控制</translation>
+    </message>
+    <message>
+        <source>Control Reg:</source>
+        <translation>控制寄存器：</translation>
+    </message>
+    <message>
+        <source>Station No.:</source>
+        <translation>站号：</translation>
+    </message>
+    <message>
+        <source>Auto change window</source>
+        <translation>自动切换窗口</translation>
+    </message>
+    <message>
+        <source>Report current window</source>
+        <translation>报告当前窗口</translation>
+    </message>
+    <message>
+        <source>Use RTC module</source>
+        <translation>使用实时时钟模块</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Peripheral</source>
+        <translation>外设</translation>
+    </message>
+    <message>
+        <source>Respond </source>
+        <translation>对应 </translation>
+    </message>
+    <message>
+        <source>Control the buzzer</source>
+        <translation>控制蜂鸣器</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>从不</translation>
+    </message>
+    <message>
+        <source>1Min</source>
+        <translation>1 分钟</translation>
+    </message>
+    <message>
+        <source>2Min</source>
+        <translation>2 分钟</translation>
+    </message>
+    <message>
+        <source>3Min</source>
+        <translation>3 分钟</translation>
+    </message>
+    <message>
+        <source>5Min</source>
+        <translation>5 分钟</translation>
+    </message>
+    <message>
+        <source>10Min</source>
+        <translation>10 分钟</translation>
+    </message>
+    <message>
+        <source>15Min</source>
+        <translation>15 分钟</translation>
+    </message>
+    <message>
+        <source>20Min</source>
+        <translation>20 分钟</translation>
+    </message>
+    <message>
+        <source>30Min</source>
+        <translation>30 分钟</translation>
+    </message>
+    <message>
+        <source>45Min</source>
+        <translation>45 分钟</translation>
+    </message>
+    <message>
+        <source>1Hour</source>
+        <translation>1 小时</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CPanelSimWindow</name>
+    <message>
+        <source>Simulate panel</source>
+        <translation>模拟面板</translation>
+    </message>
+    <message>
+        <source>Zoom </source>
+        <translation>缩放 </translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>重新开始</translation>
+    </message>
+    <message>
+        <source>Operand</source>
+        <translation>操作数</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>站号</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CPicturePage</name>
+    <message>
+        <source>Picture Property</source>
+        <translation>图片属性</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>尺寸</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>宽度：</translation>
+    </message>
+    <message>
+        <source>Hight:</source>
+        <translation>高度：</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>宽度</translation>
+    </message>
+    <message>
+        <source>Hight</source>
+        <translation>高度</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CPlcSelectionDialog</name>
+    <message>
+        <source>PLC Selection</source>
+        <translation>PLC 选择</translation>
+    </message>
+    <message>
+        <source>PLC Type:</source>
+        <translation>PLC 类型：</translation>
+    </message>
+    <message>
+        <source>Baud rate:</source>
+        <translation>波特率：</translation>
+    </message>
+    <message>
+        <source>Data bits:</source>
+        <translation>数据位：</translation>
+    </message>
+    <message>
+        <source>Stop bits:</source>
+        <translation>停止位：</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>校验：</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>Station No.:</source>
+        <translation>站号：</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>延时：</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CRegisterPage</name>
+    <message>
+        <source>Register Property</source>
+        <translation>寄存器属性</translation>
+    </message>
+    <message>
+        <source>Digits:</source>
+        <translation>位数：</translation>
+    </message>
+    <message>
+        <source>Decimal:</source>
+        <translation>小数位：</translation>
+    </message>
+    <message>
+        <source>Register:</source>
+        <translation>寄存器数：</translation>
+    </message>
+    <message>
+        <source>Max Input:</source>
+        <translation>输入上限：</translation>
+    </message>
+    <message>
+        <source>Min Input:</source>
+        <translation>输入下限：</translation>
+    </message>
+    <message>
+        <source>Eng. Max:</source>
+        <translation>工程上限：</translation>
+    </message>
+    <message>
+        <source>Eng. Min:</source>
+        <translation>工程下限：</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>双倍字号</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>反显</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>位数</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>小数位</translation>
+    </message>
+    <message>
+        <source>Signed</source>
+        <translation>有符号</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Station:</source>
+        <translation>站号：</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>类型：</translation>
+    </message>
+    <message>
+        <source>Addr:</source>
+        <translation>地址：</translation>
+    </message>
+    <message>
+        <source>Sub Addr:</source>
+        <translation>子地址：</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>寄存器数</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>可设置</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Limited</source>
+        <translation>限制输入</translation>
+    </message>
+    <message>
+        <source>Scaling</source>
+        <translation>比例换算</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>原始值</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>工程值</translation>
+    </message>
+    <message>
+        <source>Max Input</source>
+        <translation>输入上限</translation>
+    </message>
+    <message>
+        <source>Min Input</source>
+        <translation>输入下限</translation>
+    </message>
+    <message>
+        <source>Eng. Max</source>
+        <translation>工程上限</translation>
+    </message>
+    <message>
+        <source>Eng. Min</source>
+        <translation>工程下限</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CReplaceOperandsDialog</name>
+    <message>
+        <source>Replace operands</source>
+        <translation>替换操作数</translation>
+    </message>
+    <message>
+        <source>D100-D199</source>
+        <translation>D100-D199</translation>
+    </message>
+    <message>
+        <source>D300</source>
+        <translation>D300</translation>
+    </message>
+    <message>
+        <source>Replace:</source>
+        <translation>替换：</translation>
+    </message>
+    <message>
+        <source>With (start):</source>
+        <translation>替换为（起始）：</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>改动</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Name a range of one type and the start it moves to.</source>
+        <translation>请给出同一类型的一个范围以及它要移到的起始地址。</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>被拒绝</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n use(s) cannot move: nothing will be replaced.</source>
+        <translation><numerusform>%n 处使用无法移动：不会替换任何内容。</numerusform></translation>
+    </message>
+    <message>
+        <source>No operand uses this range.</source>
+        <translation>没有操作数使用此范围。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n use(s) will move.</source>
+        <translation><numerusform>将移动 %n 处使用。</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>zl::CSplashWindow</name>
+    <message>
+        <source>Operator panel configuration</source>
+        <translation>操作面板组态</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CTextPage</name>
+    <message>
+        <source>Text Property</source>
+        <translation>文本属性</translation>
+    </message>
+    <message>
+        <source>Text String:</source>
+        <translation>文本字符串：</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>样式</translation>
+    </message>
+    <message>
+        <source>Text String</source>
+        <translation>文本字符串</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>双倍字号</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>反显</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CWindowList</name>
+    <message>
+        <source>Window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>描述</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CWindowPage</name>
+    <message>
+        <source>Window Property</source>
+        <translation>窗口属性</translation>
+    </message>
+    <message>
+        <source>Window description:</source>
+        <translation>窗口描述：</translation>
+    </message>
+    <message>
+        <source>When Up Arrow key pressed, jump to window:</source>
+        <translation>按上箭头键时跳转到窗口：</translation>
+    </message>
+    <message>
+        <source>When Down Arrow key pressed, jump to window:</source>
+        <translation>按下箭头键时跳转到窗口：</translation>
+    </message>
+    <message>
+        <source>Window description</source>
+        <translation>窗口描述</translation>
+    </message>
+    <message>
+        <source>Up jump</source>
+        <translation>上跳转</translation>
+    </message>
+    <message>
+        <source>Down jump</source>
+        <translation>下跳转</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CZL110Doc</name>
+    <message>
+        <source>Untitled</source>
+        <translation>无标题</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>将改动保存到 %1？</translation>
+    </message>
+    <message>
+        <source>Save Project as</source>
+        <translation>工程另存为</translation>
+    </message>
+    <message>
+        <source>ZL410 old project files (*.olz);;All files (*.*)</source>
+        <translation>ZL410 旧工程数据文件 (*.olz);;所有文件 (*.*)</translation>
+    </message>
+    <message>
+        <source>New file</source>
+        <translation>新文件</translation>
+    </message>
+</context>
+<context>
+    <name>zl::CZL110View</name>
+    <message>
+        <source>No protocol</source>
+        <translation>无协议</translation>
+    </message>
+    <message>
+        <source>Open picture</source>
+        <translation>打开图片</translation>
+    </message>
+    <message>
+        <source>bmp(*.bmp)</source>
+        <translation>bmp(*.bmp)</translation>
+    </message>
+</context>
+</TS>
