@@ -448,6 +448,98 @@ ZL410 操作面板的组态工具。
         <source>a pipe that no process reads</source>
         <translation>没有进程读取的管道</translation>
     </message>
+    <message>
+        <source>Window %1: the %2 at (%3, %4) %5.</source>
+        <translation>窗口 %1：位于 (%3, %4) 的 %2 %5。</translation>
+    </message>
+    <message>
+        <source>The alarm list %1.</source>
+        <translation>报警列表%1。</translation>
+    </message>
+    <message>
+        <source>holds a character the panel cannot show (%1): type it again or remove it; the panel shows ASCII and two-byte GBK characters</source>
+        <translation>含有面板无法显示的字符（%1）：请重新输入或删除；面板只能显示 ASCII 字符和双字节 GBK 字符</translation>
+    </message>
+    <message>
+        <source>the panel fonts cannot draw %1</source>
+        <translation>面板字库无法显示 %1</translation>
+    </message>
+    <message>
+        <source>The initial window %1 does not exist; the panel gets window %2 instead</source>
+        <translation>初始窗口 %1 不存在；面板改用窗口 %2</translation>
+    </message>
+    <message>
+        <source>The screen-saver window %1 does not exist; the panel gets window %2 instead</source>
+        <translation>屏幕保护窗口 %1 不存在；面板改用窗口 %2</translation>
+    </message>
+    <message>
+        <source>holds %1 components; the panel takes at most %2 in a window</source>
+        <translation>有 %1 个元件；面板每个窗口最多容纳 %2 个</translation>
+    </message>
+    <message>
+        <source>the Up key jumps to window %1, which does not exist</source>
+        <translation>上箭头键跳转到的窗口 %1 不存在</translation>
+    </message>
+    <message>
+        <source>the Down key jumps to window %1, which does not exist</source>
+        <translation>下箭头键跳转到的窗口 %1 不存在</translation>
+    </message>
+    <message>
+        <source>jumps to window %1, which does not exist</source>
+        <translation>跳转到的窗口 %1 不存在</translation>
+    </message>
+    <message>
+        <source>reaches beyond the 192 × 64 panel (to %1, %2)</source>
+        <translation>超出了 192 × 64 的面板（到 %1, %2）</translation>
+    </message>
+    <message>
+        <source>max %1 is not above min %2; the compile sets max %3, min %4</source>
+        <translation>上限 %1 不大于下限 %2；编译时设为上限 %3、下限 %4</translation>
+    </message>
+    <message>
+        <source>its register type %1 is not in the protocol's list (%2); the compile takes %3</source>
+        <translation>其寄存器类型 %1 不在协议的列表（%2）中；编译时取 %3</translation>
+    </message>
+    <message>
+        <source>entries %1 and %2 both have the value %3; the panel shows entry %4's content for it</source>
+        <translation>第 %1 项和第 %2 项的值都是 %3；面板对该值显示第 %4 项的内容</translation>
+    </message>
+    <message>
+        <source>The image is %1; it does not fit into the panel</source>
+        <translation>映像为 %1；面板容纳不下</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 / %2 字节</translation>
+    </message>
+    <message>
+        <source>the check found %1 problem</source>
+        <translation>检查发现 %1 个问题</translation>
+    </message>
+    <message>
+        <source>%1 is used with different word counts</source>
+        <translation>%1 以不同的字数使用</translation>
+    </message>
+    <message>
+        <source>%1 is shown in different formats</source>
+        <translation>%1 以不同的格式显示</translation>
+    </message>
+    <message>
+        <source>the check found %1 problems</source>
+        <translation>检查发现 %1 个问题</translation>
+    </message>
+    <message>
+        <source>window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>project</source>
+        <translation>工程</translation>
+    </message>
+    <message>
+        <source>Image:</source>
+        <translation>映像：</translation>
+    </message>
 </context>
 <context>
     <name>RunEditor</name>

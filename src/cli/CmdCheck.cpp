@@ -8,6 +8,8 @@
 #include "cli/CompileProject.h"
 #include "compile/CProjectCheck.h"
 #include "model/CProject.h"
+#include "qt/CLanguage.h"
+#include "qt/CMessages.h"
 
 namespace zl::cli
 {
@@ -23,7 +25,8 @@ const CliCommand command{
 
 std::string place(const CCheckFinding& f)
 {
-    std::string where = f.window ? "window " + std::to_string(*f.window) : std::string("project");
+    std::string where = f.window ? translate("Message", "window") + " " + std::to_string(*f.window)
+                                 : translate("Message", "project");
     if (!f.componentName.empty())
         where += ", " + f.componentName;
     return where;
@@ -47,9 +50,10 @@ int run(Args& args)
         std::printf("%s\n", report.Describe().dump().c_str());
     } else {
         if (report.imageSize)
-            std::printf("Image: %s\n", report.sizeText().c_str());
+            std::printf("%s %s\n", translate("Message", "Image:").c_str(),
+                        translateMessage(report.sizeText()).c_str());
         for (const CCheckFinding& f : report.findings)
-            std::printf("%s: %s\n", place(f).c_str(), f.text.c_str());
+            std::printf("%s: %s\n", place(f).c_str(), translateMessage(f.text).c_str());
     }
     if (report.clean())
         return kExitOk;

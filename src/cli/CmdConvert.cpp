@@ -7,6 +7,7 @@
 #include "cli/CliFiles.h"
 #include "import/OldProjectConverter.h"
 #include "base/FileIo.h"
+#include "qt/CMessages.h"
 
 namespace zl::cli {
 namespace {
@@ -41,7 +42,7 @@ int run(Args& args)
     // Written beside the target and renamed over it only when complete: a failure keeps the old file.
     if (const Status written = WriteFileSafely(newPath, *converted); !written)
         return fail(written.error().describe());
-    std::printf("%s\n", kConversionDone);
+    std::printf("%s\n", translateMessage(kConversionDone).c_str());
     return kExitOk;
 }
 

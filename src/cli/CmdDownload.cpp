@@ -13,6 +13,7 @@
 #include "image/CImageReader.h"
 #include "platform/CSerialPort.h"
 #include "qt/CSerialSettings.h"
+#include "qt/CMessages.h"
 
 namespace zl::cli
 {
@@ -53,8 +54,8 @@ class CliPrompter : public CPrompter
 public:
     void message(const std::string& text, const std::string& caption) override
     {
-        std::fprintf(stderr, "zl410-cli: %s%s%s\n", caption.c_str(), caption.empty() ? "" : ": ",
-                     withEnglish(text).c_str());
+        std::fprintf(stderr, "zl410-cli: %s%s%s\n", translateMessage(caption).c_str(), caption.empty() ? "" : ": ",
+                     translateMessage(withEnglish(text)).c_str());
     }
     bool askOkCancel(const std::string& text, const std::string& caption) override
     {
@@ -230,12 +231,12 @@ int transfer(DownloadInput input, const CPortChoice& port, const TransferOptions
     opened->reset(); // the port is closed before the verdict is printed
     switch (outcome.end) {
     case CDownloadOutcome::End::Complete:
-        std::printf("%s\n", outcome.message.text.c_str());
+        std::printf("%s\n", translateMessage(outcome.message.text).c_str());
         return kExitOk;
     case CDownloadOutcome::End::Cancelled:
         return fail(QT_TRANSLATE_NOOP("Message", "Download canceled."));
     default:
-        return fail(outcome.message.text.empty() ? "Download failed." : withEnglish(outcome.message.text));
+        return fail(outcome.message.text.empty() ? QT_TRANSLATE_NOOP("Message", "Download failed.") : withEnglish(outcome.message.text));
     }
 }
 

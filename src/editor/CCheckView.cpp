@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "compile/CProjectCheck.h"
+#include "qt/CMessages.h"
 
 namespace zl
 {
@@ -84,7 +85,7 @@ void CCheckView::ShowReport(const CCheckReport& report)
 {
     m_recheck->stop();
     m_size->setValue(static_cast<int>(std::min(report.imageSize.value_or(0), CCheckReport::kImageCapacity)));
-    m_size->setFormat(report.imageSize ? QString::fromStdString(report.sizeText()) : tr("Not compiled"));
+    m_size->setFormat(report.imageSize ? QString::fromStdString(translateMessage(report.sizeText())) : tr("Not compiled"));
     const auto count = static_cast<int>(report.findings.size());
     m_summary->setText(count == 0   ? tr("No problems found.")
                        : count == 1 ? tr("1 problem found (double-click a row to show it).")
@@ -94,7 +95,7 @@ void CCheckView::ShowReport(const CCheckReport& report)
         auto* item = new QTreeWidgetItem(m_list);
         item->setText(0, f.window ? QString::number(*f.window) : QStringLiteral("—"));
         item->setText(1, QString::fromStdString(f.componentName));
-        item->setText(2, QString::fromStdString(f.text));
+        item->setText(2, QString::fromStdString(translateMessage(f.text)));
         item->setToolTip(2, item->text(2));
         if (f.window) {
             item->setData(0, kWindowRole, static_cast<uint>(*f.window));

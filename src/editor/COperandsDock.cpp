@@ -14,6 +14,7 @@
 #include "base/ComponentKind.h"
 #include "base/Gbk.h"
 #include "model/CProject.h"
+#include "qt/CMessages.h"
 
 namespace zl
 {
@@ -52,7 +53,7 @@ void COperandTableModel::setIndex(COperandIndex index)
     m_reasons.assign(m_index.uses.size(), QString());
     auto add = [this](std::size_t use, const std::string& reason) {
         QString& r = m_reasons[use];
-        r += (r.isEmpty() ? QString() : QStringLiteral("\n")) + utf8(reason);
+        r += (r.isEmpty() ? QString() : QStringLiteral("\n")) + utf8(translateMessage(reason));
     };
     for (std::size_t i = 0; i < m_index.uses.size(); ++i)
         for (const std::string& problem : m_index.uses[i].problems)

@@ -15,7 +15,8 @@ namespace
 constexpr const char* kContext = "Message";
 
 // Messages built from parts, with %1 … %9 where the parts go. A part matches any text, so that a
-// template should begin or end with words rather than with a part where it can.
+// template should begin or end with words rather than with a part where it can. The first template
+// that matches the whole text is taken.
 constexpr const char* kTemplates[] = {
     // file reading and writing
     QT_TRANSLATE_NOOP("Message", "Open file%1 error! (%2)"),
@@ -30,7 +31,7 @@ constexpr const char* kTemplates[] = {
     // the editor's window commands
     QT_TRANSLATE_NOOP("Message", "Do you want to delete the No. %1 window?"),
     QT_TRANSLATE_NOOP("Message", "No.%1 window exist"),
-    QT_TRANSLATE_NOOP("Message", "Window %1: %2"),
+    // files, catalogues and projects
     QT_TRANSLATE_NOOP("Message", "its previous file cannot be kept while the others are written (%1)"),
     QT_TRANSLATE_NOOP("Message", "the folder %1 does not take new files"),
     QT_TRANSLATE_NOOP("Message", "the text is %1 bytes long, more than the %2 bytes read"),
@@ -46,6 +47,28 @@ constexpr const char* kTemplates[] = {
                       "0x8000 to 0xFFFF). Remove texts, pictures or components to make it smaller."),
     QT_TRANSLATE_NOOP("Message", "The download image came out %1 bytes long instead of %2; it is not sent."),
     QT_TRANSLATE_NOOP("Message", "The project has no windows; the panel would have nothing to show"),
+    QT_TRANSLATE_NOOP("Message", "Window %1: the %2 at (%3, %4) %5."),
+    QT_TRANSLATE_NOOP("Message", "The alarm list %1."),
+    QT_TRANSLATE_NOOP("Message", "holds a character the panel cannot show (%1): type it again or remove it; the "
+                                 "panel shows ASCII and two-byte GBK characters"),
+    QT_TRANSLATE_NOOP("Message", "the panel fonts cannot draw %1"),
+    QT_TRANSLATE_NOOP("Message", "The initial window %1 does not exist; the panel gets window %2 instead"),
+    QT_TRANSLATE_NOOP("Message", "The screen-saver window %1 does not exist; the panel gets window %2 instead"),
+    QT_TRANSLATE_NOOP("Message", "holds %1 components; the panel takes at most %2 in a window"),
+    QT_TRANSLATE_NOOP("Message", "the Up key jumps to window %1, which does not exist"),
+    QT_TRANSLATE_NOOP("Message", "the Down key jumps to window %1, which does not exist"),
+    QT_TRANSLATE_NOOP("Message", "jumps to window %1, which does not exist"),
+    QT_TRANSLATE_NOOP("Message", "reaches beyond the 192 × 64 panel (to %1, %2)"),
+    QT_TRANSLATE_NOOP("Message", "max %1 is not above min %2; the compile sets max %3, min %4"),
+    QT_TRANSLATE_NOOP("Message", "its register type %1 is not in the protocol's list (%2); the compile takes %3"),
+    QT_TRANSLATE_NOOP("Message", "entries %1 and %2 both have the value %3; the panel shows entry %4's content "
+                                 "for it"),
+    QT_TRANSLATE_NOOP("Message", "The image is %1; it does not fit into the panel"),
+    QT_TRANSLATE_NOOP("Message", "%1 of %2 bytes"),
+    QT_TRANSLATE_NOOP("Message", "the check found %1 problem"),
+    QT_TRANSLATE_NOOP("Message", "%1 is used with different word counts"),
+    QT_TRANSLATE_NOOP("Message", "%1 is shown in different formats"),
+    QT_TRANSLATE_NOOP("Message", "the check found %1 problems"),
     // downloading
     QT_TRANSLATE_NOOP("Message", "The serial port failed: %1"),
     QT_TRANSLATE_NOOP("Message", "The image is %1 bytes, more than the 32768 bytes the panel holds!"),
@@ -70,7 +93,9 @@ constexpr const char* kTemplates[] = {
     QT_TRANSLATE_NOOP("Message", "not a regular file"),
     QT_TRANSLATE_NOOP("Message", "in use by another program"),
     QT_TRANSLATE_NOOP("Message", "a pipe that no process reads"),
-    // a message after a file name, and one message after another: each part on its own
+    // a message after a window or a file name, and one message after another: each part on its own (last:
+    // the more particular templates above win)
+    QT_TRANSLATE_NOOP("Message", "Window %1: %2"),
     QT_TRANSLATE_NOOP("Message", "%1: %2"),
     QT_TRANSLATE_NOOP("Message", "%1\n%2"),
 };

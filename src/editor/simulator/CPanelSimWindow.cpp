@@ -20,6 +20,7 @@
 #include "image/CImageReader.h"
 #include "model/CProject.h"
 #include "qt/CPanelScreenImage.h"
+#include "qt/CMessages.h"
 
 namespace zl
 {
@@ -224,7 +225,7 @@ void CPanelSimWindow::start(bool always)
         }
         m_operands = imageOperands(*m_panel);
     }
-    m_status->setText(error ? QString::fromStdString(error->describe()) : QString());
+    m_status->setText(error ? QString::fromStdString(translateMessage(error->describe())) : QString());
     fillTable();
     m_clock.start();
     tick();
