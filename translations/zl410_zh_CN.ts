@@ -562,6 +562,14 @@ ZL410 操作面板的组态工具。
         <source>About ZL410</source>
         <translation>关于 ZL410</translation>
     </message>
+    <message>
+        <source>ZL410 configuration tool, version %1</source>
+        <translation>ZL410 组态工具，版本 %1</translation>
+    </message>
+    <message>
+        <source>Licence: to be announced</source>
+        <translation>许可证：待定</translation>
+    </message>
 </context>
 <context>
     <name>zl::CAlarmListDialog</name>
@@ -1094,6 +1102,46 @@ ZL410 操作面板的组态工具。
     </message>
 </context>
 <context>
+    <name>zl::CHelpWindow</name>
+    <message>
+        <source>ZL410 user manual</source>
+        <translation>ZL410 用户手册</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>目录</translation>
+    </message>
+    <message>
+        <source>Find in page</source>
+        <translation>在页面中查找</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一个</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一个</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The folder of the user manual in this language: keep it as zh_CN</comment>
+        <translation>zh_CN</translation>
+    </message>
+    <message>
+        <source>The user manual is not installed: %1 is missing.</source>
+        <translation>用户手册未安装：缺少 %1。</translation>
+    </message>
+</context>
+<context>
     <name>zl::CLedPage</name>
     <message>
         <source>LED Property</source>
@@ -1457,6 +1505,14 @@ ZL410 操作面板的组态工具。
     <message>
         <source>The PLC protocol of this project has no alarm list</source>
         <translation>本工程的 PLC 协议没有报警列表</translation>
+    </message>
+    <message>
+        <source>User manual</source>
+        <translation>用户手册</translation>
+    </message>
+    <message>
+        <source>Open the user manual at the section of what has the focus</source>
+        <translation>打开用户手册中当前焦点所在部分</translation>
     </message>
 </context>
 <context>
