@@ -29,6 +29,10 @@ struct CRect {
     int height() const { return bottom - top; }
     // Left and top inclusive, right and bottom exclusive.
     bool contains(CPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool contains(const CRect& r) const
+    {
+        return r.left >= left && r.top >= top && r.right <= right && r.bottom <= bottom;
+    }
     CRect united(const CRect& o) const
     {
         return {std::min(left, o.left), std::min(top, o.top), std::max(right, o.right), std::max(bottom, o.bottom)};

@@ -25,6 +25,7 @@ public:
 
     std::uint32_t maxValue = 0; // 32-bit patterns, signed when the signed flag is set
     std::uint32_t minValue = 0;
+    static constexpr int kSmallestSide = 16; // panel pixels either way
     std::uint8_t height = 48;   // panel pixels
     std::uint8_t width = 0;
     std::uint16_t protocol31Address = 0;

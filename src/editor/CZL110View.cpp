@@ -261,8 +261,8 @@ void CZL110View::CutComponent()
 
 void CZL110View::CopyComponent()
 {
-    if (CBase* c = m_doc.selectedComponent())
-        CopyToClipboard(*c);
+    const std::vector<CBase*> copied = m_doc.selection();
+    CopyToClipboard(copied);
 }
 
 bool CZL110View::canPaste() const
@@ -274,10 +274,10 @@ void CZL110View::PasteComponent()
 {
     if (!m_doc.currentWindow())
         return;
-    // A clipboard that does not read back as a component pastes nothing.
-    if (std::unique_ptr<CBase> copy = ComponentFromClipboard()) {
+    // A clipboard that does not read back as components pastes nothing.
+    if (std::vector<std::unique_ptr<CBase>> copies = ComponentsFromClipboard(); !copies.empty()) {
         m_canvas->CancelPlacement();
-        m_doc.pasteComponent(std::move(copy));
+        m_doc.pasteComponents(std::move(copies));
     }
 }
 

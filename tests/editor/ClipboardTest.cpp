@@ -168,6 +168,42 @@ private slots:
         }
         (void)text;
     }
+
+    // Several selected travel together to another window and arrive selected, in their order; a list
+    // that is cut short or holds one bad body pastes nothing at all.
+    void severalTravelTogether()
+    {
+        e->place(kCmdText, {36, 36});
+        e->place(kCmdText, {36, 90});
+        e->doc().selectAll();
+        std::vector<Bytes> bodies;
+        for (CBase* c : e->doc().selection())
+            bodies.push_back(bodyMovedBy(*c, 4, 4));
+        e->trigger(kCmdCopy);
+        const QByteArray list =
+            QGuiApplication::clipboard()->mimeData()->data(QString::fromLatin1(kComponentsMimeType));
+        QVERIFY(e->doc().newWindow(2, ""));
+        e->doc().setCurrentWindow(1);
+        e->trigger(kCmdPaste);
+        QCOMPARE(window().componentCount(), std::size_t(2));
+        QCOMPARE(e->doc().selection().size(), std::size_t(2));
+        for (std::size_t i = 0; i < bodies.size(); ++i)
+            QVERIFY(WriteComponent(*e->doc().selection()[i]) == bodies[i]);
+
+        const std::vector<QByteArray> hostile = {
+            list.left(list.size() - 1),
+            list.left(3),
+            list + QByteArray("\x05\0\0\0abcde", 9),
+            QByteArray("\xff\xff\xff\xff", 4) + list,
+        };
+        for (const QByteArray& payload : hostile) {
+            auto* data = new QMimeData;
+            data->setData(QString::fromLatin1(kComponentsMimeType), payload);
+            QGuiApplication::clipboard()->setMimeData(data);
+            e->trigger(kCmdPaste);
+            QCOMPARE(window().componentCount(), std::size_t(2));
+        }
+    }
 };
 
 QTEST_MAIN(ClipboardTest)

@@ -4,8 +4,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <functional>
 
+#include "components/CBarTide.h"
 #include "components/CLight.h"
 #include "components/CRegister.h"
 #include "compile/CProjectCheck.h"
@@ -65,6 +67,29 @@ class DocumentOperationsTest : public QObject
         doc->reset();
         doc->selectHead();
         return doc;
+    }
+
+    // The fixture's window 1 with a bar and a trend line added, all four selected (the bar at the head).
+    std::unique_ptr<CEditorDocument> selectedFour()
+    {
+        auto doc = document();
+        CMainView& w = *doc->project().CurrentView();
+        w.AddComponent(std::make_unique<CTide>(doc->project().protocol(), CPoint{200, 60}), {200, 60});
+        w.AddComponent(std::make_unique<CBar>(doc->project().protocol(), CPoint{330, 9}), {330, 9});
+        static_cast<CBarTide&>(*w.head()).width = 30;
+        w.head()->Replace();
+        doc->reset();
+        doc->selectAll();
+        return doc;
+    }
+
+    // Left, top, right and bottom of each component of the selection, in panel pixels, head first.
+    static std::vector<std::array<int, 4>> extents(const CEditorDocument& doc)
+    {
+        std::vector<std::array<int, 4>> out;
+        for (const CBase* c : doc.selection())
+            out.push_back({c->x, c->y, c->x + kPanelWidth - c->MaxPanelX(), c->y + kPanelHeight - c->MaxPanelY()});
+        return out;
     }
 
 private slots:
@@ -210,6 +235,161 @@ private slots:
         QCOMPARE(doc->undoStack().count(), 1);
         doc->undoStack().undo();
         QVERIFY(WriteProject(doc->project()) == original);
+    }
+
+    // Every operation on a selection of several is one step named with their number; undo gives back the
+    // bytes and the selection, redo the bytes after.
+    void selectionStepsUndoToTheBytesAndTheSet_data()
+    {
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<QString>("step");
+        using A = CEditorDocument::Align;
+        const std::pair<const char*, std::pair<Operation, const char*>> rows[] = {
+            {"nudge", {[](CEditorDocument& d) { return d.moveSelected(-4, 0); }, "Move 4 components"}},
+            {"drag",
+             {[](CEditorDocument& d) {
+                  CPoint mouse{340, 20};
+                  const bool moved = d.dragSelected(mouse, {322, 38}, QStringLiteral("drag"));
+                  return moved && mouse == CPoint{322, 38};
+              },
+              "Move 4 components"}},
+            {"delete", {[](CEditorDocument& d) { return d.deleteSelected(); }, "Delete 4 components"}},
+            {"cut", {[](CEditorDocument& d) { return d.cutSelected(); }, "Cut 4 components"}},
+            {"duplicate", {[](CEditorDocument& d) { return d.duplicateSelected(); }, "Duplicate 4 components"}},
+            {"align left", {[](CEditorDocument& d) { return d.alignSelection(A::Left); }, "Align 4 components"}},
+            {"align right", {[](CEditorDocument& d) { return d.alignSelection(A::Right); }, "Align 4 components"}},
+            {"align top", {[](CEditorDocument& d) { return d.alignSelection(A::Top); }, "Align 4 components"}},
+            {"align bottom", {[](CEditorDocument& d) { return d.alignSelection(A::Bottom); }, "Align 4 components"}},
+            {"align centre", {[](CEditorDocument& d) { return d.alignSelection(A::HorizontalCentre); },
+                              "Align 4 components"}},
+            {"align middle", {[](CEditorDocument& d) { return d.alignSelection(A::VerticalCentre); },
+                              "Align 4 components"}},
+            {"distribute across",
+             {[](CEditorDocument& d) { return d.distributeSelection(true); }, "Distribute 4 components"}},
+            {"distribute down",
+             {[](CEditorDocument& d) { return d.distributeSelection(false); }, "Distribute 4 components"}},
+            {"same size", {[](CEditorDocument& d) { return d.sameSizeSelection(true, true); }, "Resize 4 components"}},
+        };
+        for (const auto& [name, row] : rows)
+            QTest::newRow(name) << row.first << QString::fromLatin1(row.second);
+    }
+
+    void selectionStepsUndoToTheBytesAndTheSet()
+    {
+        QFETCH(Operation, operation);
+        QFETCH(QString, step);
+        auto doc = selectedFour();
+        QCOMPARE(doc->selection().size(), std::size_t(4));
+        const Bytes before = WriteProject(doc->project());
+        QVERIFY(operation(*doc));
+        const Bytes after = WriteProject(doc->project());
+        QVERIFY(after != before);
+        QCOMPARE(doc->undoStack().count(), 1);
+        QCOMPARE(doc->undoStack().undoText(), step);
+        doc->undoStack().undo();
+        QVERIFY(WriteProject(doc->project()) == before);
+        QCOMPARE(doc->selection().size(), std::size_t(4));
+        doc->undoStack().redo();
+        QVERIFY(WriteProject(doc->project()) == after);
+    }
+
+    // What the arrangements do, in panel pixels: edges and centres line up, a group pushed off the panel
+    // stops whole at its edge, gaps come out even, and sizes follow the head within the panel.
+    void arrangingLinesUpAndKeepsThePanel()
+    {
+        auto doc = selectedFour();
+        using A = CEditorDocument::Align;
+        const auto all = [&](int side, auto expect) {
+            for (const auto& e : extents(*doc))
+                if (e[side] != expect(e))
+                    return false;
+            return true;
+        };
+        // Each edge of the selection's bounding box as it is at the time.
+        const auto outermost = [&](int side, bool most) {
+            int edge = most ? 0 : kPanelWidth;
+            for (const auto& e : extents(*doc))
+                edge = most ? std::max(edge, e[side]) : std::min(edge, e[side]);
+            return edge;
+        };
+        const int left = outermost(0, false);
+        QVERIFY(doc->alignSelection(A::Left));
+        QVERIFY(all(0, [&](const auto&) { return left; }));
+        const int right = outermost(2, true);
+        QVERIFY(doc->alignSelection(A::Right));
+        QVERIFY(all(2, [&](const auto&) { return right; }));
+        QVERIFY(!doc->alignSelection(A::Right)); // already so: no step
+
+        // Far up and left: the group stops where its topmost and leftmost members meet the edges.
+        const auto lined = extents(*doc);
+        QVERIFY(doc->moveSelected(-500, -500));
+        const auto moved = extents(*doc);
+        int top = kPanelHeight;
+        for (std::size_t i = 0; i < moved.size(); ++i) {
+            QCOMPARE(moved[i][0] - lined[i][0], moved[0][0] - lined[0][0]);
+            QCOMPARE(moved[i][1] - lined[i][1], moved[0][1] - lined[0][1]);
+            top = std::min(top, moved[i][1]);
+        }
+        QCOMPARE(top, 0);
+        QCOMPARE(std::min_element(moved.begin(), moved.end(), [](auto& a, auto& b) { return a[0] < b[0]; })->at(0), 0);
+
+        doc->undoStack().undo();
+        doc->undoStack().undo();
+        doc->undoStack().undo();
+        QVERIFY(doc->distributeSelection(true));
+        auto spaced = extents(*doc);
+        std::sort(spaced.begin(), spaced.end());
+        for (std::size_t i = 2; i < spaced.size(); ++i)
+            QVERIFY(std::abs((spaced[i][0] - spaced[i - 1][2]) - (spaced[1][0] - spaced[0][2])) <= 1);
+
+        // The head is the bar 30 wide; the trend line takes its width, the LED and register keep theirs.
+        QVERIFY(doc->sameSizeSelection(true, false));
+        const auto sized = doc->selection();
+        QCOMPARE(int(static_cast<CBarTide*>(sized[0])->width), 30);
+        const auto tide = std::find_if(sized.begin(), sized.end(), [](CBase* c) { return dynamic_cast<CTide*>(c); });
+        QCOMPARE(int(static_cast<CTide*>(*tide)->width), 30);
+        QVERIFY(static_cast<CTide*>(*tide)->sampleDots <= 28);
+    }
+
+    // Shift+click adds and moves the head, Ctrl+click takes out (the head too), a plain click on a member
+    // keeps the set, elsewhere it ends; the band takes what lies wholly inside; another window ends the set.
+    void clicksAndTheBandMakeTheSet()
+    {
+        auto doc = selectedFour();
+        const std::vector<CBase*> four = doc->selection();
+        const auto centre = [](const CBase* c) { return CPoint{(c->rect.left + c->rect.right) / 2, (c->rect.top + c->rect.bottom) / 2}; };
+        QVERIFY(doc->selectAt(centre(four[2])));
+        QCOMPARE(doc->selection().size(), std::size_t(4));
+        QCOMPARE(doc->selectedComponent(), four[2]);
+
+        QVERIFY(doc->extendSelectionAt(centre(four[2]), true)); // the head leaves
+        QCOMPARE(doc->selection().size(), std::size_t(3));
+        QVERIFY(!doc->isSelected(four[2]));
+        QVERIFY(doc->extendSelectionAt(centre(four[2]), false)); // and comes back as the head
+        QCOMPARE(doc->selectedComponent(), four[2]);
+        QCOMPARE(doc->selection().size(), std::size_t(4));
+        QVERIFY(doc->extendSelectionAt(centre(four[1]), true));
+        QCOMPARE(doc->selection().size(), std::size_t(3));
+        QCOMPARE(doc->selectedComponent(), four[2]);
+
+        QVERIFY(!doc->selectAt({431, 143}));
+        QVERIFY(doc->selection().empty());
+        QVERIFY(doc->extendSelectionAt(centre(four[3]), false));
+        QCOMPARE(doc->selection().size(), std::size_t(1));
+
+        doc->selectInside(four[0]->rect.united(four[1]->rect), false);
+        QCOMPARE(doc->selection().size(), std::size_t(2));
+        QVERIFY(doc->isSelected(four[0]) && doc->isSelected(four[1]));
+        doc->selectInside(four[3]->rect, true);
+        QCOMPARE(doc->selection().size(), std::size_t(3));
+        doc->selectInside({0, 0, 1, 1}, false);
+        QVERIFY(doc->selection().empty());
+
+        doc->selectAll();
+        doc->setCurrentWindow(1);
+        doc->setCurrentWindow(0);
+        QVERIFY(doc->selection().empty());
+        QCOMPARE(doc->undoStack().count(), 0); // none of it was an edit
     }
 
     // The PLC Selection writes the new protocol's list position into In.dat (the dialog does); undoing

@@ -12,36 +12,81 @@ namespace zl
 namespace
 {
 
-// A clipboard far larger than any component (a full-panel picture is some kilobytes) is not read.
-constexpr qsizetype kLargestComponent = 1 << 20;
+// A clipboard far larger than any window's components (a full-panel picture is some kilobytes) is not
+// read.
+constexpr qsizetype kLargestClipboard = 1 << 22;
+
+QString mime(const char* type)
+{
+    return QString::fromLatin1(type);
+}
+
+std::unique_ptr<CBase> readBody(const char* begin, const char* end)
+{
+    auto component = ReadComponent(Bytes(begin, end));
+    return component ? std::move(*component) : nullptr;
+}
 
 } // namespace
 
-void CopyToClipboard(CBase& component)
+void CopyToClipboard(const std::vector<CBase*>& components)
 {
-    const Bytes body = WriteComponent(component);
+    if (components.empty())
+        return;
     auto* data = new QMimeData;
-    data->setData(QString::fromLatin1(kComponentMimeType),
-                  QByteArray(reinterpret_cast<const char*>(body.data()), qsizetype(body.size())));
+    QByteArray list;
+    for (CBase* c : components) {
+        const Bytes body = WriteComponent(*c);
+        const auto size = static_cast<std::uint32_t>(body.size());
+        for (int shift = 0; shift < 32; shift += 8)
+            list.append(static_cast<char>(size >> shift & 0xFF));
+        list.append(reinterpret_cast<const char*>(body.data()), qsizetype(body.size()));
+        if (c == components.front())
+            data->setData(mime(kComponentMimeType), list.mid(4));
+    }
+    data->setData(mime(kComponentsMimeType), list);
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
 bool ClipboardHasComponent()
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasFormat(QString::fromLatin1(kComponentMimeType));
+    return data && (data->hasFormat(mime(kComponentsMimeType)) || data->hasFormat(mime(kComponentMimeType)));
 }
 
-std::unique_ptr<CBase> ComponentFromClipboard()
+std::vector<std::unique_ptr<CBase>> ComponentsFromClipboard()
 {
-    if (!ClipboardHasComponent())
-        return nullptr;
-    const QByteArray raw =
-        QGuiApplication::clipboard()->mimeData()->data(QString::fromLatin1(kComponentMimeType));
-    if (raw.size() > kLargestComponent)
-        return nullptr;
-    auto component = ReadComponent(Bytes(raw.begin(), raw.end()));
-    return component ? std::move(*component) : nullptr;
+    std::vector<std::unique_ptr<CBase>> out;
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return out;
+    if (!data->hasFormat(mime(kComponentsMimeType))) {
+        const QByteArray raw = data->data(mime(kComponentMimeType));
+        if (raw.isEmpty() || raw.size() > kLargestClipboard)
+            return out;
+        if (auto c = readBody(raw.cbegin(), raw.cend()))
+            out.push_back(std::move(c));
+        return out;
+    }
+    const QByteArray raw = data->data(mime(kComponentsMimeType));
+    if (raw.size() > kLargestClipboard)
+        return out;
+    for (qsizetype at = 0; at < raw.size();) {
+        if (raw.size() - at < 4)
+            return {};
+        std::uint32_t size = 0;
+        for (int i = 0; i < 4; ++i)
+            size |= std::uint32_t(static_cast<unsigned char>(raw[at + i])) << (8 * i);
+        at += 4;
+        if (size > std::uint64_t(raw.size() - at))
+            return {};
+        auto c = readBody(raw.cbegin() + at, raw.cbegin() + at + qsizetype(size));
+        if (!c)
+            return {};
+        out.push_back(std::move(c));
+        at += qsizetype(size);
+    }
+    return out;
 }
 
 } // namespace zl

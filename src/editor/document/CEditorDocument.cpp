@@ -45,7 +45,8 @@ struct CEditState {
     unsigned protocol = 0;
     std::optional<std::uint16_t> current; // number of the current window
     bool selected = false;
-    const CBase* head = nullptr; // the selected object, to tell a new selection (compared, never used)
+    const CBase* head = nullptr;     // the selected object, to tell a new selection (compared, never used)
+    std::vector<std::size_t> others; // list positions of the rest of the selection set
 
     bool sameContent(const CEditState& o) const
     {
@@ -133,6 +134,7 @@ void CEditorDocument::reset(bool clearHistory)
     if (clearHistory)
         m_undo.clear();
     m_selected = false;
+    m_others.clear();
     emit projectReset();
     emit currentWindowChanged(currentPosition());
     emit selectionChanged();
@@ -158,6 +160,7 @@ void CEditorDocument::setCurrentWindow(int position)
         return;
     m_project.currentWindow = static_cast<std::uint16_t>(position);
     m_selected = false;
+    m_others.clear();
     emit currentWindowChanged(position);
     emit selectionChanged();
 }
@@ -172,6 +175,8 @@ void CEditorDocument::setSelected(bool selected)
 {
     const CMainView* w = currentWindow();
     m_selected = selected && w && w->head();
+    if (!m_selected)
+        m_others.clear();
     if (!m_busy)
         emit selectionChanged(); // an edit tells once it is done
 }
@@ -179,7 +184,17 @@ void CEditorDocument::setSelected(bool selected)
 bool CEditorDocument::selectAt(CPoint canvas)
 {
     CMainView* w = currentWindow();
+    const CBase* head = selectedComponent();
     const bool hit = w && w->SelectAt(canvas);
+    // A click on a member of a selection of several keeps it, with that member at the head: a drag
+    // that starts there moves them all.
+    if (hit && head && w->head() != head &&
+        std::find(m_others.begin(), m_others.end(), w->head()) != m_others.end()) {
+        std::erase(m_others, w->head());
+        m_others.push_back(head);
+    } else if (!hit || w->head() != head) {
+        m_others.clear();
+    }
     setSelected(hit);
     return hit;
 }
@@ -189,6 +204,7 @@ bool CEditorDocument::selectPosition(std::size_t position)
     CMainView* w = currentWindow();
     if (!w || !w->SelectPosition(position))
         return false;
+    m_others.clear();
     setSelected(true);
     return true;
 }
@@ -202,6 +218,7 @@ void CEditorDocument::selectNext(bool backward)
         w->SelectNext(backward);
     else if (backward)
         w->SelectPosition(w->componentCount() - 1);
+    m_others.clear();
     setSelected(true);
 }
 
@@ -271,6 +288,7 @@ CEditState CEditorDocument::capture(const Scope& scope)
             s.current = w->number;
         s.selected = m_selected;
         s.head = selectedComponent();
+        s.others = otherPositions();
         return s;
     }
     for (std::uint16_t number : scope.windows) {
@@ -293,6 +311,7 @@ CEditState CEditorDocument::capture(const Scope& scope)
         s.current = w->number;
     s.selected = m_selected;
     s.head = selectedComponent();
+    s.others = otherPositions();
     return s;
 }
 
@@ -314,6 +333,7 @@ bool CEditorDocument::edit(const QString& name, const Scope& scope, const QStrin
     change();
     if (!selectedComponent())
         m_selected = false;
+    keepOthersInWindow();
     CEditState after = capture(scope);
     m_busy = false;
     if (after.sameContent(before)) {
@@ -451,6 +471,7 @@ void CEditorDocument::restore(CEditState& from, CEditState& to)
     }
     const CMainView* current = currentWindow();
     m_selected = to.selected && current && current->head();
+    setOthers(to.others);
     m_restoring = true;
     notify(from, to, true);
     m_restoring = false;
@@ -502,7 +523,7 @@ void CEditorDocument::notify(const CEditState& from, const CEditState& to, bool 
         emit currentWindowChanged(currentPosition());
     // Not after every edit: a page that is being typed into must not reload under the cursor.
     if (restoring || listChanged || to.current != from.current || to.selected != from.selected ||
-        to.head != from.head)
+        to.head != from.head || to.others != from.others)
         emit selectionChanged();
 }
 
@@ -515,22 +536,23 @@ bool CEditorDocument::placeComponent(std::unique_ptr<CBase> component, CPoint at
 
 bool CEditorDocument::pasteComponent(std::unique_ptr<CBase> copy)
 {
-    return addCopy(std::move(copy), tr("Paste "));
+    std::vector<std::unique_ptr<CBase>> copies;
+    copies.push_back(std::move(copy));
+    return pasteComponents(std::move(copies));
+}
+
+bool CEditorDocument::pasteComponents(std::vector<std::unique_ptr<CBase>> copies)
+{
+    return addCopies(std::move(copies), tr("Paste "), QT_TR_N_NOOP("Paste %n components"));
 }
 
 bool CEditorDocument::duplicateSelected()
 {
-    const CBase* c = selectedComponent();
-    return c && addCopy(c->Clone(), tr("Duplicate "));
-}
-
-bool CEditorDocument::addCopy(std::unique_ptr<CBase> copy, const QString& verb)
-{
-    if (!copy)
-        return false;
-    // One grid step right and down of the original, pulled back inside the canvas.
-    const CPoint at{copy->rect.left + kCanvasStep, copy->rect.top + kCanvasStep};
-    return addComponent(std::move(copy), at, verb);
+    std::vector<std::unique_ptr<CBase>> copies;
+    for (const CBase* c : selection())
+        copies.push_back(c->Clone());
+    return addCopies(std::move(copies), tr("Duplicate "),
+                     QT_TR_N_NOOP("Duplicate %n components"));
 }
 
 bool CEditorDocument::addComponent(std::unique_ptr<CBase> component, CPoint at, const QString& verb)
@@ -545,24 +567,36 @@ bool CEditorDocument::addComponent(std::unique_ptr<CBase> component, CPoint at, 
 
 bool CEditorDocument::deleteSelected()
 {
-    return removeSelected(tr("Delete "));
+    return removeSelected(tr("Delete "), QT_TR_N_NOOP("Delete %n components"));
 }
 
 bool CEditorDocument::cutSelected()
 {
-    CBase* c = selectedComponent();
-    if (!c)
+    const std::vector<CBase*> cut = selection();
+    if (cut.empty())
         return false;
-    CopyToClipboard(*c);
-    return removeSelected(tr("Cut "));
+    CopyToClipboard(cut);
+    return removeSelected(tr("Cut "), QT_TR_N_NOOP("Cut %n components"));
 }
 
-bool CEditorDocument::removeSelected(const QString& verb)
+bool CEditorDocument::removeSelected(const QString& verb, const char* many)
 {
-    const CBase* c = selectedComponent();
-    if (!c)
+    const std::vector<CBase*> removed = selection();
+    if (removed.empty())
         return false;
-    return editWindow(verb + componentName(c->typeCode), [this](CMainView& w) {
+    if (removed.size() > 1)
+        return editSelection(many, [this](const std::vector<CBase*>& group) {
+            CMainView& w = *currentWindow();
+            for (const CBase* c : group) {
+                const auto& list = w.components();
+                const auto at =
+                    std::find_if(list.begin(), list.end(), [&](const auto& o) { return o.get() == c; });
+                w.SelectPosition(std::size_t(at - list.begin()));
+                w.DeleteSelected();
+            }
+            clearSelection();
+        });
+    return editWindow(verb + componentName(removed.front()->typeCode), [this](CMainView& w) {
         w.DeleteSelected();
         clearSelection();
     });
@@ -571,6 +605,10 @@ bool CEditorDocument::removeSelected(const QString& verb)
 bool CEditorDocument::moveSelected(int dx, int dy, const QString& mergeKey)
 {
     const CBase* c = selectedComponent();
+    if (c && !m_others.empty())
+        return editSelection(
+            QT_TR_N_NOOP("Move %n components"),
+            [&](const std::vector<CBase*>& group) { moveGroup(group, dx, dy); }, mergeKey);
     return c && editSelected(
                     tr("Move ") + componentName(c->typeCode),
                     [&](CBase& moved) { moved.MoveByPanel(dx, dy); }, mergeKey);
@@ -579,6 +617,21 @@ bool CEditorDocument::moveSelected(int dx, int dy, const QString& mergeKey)
 bool CEditorDocument::dragSelected(CPoint& mouse, CPoint to, const QString& mergeKey)
 {
     const CBase* c = selectedComponent();
+    if (c && !m_others.empty()) {
+        // Whole steps of the grid, as one component is dragged, taken by the group as a whole.
+        const int stepsX = (to.x - mouse.x) / kCanvasStep;
+        const int stepsY = (to.y - mouse.y) / kCanvasStep;
+        if (stepsX == 0 && stepsY == 0)
+            return false;
+        mouse.x += stepsX * kCanvasStep;
+        mouse.y += stepsY * kCanvasStep;
+        return editSelection(
+            QT_TR_N_NOOP("Move %n components"),
+            [&](const std::vector<CBase*>& group) {
+                moveGroup(group, stepsX * kPanelStep, stepsY * kPanelStep);
+            },
+            mergeKey);
+    }
     return c && editSelected(
                     tr("Move ") + componentName(c->typeCode), [&](CBase& moved) { moved.Drag(mouse, to); },
                     mergeKey);

@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,12 +79,32 @@ public:
     void selectHead();
     void clearSelection();
 
+    // --- the selection set: the selected component (the head, whose page shows) and others of the
+    // current window that act with it: moved, deleted, cut, copied, duplicated and arranged together.
+    // Changing the set is no edit either.
+    // The head first, then the others in list order; empty without a selection.
+    std::vector<CBase*> selection() const;
+    bool isSelected(const CBase* component) const;
+    // Shift+click (`toggle` false): the component at the point joins the selection and becomes its head.
+    // Ctrl+click (`toggle` true): the same for one not selected; one selected leaves it. False on a miss.
+    bool extendSelectionAt(CPoint canvas, bool toggle);
+    // The rubber band: the components lying wholly inside `canvas` are selected, added to the selection
+    // with `add`; the topmost of them becomes the head.
+    void selectInside(CRect canvas, bool add);
+    void selectAll();
+    // The selection's bounding rectangle on the canvas.
+    std::optional<CRect> selectionBounds() const;
+
     // --- operations: each is one undoable step, named for the undo menu ("Move LED"). False when it
     // changed nothing (no step is recorded then) or there was nothing to change.
+    // Operations on "the selected component" act on the whole selection when it holds several, as one
+    // step ("Move 3 components").
     // Places `component` at the canvas point and selects it.
     bool placeComponent(std::unique_ptr<CBase> component, CPoint at);
     // Pastes `copy` one grid step right of and below where it was, and selects it ("Paste …").
     bool pasteComponent(std::unique_ptr<CBase> copy);
+    // The same for several, which become the selection.
+    bool pasteComponents(std::vector<std::unique_ptr<CBase>> copies);
     bool duplicateSelected();
     bool deleteSelected();
     // Puts the selected component on the clipboard and deletes it.
@@ -92,6 +113,15 @@ public:
     bool moveSelected(int dx, int dy, const QString& mergeKey = {});
     // The canvas drag from `mouse` to `to`; `mouse` advances by the steps taken.
     bool dragSelected(CPoint& mouse, CPoint to, const QString& mergeKey);
+    // Arranging the selection, in panel pixels, each component kept on the panel.
+    enum class Align { Left, Right, Top, Bottom, HorizontalCentre, VerticalCentre };
+    // Lines the selection up on an edge or the centre line of its bounding rectangle.
+    bool alignSelection(Align how);
+    // Spaces three or more evenly between the outermost two, which stay.
+    bool distributeSelection(bool horizontally);
+    // Gives the bars and trend lines of the selection the width and/or height of the head (or of the
+    // first bar or trend line), within their smallest size and the panel.
+    bool sameSizeSelection(bool width, bool height);
     // Any change of one field (or a few) of `component`, a component of the current window: `step`
     // names it, `change` makes it. Pages write through this one.
     bool setComponentField(CBase& component, const QString& step, const std::function<void(CBase&)>& change,
@@ -168,8 +198,19 @@ private:
                      const std::function<void(CProject&)>& change, bool settingsToo = false);
 
     bool addComponent(std::unique_ptr<CBase> component, CPoint at, const QString& verb);
-    bool addCopy(std::unique_ptr<CBase> copy, const QString& verb);
-    bool removeSelected(const QString& verb);
+    // `verb` names a step on one component with its kind ("Paste LED"), `many` (marked QT_TR_N_NOOP) one
+    // on several with their number ("Paste %n components").
+    bool addCopies(std::vector<std::unique_ptr<CBase>> copies, const QString& verb, const char* many);
+    bool removeSelected(const QString& verb, const char* many);
+    // A step of the current window over every selected component, named `many` with their number.
+    bool editSelection(const char* many, const std::function<void(const std::vector<CBase*>&)>& change,
+                       const QString& mergeKey = {});
+    // Moves the selection by whole panel pixels; the whole group stops at the panel's edges.
+    void moveGroup(const std::vector<CBase*>& group, int dx, int dy);
+    // Forgets others no longer in the current window or now the head.
+    void keepOthersInWindow();
+    std::vector<std::size_t> otherPositions() const;
+    void setOthers(const std::vector<std::size_t>& positions);
 
     struct Scope {
         std::vector<std::uint16_t> windows;
@@ -193,6 +234,7 @@ private:
     CProject m_project;
     QUndoStack m_undo;
     bool m_selected = false;
+    std::vector<const CBase*> m_others; // the selection set beside the head
     bool m_busy = false;     // an edit or a restore runs: nested edits join it
     bool m_settling = false; // the listeners hear of a step that is not recorded yet
     struct Settled {

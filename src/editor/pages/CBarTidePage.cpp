@@ -21,7 +21,7 @@ namespace zl
 namespace
 {
 
-constexpr int kSmallest = 16; // panel pixels either way
+constexpr int kSmallest = CBarTide::kSmallestSide;
 
 } // namespace
 
