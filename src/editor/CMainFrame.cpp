@@ -110,6 +110,7 @@ CMainFrame::CMainFrame(CPrompter* prompter, CFileChooser* files)
     showTitle(m_doc->caption());
     fillRecentFiles();
     UpdateCommands();
+    showSelection();
 }
 
 CMainFrame::~CMainFrame()
@@ -348,6 +349,8 @@ void CMainFrame::createEditMenu()
         CReplaceOperandsDialog dialog(*m_editing, this);
         dialog.exec();
     });
+    edit->addSeparator();
+    createArrangeCommands(edit);
 }
 
 void CMainFrame::createHelpMenu()

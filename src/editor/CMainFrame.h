@@ -6,7 +6,9 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
+class QDockWidget;
 class QLabel;
 class QMenu;
 
@@ -80,6 +82,10 @@ private:
     std::string dataDir() const;
     // View → Language: English / 中文, each named in itself; the choice is kept for the next start.
     void createLanguageMenu(QMenu* view);
+    // Select all, the Arrange menu, the undo history and the cursor and selection panes.
+    void createArrangeCommands(QMenu* edit);
+    // The selection's place and size, and which arrangements it allows.
+    void showSelection();
     void showTitle(const QString& caption);
     void createToolBar();
     void createStatusBar();
@@ -115,6 +121,11 @@ private:
     QToolBar* m_toolBar = nullptr;
     QLabel* m_model = nullptr;
     QLabel* m_protocol = nullptr;
+    QLabel* m_cursorPane = nullptr;
+    QLabel* m_selectionPane = nullptr;
+    QDockWidget* m_history = nullptr;
+    // Each arrangement with the number of selected components it needs.
+    std::vector<std::pair<QAction*, std::size_t>> m_arrangeActions;
 };
 
 } // namespace zl

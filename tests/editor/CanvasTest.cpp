@@ -156,6 +156,70 @@ private slots:
         QVERIFY(!editor->frame->action(kCmdCut)->isEnabled());
     }
 
+    // Shift+click adds, Ctrl+click takes out, a band on empty canvas selects what lies inside (adding with
+    // Ctrl), a drag from a member moves them all as one step, and Select all and the Arrange menu act on
+    // the whole set.
+    void severalComponentsByMouse()
+    {
+        const auto click = [&](QPoint at, Qt::KeyboardModifiers keys) {
+            QMouseEvent down(QEvent::MouseButtonPress, at, canvas->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, keys);
+            QApplication::sendEvent(canvas, &down);
+            QMouseEvent up(QEvent::MouseButtonRelease, at, canvas->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, keys);
+            QApplication::sendEvent(canvas, &up);
+        };
+        const auto band = [&](QPoint from, QPoint to, Qt::KeyboardModifiers keys) {
+            QMouseEvent down(QEvent::MouseButtonPress, from, canvas->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, keys);
+            QApplication::sendEvent(canvas, &down);
+            move(canvas, to, Qt::LeftButton);
+            QVERIFY(canvas->band().has_value());
+            release(canvas, to);
+            QVERIFY(!canvas->band().has_value());
+        };
+        CEditorDocument& doc = editor->doc();
+        CBase& first = place(kCmdLed, {0, 0});
+        CBase& second = place(kCmdLed, {90, 0});
+        CBase& text = place(kCmdText, {180, 72});
+        click({10, 10}, Qt::NoModifier);
+        click({100, 10}, Qt::ShiftModifier);
+        QCOMPARE(doc.selection().size(), std::size_t(2));
+        QCOMPARE(doc.selectedComponent(), &second);
+        band({170, 60}, {300, 130}, Qt::NoModifier);
+        QCOMPARE(doc.selection(), std::vector<CBase*>{&text});
+        band({430, 140}, {0, 0}, Qt::ControlModifier);
+        QCOMPARE(doc.selection().size(), std::size_t(3));
+        click({10, 10}, Qt::ControlModifier);
+        QCOMPARE(doc.selection().size(), std::size_t(2));
+        QVERIFY(!doc.isSelected(&first));
+
+        const int secondX = second.x, textX = text.x;
+        const int steps = doc.undoStack().count();
+        press(canvas, {190, 80});
+        move(canvas, {199, 80}, Qt::LeftButton);
+        release(canvas, {199, 80});
+        QCOMPARE(doc.selection().size(), std::size_t(2));
+        QCOMPARE(int(second.x), secondX + kPanelStep);
+        QCOMPARE(int(text.x), textX + kPanelStep);
+        QCOMPARE(doc.undoStack().count(), steps + 1);
+        QCOMPARE(doc.undoStack().undoText(), QStringLiteral("Move 2 components"));
+
+        const auto menuAction = [&](const QString& text) {
+            for (QAction* a : editor->frame->findChildren<QAction*>())
+                if (a->text() == text)
+                    return a;
+            return static_cast<QAction*>(nullptr);
+        };
+        menuAction(QStringLiteral("Select all"))->trigger();
+        QCOMPARE(doc.selection().size(), std::size_t(3));
+        QAction* top = menuAction(QStringLiteral("Align top edges"));
+        QVERIFY(top->isEnabled());
+        top->trigger();
+        QCOMPARE(first.y, second.y);
+        QCOMPARE(first.y, text.y);
+        click({420, 140}, Qt::NoModifier);
+        QVERIFY(doc.selection().empty());
+        QVERIFY(!top->isEnabled());
+    }
+
     void draggingMovesInWholeSteps_data()
     {
         QTest::addColumn<int>("travel");

@@ -10,6 +10,13 @@
 
 namespace zl
 {
+namespace
+{
+
+// The outline of the selection's other members and of the band: the head keeps the light grey one.
+constexpr CColor kSetOutlineColor = 0x4080FF;
+
+} // namespace
 
 CRect ghostRect(int typeCode)
 {
@@ -133,6 +140,24 @@ void CEditorCanvas::Compose()
     }
     CQtPainter painter(m_image, m_fonts);
     PaintCanvas(w, painter, outline);
+    // The rest of a selection of several, and the band, in a colour of their own.
+    const std::vector<CBase*> chosen = m_doc.selection();
+    for (std::size_t i = 1; i < chosen.size(); ++i) {
+        CRect r = chosen[i]->rect;
+        --r.right;
+        --r.bottom;
+        painter.DottedRect(r, kSetOutlineColor);
+    }
+    if (const auto b = band())
+        painter.DottedRect(*b, kSetOutlineColor);
+}
+
+std::optional<CRect> CEditorCanvas::band() const
+{
+    if (!m_bandStart)
+        return std::nullopt;
+    return CRect{std::min(m_bandStart->x, m_anchor.x), std::min(m_bandStart->y, m_anchor.y),
+                 std::max(m_bandStart->x, m_anchor.x), std::max(m_bandStart->y, m_anchor.y)};
 }
 
 void CEditorCanvas::paintEvent(QPaintEvent*)
@@ -170,10 +195,20 @@ void CEditorCanvas::mousePressEvent(QMouseEvent* event)
         return;
     emit pressed();
     m_dragKey = m_doc.newBurstKey(QStringLiteral("drag"));
+    const Qt::KeyboardModifiers keys = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+    m_bandStart.reset();
     if (m_pendingType != kNothingPending)
         place();
+    else if (keys != Qt::NoModifier)
+        // Shift adds, Ctrl adds or takes out; a drag may follow while the component stays selected.
+        m_dragging =
+            m_doc.extendSelectionAt(p, keys & Qt::ControlModifier) && m_doc.isSelected(componentAt(p));
     else
         m_dragging = m_doc.selectAt(p);
+    if (m_pendingType == kNothingPending && !m_dragging && !componentAt(p)) {
+        m_bandStart = p;
+        m_bandAdds = keys != Qt::NoModifier;
+    }
     m_anchor = p;
     update();
     emit stateChanged();
@@ -184,6 +219,14 @@ void CEditorCanvas::mouseMoveEvent(QMouseEvent* event)
     if (!window())
         return;
     const CPoint p{event->position().toPoint().x(), event->position().toPoint().y()};
+    emit hovered(rect().contains(p.x, p.y)
+                     ? std::optional<CPoint>(CPoint{canvasToPanel(p.x), canvasToPanel(p.y)})
+                     : std::nullopt);
+    if (m_bandStart) {
+        m_anchor = p;
+        update();
+        return;
+    }
     if (m_dragging) {
         if (!selected())
             return;
@@ -221,7 +264,28 @@ void CEditorCanvas::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         m_dragging = false;
         unsetCursor();
+        if (const auto b = band()) {
+            m_bandStart.reset();
+            m_doc.selectInside(*b, m_bandAdds);
+            update();
+        }
     }
+}
+
+void CEditorCanvas::leaveEvent(QEvent*)
+{
+    emit hovered(std::nullopt);
+}
+
+CBase* CEditorCanvas::componentAt(CPoint p) const
+{
+    const CMainView* w = window();
+    if (!w)
+        return nullptr;
+    for (const auto& c : w->components())
+        if (c->HitTest(p))
+            return c.get();
+    return nullptr;
 }
 
 } // namespace zl

@@ -43,6 +43,8 @@ public:
     bool dragging() const { return m_dragging; }
     // The ghost outline of the pending component, or the outline of the selected one.
     CRect frame() const { return m_frame; }
+    // The rubber band being drawn on empty canvas, if any.
+    std::optional<CRect> band() const;
     // The canvas as last painted.
     const QImage& image() const { return m_image; }
     // Composes the canvas into image().
@@ -53,15 +55,20 @@ signals:
     void pressed();
     // The pending placement changed.
     void stateChanged();
+    // The mouse is over the panel pixel `panel` (or has left the canvas: nullopt).
+    void hovered(std::optional<CPoint> panel);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     CMainView* window() const;
+    // The topmost component at the canvas point.
+    CBase* componentAt(CPoint p) const;
     void place();
     void snapGhost(CPoint to);
     void setPending(int typeCode, CRect ghost);
@@ -74,6 +81,8 @@ private:
     bool m_dragging = false;
     QString m_dragKey; // one drag is one undo step
     CPoint m_anchor;
+    std::optional<CPoint> m_bandStart; // a press on empty canvas: the band's fixed corner
+    bool m_bandAdds = false;           // with Shift or Ctrl: the band adds to the selection
     std::optional<CRgbImage> m_picture; // the image of a pending picture
 };
 
