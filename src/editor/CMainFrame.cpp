@@ -198,6 +198,7 @@ void CMainFrame::createMenus()
     view->addAction(addCommand(kCmdToolbar, tr("Toolbar(&T)"), tr("Toolbar"), false));
     view->addAction(addCommand(kCmdStatusbar, tr("Statusbar(&S)"), tr("Statusbar"), false));
     createLanguageMenu(view);
+    createZoomCommands(view);
 
     QMenu* tools = menuBar()->addMenu(tr("Tools(&T)"));
     tools->addAction(addCommand(kCmdNewWindow, tr("New window(&N)"), tr("New window")));

@@ -84,6 +84,8 @@ private:
     void createLanguageMenu(QMenu* view);
     // Select all, the Arrange menu, the undo history and the cursor and selection panes.
     void createArrangeCommands(QMenu* edit);
+    // Zoom in, out, actual size and fit, in the View menu.
+    void createZoomCommands(QMenu* view);
     // The selection's place and size, and which arrangements it allows.
     void showSelection();
     void showTitle(const QString& caption);

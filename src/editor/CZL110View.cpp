@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "plc/CProtocolCatalogue.h"
@@ -42,7 +43,13 @@ CZL110View::CZL110View(CEditorDocument& document, CPrompter& prompter, CFileChoo
     pageLayout->setContentsMargins(0, 0, 0, 0);
     pageLayout->addWidget(m_pages);
     m_canvas = new CEditorCanvas(m_doc, this);
-    m_canvas->move(kCanvasOrigin);
+    m_canvasArea = new QScrollArea(this);
+    m_canvasArea->setGeometry(kCanvasAreaRect);
+    m_canvasArea->setFrameShape(QFrame::NoFrame);
+    m_canvasArea->setAlignment(Qt::AlignCenter);
+    m_canvasArea->setWidget(m_canvas);
+    connect(m_canvas, &CEditorCanvas::zoomWheeled, this, [this](int steps, QPoint at) { zoomBy(steps, at); });
+    restoreZoom();
 
     m_list->installEventFilter(this);
     m_canvas->installEventFilter(this);

@@ -14,6 +14,7 @@
 #include "editor/document/CEditorDocument.h"
 
 class QGroupBox;
+class QScrollArea;
 
 namespace zl
 {
@@ -33,7 +34,8 @@ public:
     // The form's regions, in form pixels.
     static constexpr QRect kListRect{10, 20, 200, 428};
     static constexpr QRect kCanvasFrameRect{220, 20, 512, 188};
-    static constexpr QPoint kCanvasOrigin{260, 40};
+    // Inside the frame: the canvas at the form's own zoom stands centred at (260, 40); larger, it scrolls.
+    static constexpr QRect kCanvasAreaRect{222, 22, 508, 180};
     static constexpr QRect kPageRect{220, 218, 512, 230};
 
     CZL110View(CEditorDocument& document, CPrompter& prompter, CFileChooser& files,
@@ -52,6 +54,17 @@ public:
     // The panel fonts, when they could be read.
     const CFontFiles* fonts() const { return m_fonts ? &*m_fonts : nullptr; }
     CEditorCanvas& canvas() const { return *m_canvas; }
+
+    // --- zoom (remembered in the editor settings)
+    // Shows the canvas at `zoom` widget pixels per panel pixel, keeping the canvas point under the
+    // widget point `around` (a point of the canvas widget) where it is.
+    void setZoom(double zoom, std::optional<QPoint> around = std::nullopt);
+    // `steps` levels of the zoom ladder in (negative: out).
+    void zoomBy(int steps, std::optional<QPoint> around = std::nullopt);
+    // The largest zoom at which the whole panel shows without scrolling.
+    void zoomToFit();
+    // The level the editor settings remember.
+    void restoreZoom();
     CWindowList& windowList() const { return *m_list; }
     CWindowPage& windowPage() const { return *m_windowPage; }
     CPropertyPages& pages() const { return *m_pages; }
@@ -140,6 +153,7 @@ private:
     CWindowPage* m_windowPage;
     CPropertyPages* m_pages;
     CEditorCanvas* m_canvas;
+    QScrollArea* m_canvasArea = nullptr;
     bool m_projectActive = false;
     bool m_controlKeyDown = false;
     QString m_keyBurst;

@@ -1,6 +1,8 @@
 // Placing, selecting, dragging and deleting components on the canvas with the mouse and keys.
 #include <QImage>
 
+#include <cmath>
+
 #include "EditorTesting.h"
 #include "editor/CCommands.h"
 #include "editor/canvas/CEditorCanvas.h"
@@ -218,6 +220,46 @@ private slots:
         click({420, 140}, Qt::NoModifier);
         QVERIFY(doc.selection().empty());
         QVERIFY(!top->isEnabled());
+    }
+
+    // At every level of the zoom the canvas is the panel's size times the level, a click finds the
+    // component under it, a drag moves in the same panel steps, and the picture is the form's own,
+    // scaled without smoothing.
+    void hitTestingAndDrawingFollowTheZoom()
+    {
+        CBase& text = place(kCmdText, {90, 36});
+        const CPoint centre{(text.rect.left + text.rect.right) / 2, (text.rect.top + text.rect.bottom) / 2};
+        for (const double zoom : {1.0, 1.5, 2.0, 2.25, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0}) {
+            editor->view().setZoom(zoom);
+            QCOMPARE(canvas->zoom(), zoom);
+            QCOMPARE(canvas->size(), QSize(int(std::lround(192 * zoom)), int(std::lround(64 * zoom))));
+            press(canvas, canvas->toWidget({430, 140}));
+            release(canvas, canvas->toWidget({430, 140}));
+            QVERIFY(!canvas->hasSelection());
+            const QPoint at = canvas->toWidget(centre);
+            press(canvas, at);
+            release(canvas, at);
+            QCOMPARE(canvas->selected(), &text);
+
+            const QImage shown = canvas->grab().toImage();
+            const QImage& own = canvas->image();
+            // No smoothing: every pixel shown is one of the form's, the one under its centre.
+            const double per = CEditorCanvas::kDefaultZoom / zoom;
+            for (int y = 0; y < shown.height(); y += 3)
+                for (int x = 0; x < shown.width(); x += 5) {
+                    const QPoint form(int((x + 0.5) * per), int((y + 0.5) * per));
+                    if (shown.pixel(x, y) != own.pixel(form))
+                        QFAIL(qPrintable(QStringLiteral("zoom %1: pixel %2,%3").arg(zoom).arg(x).arg(y)));
+                }
+        }
+        // At 8 a panel step is 32 widget pixels.
+        const int x = text.x;
+        const QPoint at = canvas->toWidget(centre);
+        press(canvas, at);
+        move(canvas, at + QPoint(32, 0), Qt::LeftButton);
+        release(canvas, at + QPoint(32, 0));
+        QCOMPARE(int(text.x), x + kPanelStep);
+        editor->view().setZoom(CEditorCanvas::kDefaultZoom);
     }
 
     void draggingMovesInWholeSteps_data()

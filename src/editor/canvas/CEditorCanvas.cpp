@@ -1,6 +1,9 @@
 #include "editor/canvas/CEditorCanvas.h"
 
 #include <QMouseEvent>
+#include <QWheelEvent>
+
+#include <cmath>
 #include <QPainter>
 
 #include "model/CCanvasPainter.h"
@@ -15,6 +18,11 @@ namespace
 
 // The outline of the selection's other members and of the band: the head keeps the light grey one.
 constexpr CColor kSetOutlineColor = 0x4080FF;
+
+bool onCanvas(CPoint p)
+{
+    return p.x >= 0 && p.y >= 0 && p.x < kCanvasWidth && p.y < kCanvasHeight;
+}
 
 } // namespace
 
@@ -163,7 +171,43 @@ std::optional<CRect> CEditorCanvas::band() const
 void CEditorCanvas::paintEvent(QPaintEvent*)
 {
     Compose();
-    QPainter(this).drawImage(0, 0, m_image);
+    QPainter painter(this);
+    if (m_zoom == kDefaultZoom)
+        painter.drawImage(0, 0, m_image);
+    else
+        painter.drawImage(rect(), m_image); // no smooth transformation: whole blocks of each pixel
+}
+
+void CEditorCanvas::setZoom(double zoom)
+{
+    m_zoom = std::clamp(zoom, kSmallestZoom, kLargestZoom);
+    setFixedSize(static_cast<int>(std::lround(kPanelWidth * m_zoom)),
+                 static_cast<int>(std::lround(kPanelHeight * m_zoom)));
+    update();
+}
+
+CPoint CEditorCanvas::toCanvas(QPointF widget) const
+{
+    const double per = kDefaultZoom / m_zoom;
+    return {static_cast<int>(std::floor(widget.x() * per)), static_cast<int>(std::floor(widget.y() * per))};
+}
+
+QPoint CEditorCanvas::toWidget(CPoint canvas) const
+{
+    const double per = m_zoom / kDefaultZoom;
+    return {static_cast<int>(std::lround(canvas.x * per)), static_cast<int>(std::lround(canvas.y * per))};
+}
+
+void CEditorCanvas::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        event->ignore(); // the scroll area scrolls
+        return;
+    }
+    const int steps = event->angleDelta().y() / 120;
+    if (steps != 0)
+        emit zoomWheeled(steps, event->position().toPoint());
+    event->accept();
 }
 
 void CEditorCanvas::place()
@@ -185,7 +229,7 @@ void CEditorCanvas::mousePressEvent(QMouseEvent* event)
 {
     if (!window())
         return;
-    const CPoint p{event->position().toPoint().x(), event->position().toPoint().y()};
+    const CPoint p = toCanvas(event->position());
     if (event->button() == Qt::RightButton) {
         if (m_pendingType != kNothingPending)
             CancelPlacement();
@@ -218,10 +262,9 @@ void CEditorCanvas::mouseMoveEvent(QMouseEvent* event)
 {
     if (!window())
         return;
-    const CPoint p{event->position().toPoint().x(), event->position().toPoint().y()};
-    emit hovered(rect().contains(p.x, p.y)
-                     ? std::optional<CPoint>(CPoint{canvasToPanel(p.x), canvasToPanel(p.y)})
-                     : std::nullopt);
+    const CPoint p = toCanvas(event->position());
+    emit hovered(onCanvas(p) ? std::optional<CPoint>(CPoint{canvasToPanel(p.x), canvasToPanel(p.y)})
+                             : std::nullopt);
     if (m_bandStart) {
         m_anchor = p;
         update();
@@ -235,7 +278,7 @@ void CEditorCanvas::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     unsetCursor();
-    if (m_pendingType != kNothingPending && rect().contains(p.x, p.y))
+    if (m_pendingType != kNothingPending && onCanvas(p))
         snapGhost(p);
 }
 

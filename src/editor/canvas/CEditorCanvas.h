@@ -23,6 +23,10 @@ class CEditorCanvas : public QWidget
     Q_OBJECT
 public:
     static constexpr int kNothingPending = -1;
+    // Widget pixels per panel pixel: the form's own scale, and the range the zoom offers.
+    static constexpr double kDefaultZoom = 2.25;
+    static constexpr double kSmallestZoom = 1;
+    static constexpr double kLargestZoom = 8;
 
     CEditorCanvas(CEditorDocument& document, QWidget* parent = nullptr);
     // The panel glyphs texts are drawn with; without them character cells stay blank.
@@ -50,6 +54,14 @@ public:
     // Composes the canvas into image().
     void Compose();
 
+    // Shows the canvas at `zoom` widget pixels per panel pixel (within the range), drawn crisply: the
+    // composed canvas scaled without smoothing. Hit-testing and dragging follow.
+    void setZoom(double zoom);
+    double zoom() const { return m_zoom; }
+    // Between canvas and widget coordinates at the zoom.
+    CPoint toCanvas(QPointF widget) const;
+    QPoint toWidget(CPoint canvas) const;
+
 signals:
     // A left-button press reached the canvas (the form then moves the keyboard focus to its list).
     void pressed();
@@ -57,6 +69,8 @@ signals:
     void stateChanged();
     // The mouse is over the panel pixel `panel` (or has left the canvas: nullopt).
     void hovered(std::optional<CPoint> panel);
+    // Ctrl+wheel over the canvas: `steps` zoom levels in (negative: out) around the widget point.
+    void zoomWheeled(int steps, QPoint around);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -64,6 +78,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     CMainView* window() const;
@@ -74,6 +89,7 @@ private:
     void setPending(int typeCode, CRect ghost);
 
     CEditorDocument& m_doc;
+    double m_zoom = kDefaultZoom;
     const CFontFiles* m_fonts = nullptr;
     QImage m_image;
     int m_pendingType = kNothingPending;
