@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
     <name>CImportDialog</name>
@@ -57,7 +58,7 @@
         <translation>%1 需要一个值</translation>
     </message>
     <message>
-        <source>--%1 takes a number from %2 to %3, not "%4"</source>
+        <source>--%1 takes a number from %2 to %3, not &quot;%4&quot;</source>
         <translation>--%1 需要 %2 到 %3 之间的数字，而不是“%4”</translation>
     </message>
     <message>
@@ -139,7 +140,7 @@
         <translation>打开工程</translation>
     </message>
     <message>
-        <source>The panel's fonts are missing from the data folder.</source>
+        <source>The panel&apos;s fonts are missing from the data folder.</source>
         <translation>数据文件夹中缺少面板的字库。</translation>
     </message>
     <message>
@@ -167,7 +168,7 @@
         <translation>必须给出 -o IMAGE.bin</translation>
     </message>
     <message>
-        <source>convert an old project; NEW defaults to OLD's folder and name with the extension .pjz</source>
+        <source>convert an old project; NEW defaults to OLD&apos;s folder and name with the extension .pjz</source>
         <translation>转换旧工程；NEW 默认与 OLD 同文件夹、同名，扩展名为 .pjz</translation>
     </message>
     <message>
@@ -175,7 +176,7 @@
         <translation>需要一个旧工程文件</translation>
     </message>
     <message>
-        <source>write a project into the panel; --image sends a compiled image (driver from --driver, else the catalogue's for --protocol or the image's protocol); the port defaults to COM Selection's; Ctrl+C cancels; without a terminal on standard input, a silent panel is given up after SECONDS (default 30, 0 waits for ever)</source>
+        <source>write a project into the panel; --image sends a compiled image (driver from --driver, else the catalogue&apos;s for --protocol or the image&apos;s protocol); the port defaults to COM Selection&apos;s; Ctrl+C cancels; without a terminal on standard input, a silent panel is given up after SECONDS (default 30, 0 waits for ever)</source>
         <translation>把工程下载到面板；--image 下载已编译的映像（驱动取自 --driver，否则取协议目录中 --protocol 或映像所用协议的驱动）；端口默认为串口选择中的端口；Ctrl+C 取消；标准输入不是终端时，面板无应答 SECONDS 秒后放弃（默认 30，0 表示一直等待）</translation>
     </message>
     <message>
@@ -211,7 +212,7 @@
         <translation>无法写入文本</translation>
     </message>
     <message>
-        <source>write a new project for protocol N: window 1 and the protocol's defaults</source>
+        <source>write a new project for protocol N: window 1 and the protocol&apos;s defaults</source>
         <translation>为协议 N 新建工程：含 1 号窗口和该协议的默认设置</translation>
     </message>
     <message>
@@ -235,7 +236,7 @@
         <translation>--pty 需要伪终端，而 Windows 没有：请用 --port 给出一对虚拟串口（null-modem）中的一端</translation>
     </message>
     <message>
-        <source>list the device behind each COM entry (the download uses COM Selection's) and the serial ports found on this machine</source>
+        <source>list the device behind each COM entry (the download uses COM Selection&apos;s) and the serial ports found on this machine</source>
         <translation>列出每个 COM 项对应的设备（下载使用串口选择中的项）以及本机上找到的串口</translation>
     </message>
     <message>
@@ -247,7 +248,7 @@
         <translation>列出数据文件夹中的协议目录：位置、编号、名称、驱动版本和长度</translation>
     </message>
     <message>
-        <source>draw window N as the editor's canvas shows it (432 x 144 pixels, K times larger with --scale): the dotted panel field, the components with their texts in the panel's fonts, and the dotted outline of the first component as when it is selected (left out with --no-selection)</source>
+        <source>draw window N as the editor&apos;s canvas shows it (432 x 144 pixels, K times larger with --scale): the dotted panel field, the components with their texts in the panel&apos;s fonts, and the dotted outline of the first component as when it is selected (left out with --no-selection)</source>
         <translation>按编辑器画布的样子绘制窗口 N（432 x 144 像素，用 --scale 放大 K 倍）：带点阵的面板区域、用面板字库显示文字的各个元件，以及第一个元件被选中时的虚线框（用 --no-selection 省去）</translation>
     </message>
     <message>
@@ -275,7 +276,7 @@
         <translation>需要一个输入工程文件和一个输出工程文件</translation>
     </message>
     <message>
-        <source>run the download image on a simulated panel: set PLC values (the protocol's register type names, e.g. D100=1234, M5=1, a bit of a word as D100.3=1), press keys (ESC ALM Up Down Left Right SET ENT CLR +/- 0-9), let S seconds pass, write the screen and report the window shown and the PLC writes the keys made</source>
+        <source>run the download image on a simulated panel: set PLC values (the protocol&apos;s register type names, e.g. D100=1234, M5=1, a bit of a word as D100.3=1), press keys (ESC ALM Up Down Left Right SET ENT CLR +/- 0-9), let S seconds pass, write the screen and report the window shown and the PLC writes the keys made</source>
         <translation>在模拟面板上运行下载映像：设置 PLC 值（使用协议的寄存器类型名，如 D100=1234、M5=1，字中的某一位写作 D100.3=1），按键（ESC ALM Up Down Left Right SET ENT CLR +/- 0-9），等待 S 秒，写出屏幕画面，并报告显示的窗口以及按键引起的 PLC 写入</translation>
     </message>
     <message>
@@ -287,7 +288,7 @@
         <translation>必须给出 -o SCREEN.png</translation>
     </message>
     <message>
-        <source>print a protocol's operand tables, limits, flags and default settings as JSON</source>
+        <source>print a protocol&apos;s operand tables, limits, flags and default settings as JSON</source>
         <translation>以 JSON 格式输出协议的操作数表、范围、标志和默认设置</translation>
     </message>
     <message>
@@ -298,7 +299,7 @@ Configuration tool for the ZL410 operator panel.
 Global options:
   --data-dir DIR   folder of the data files (catalogues, fonts)
   --help           this text
-  --version        the program's version
+  --version        the program&apos;s version
 
 Commands:
 </source>
@@ -497,11 +498,11 @@ ZL410 操作面板的组态工具。
         <translation>上限 %1 不大于下限 %2；编译时设为上限 %3、下限 %4</translation>
     </message>
     <message>
-        <source>its register type %1 is not in the protocol's list (%2); the compile takes %3</source>
+        <source>its register type %1 is not in the protocol&apos;s list (%2); the compile takes %3</source>
         <translation>其寄存器类型 %1 不在协议的列表（%2）中；编译时取 %3</translation>
     </message>
     <message>
-        <source>entries %1 and %2 both have the value %3; the panel shows entry %4's content for it</source>
+        <source>entries %1 and %2 both have the value %3; the panel shows entry %4&apos;s content for it</source>
         <translation>第 %1 项和第 %2 项的值都是 %3；面板对该值显示第 %4 项的内容</translation>
     </message>
     <message>
@@ -740,7 +741,7 @@ ZL410 操作面板的组态工具。
 <context>
     <name>zl::CBoundTextEdit</name>
     <message>
-        <source>The panel cannot show "%1": it shows ASCII and two-byte GBK (Chinese) characters only.</source>
+        <source>The panel cannot show &quot;%1&quot;: it shows ASCII and two-byte GBK (Chinese) characters only.</source>
         <translation>面板无法显示“%1”：面板只能显示 ASCII 字符和双字节 GBK（中文）字符。</translation>
     </message>
 </context>
@@ -975,6 +976,54 @@ ZL410 操作面板的组态工具。
     <message>
         <source>Replace operands</source>
         <translation>替换操作数</translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n components</source>
+        <translation>
+            <numerusform>粘贴 %n 个元件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Duplicate %n components</source>
+        <translation>
+            <numerusform>复制 %n 个元件副本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n components</source>
+        <translation>
+            <numerusform>删除 %n 个元件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cut %n components</source>
+        <translation>
+            <numerusform>剪切 %n 个元件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n components</source>
+        <translation>
+            <numerusform>移动 %n 个元件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Align %n components</source>
+        <translation>
+            <numerusform>对齐 %n 个元件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Distribute %n components</source>
+        <translation>
+            <numerusform>均匀分布 %n 个元件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Resize %n components</source>
+        <translation>
+            <numerusform>调整 %n 个元件的大小</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1514,6 +1563,110 @@ ZL410 操作面板的组态工具。
         <source>Open the user manual at the section of what has the focus</source>
         <translation>打开用户手册中当前焦点所在部分</translation>
     </message>
+    <message>
+        <source>Select all</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Select every component of the window</source>
+        <translation>选中窗口中的所有元件</translation>
+    </message>
+    <message>
+        <source>Undo history</source>
+        <translation>撤销历史</translation>
+    </message>
+    <message>
+        <source>&lt;opened&gt;</source>
+        <translation>&lt;打开时&gt;</translation>
+    </message>
+    <message>
+        <source>List the steps that undo and redo go through; a click goes back to one</source>
+        <translation>列出撤销和重做经过的各个步骤；单击可回到其中一步</translation>
+    </message>
+    <message>
+        <source>Arrange(&amp;A)</source>
+        <translation>排列(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Align left edges</source>
+        <translation>左对齐</translation>
+    </message>
+    <message>
+        <source>Align right edges</source>
+        <translation>右对齐</translation>
+    </message>
+    <message>
+        <source>Align top edges</source>
+        <translation>顶端对齐</translation>
+    </message>
+    <message>
+        <source>Align bottom edges</source>
+        <translation>底端对齐</translation>
+    </message>
+    <message>
+        <source>Align centres</source>
+        <translation>水平居中对齐</translation>
+    </message>
+    <message>
+        <source>Align middles</source>
+        <translation>垂直居中对齐</translation>
+    </message>
+    <message>
+        <source>Distribute horizontally</source>
+        <translation>水平均匀分布</translation>
+    </message>
+    <message>
+        <source>Distribute vertically</source>
+        <translation>垂直均匀分布</translation>
+    </message>
+    <message>
+        <source>Same width</source>
+        <translation>相同宽度</translation>
+    </message>
+    <message>
+        <source>Same height</source>
+        <translation>相同高度</translation>
+    </message>
+    <message>
+        <source>Same size</source>
+        <translation>相同大小</translation>
+    </message>
+    <message>
+        <source>Give the bars and trend lines of the selection the size of the selected one</source>
+        <translation>使选中的棒图和趋势图与当前选中元件大小相同</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The panel pixel under the mouse</source>
+        <translation>鼠标所指的面板像素</translation>
+    </message>
+    <message>
+        <source>Position and size of the selection, in panel pixels</source>
+        <translation>选中部分的位置和大小（面板像素）</translation>
+    </message>
+    <message>
+        <source>%1, %2  %3 × %4</source>
+        <translation>%1, %2  %3 × %4</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>实际大小</translation>
+    </message>
+    <message>
+        <source>Fit to window</source>
+        <translation>适合窗口</translation>
+    </message>
 </context>
 <context>
     <name>zl::CNewWindowDialog</name>
@@ -1982,7 +2135,9 @@ ZL410 操作面板的组态工具。
     </message>
     <message numerus="yes">
         <source>%n use(s) cannot move: nothing will be replaced.</source>
-        <translation><numerusform>%n 处使用无法移动：不会替换任何内容。</numerusform></translation>
+        <translation>
+            <numerusform>%n 处使用无法移动：不会替换任何内容。</numerusform>
+        </translation>
     </message>
     <message>
         <source>No operand uses this range.</source>
@@ -1990,7 +2145,9 @@ ZL410 操作面板的组态工具。
     </message>
     <message numerus="yes">
         <source>%n use(s) will move.</source>
-        <translation><numerusform>将移动 %n 处使用。</numerusform></translation>
+        <translation>
+            <numerusform>将移动 %n 处使用。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
