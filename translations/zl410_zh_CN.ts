@@ -1667,6 +1667,26 @@ ZL410 操作面板的组态工具。
         <source>Fit to window</source>
         <translation>适合窗口</translation>
     </message>
+    <message>
+        <source>Show grid</source>
+        <translation>显示网格</translation>
+    </message>
+    <message>
+        <source>Snap to grid</source>
+        <translation>对齐到网格</translation>
+    </message>
+    <message>
+        <source>Grid spacing…</source>
+        <translation>网格间距…</translation>
+    </message>
+    <message>
+        <source>Grid spacing</source>
+        <translation>网格间距</translation>
+    </message>
+    <message>
+        <source>Grid spacing in panel pixels:</source>
+        <translation>网格间距（面板像素）：</translation>
+    </message>
 </context>
 <context>
     <name>zl::CNewWindowDialog</name>

@@ -49,7 +49,7 @@ CZL110View::CZL110View(CEditorDocument& document, CPrompter& prompter, CFileChoo
     m_canvasArea->setAlignment(Qt::AlignCenter);
     m_canvasArea->setWidget(m_canvas);
     connect(m_canvas, &CEditorCanvas::zoomWheeled, this, [this](int steps, QPoint at) { zoomBy(steps, at); });
-    restoreZoom();
+    restoreCanvasSettings();
 
     m_list->installEventFilter(this);
     m_canvas->installEventFilter(this);

@@ -63,8 +63,10 @@ public:
     void zoomBy(int steps, std::optional<QPoint> around = std::nullopt);
     // The largest zoom at which the whole panel shows without scrolling.
     void zoomToFit();
-    // The level the editor settings remember.
-    void restoreZoom();
+    // The zoom and grid the editor settings remember.
+    void restoreCanvasSettings();
+    // Shows or hides the grid, turns snapping on or off and sets the spacing, remembered.
+    void setGrid(bool shown, bool snap, QSize spacing);
     CWindowList& windowList() const { return *m_list; }
     CWindowPage& windowPage() const { return *m_windowPage; }
     CPropertyPages& pages() const { return *m_pages; }

@@ -1,10 +1,12 @@
-// Zooming the canvas: a ladder of levels from the panel's own pixel to eight widget pixels per panel
-// pixel, Ctrl+wheel around the mouse, the View menu's commands, and the level remembered in the editor
-// settings.
+// How the canvas is viewed: the zoom (a ladder of levels from the panel's own pixel to eight widget pixels
+// per panel pixel, Ctrl+wheel around the mouse) and the grid with its snapping; the View menu's commands,
+// and all of it remembered in the editor settings.
 #include <QAction>
+#include <QInputDialog>
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 
 #include <cmath>
 
@@ -20,6 +22,19 @@ namespace
 
 constexpr double kLadder[] = {1, 1.5, 2, CEditorCanvas::kDefaultZoom, 3, 4, 5, 6, 7, 8};
 constexpr const char* kZoomKey = "canvas/zoom";
+constexpr const char* kGridShownKey = "canvas/grid";
+constexpr const char* kSnapKey = "canvas/snap";
+constexpr const char* kGridWidthKey = "canvas/gridWidth";
+constexpr const char* kGridHeightKey = "canvas/gridHeight";
+constexpr int kLargestSpacing = 64;
+
+// A remembered spacing, or 8 (a text cell) for none or one out of range.
+int rememberedSpacing(const QSettings& settings, const char* key)
+{
+    bool ok = false;
+    const int spacing = settings.value(QString::fromLatin1(key)).toInt(&ok);
+    return ok && spacing >= 1 && spacing <= kLargestSpacing ? spacing : 8;
+}
 
 // The remembered level, or the default for none or for anything but a number in the range.
 double rememberedZoom()
@@ -70,9 +85,23 @@ void CZL110View::zoomToFit()
                      std::min(double(room.width()) / kPanelWidth, double(room.height()) / kPanelHeight)));
 }
 
-void CZL110View::restoreZoom()
+void CZL110View::restoreCanvasSettings()
 {
     setZoom(rememberedZoom());
+    const auto settings = editorSettings();
+    m_canvas->setGrid(settings->value(QString::fromLatin1(kGridShownKey)).toBool(),
+                      settings->value(QString::fromLatin1(kSnapKey)).toBool(),
+                      {rememberedSpacing(*settings, kGridWidthKey), rememberedSpacing(*settings, kGridHeightKey)});
+}
+
+void CZL110View::setGrid(bool shown, bool snap, QSize spacing)
+{
+    m_canvas->setGrid(shown, snap, spacing);
+    const auto settings = editorSettings();
+    settings->setValue(QString::fromLatin1(kGridShownKey), m_canvas->gridShown());
+    settings->setValue(QString::fromLatin1(kSnapKey), m_canvas->snapping());
+    settings->setValue(QString::fromLatin1(kGridWidthKey), m_canvas->gridSpacing().width());
+    settings->setValue(QString::fromLatin1(kGridHeightKey), m_canvas->gridSpacing().height());
 }
 
 void CMainFrame::createZoomCommands(QMenu* view)
@@ -90,6 +119,26 @@ void CMainFrame::createZoomCommands(QMenu* view)
     add(tr("Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
         [this] { m_view->setZoom(CEditorCanvas::kDefaultZoom); });
     add(tr("Fit to window"), {}, [this] { m_view->zoomToFit(); });
+
+    view->addSeparator();
+    CEditorCanvas& canvas = m_view->canvas();
+    QAction* grid = add(tr("Show grid"), {QKeySequence(Qt::CTRL | Qt::Key_G)}, [] {});
+    QAction* snap = add(tr("Snap to grid"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)}, [] {});
+    for (QAction* a : {grid, snap})
+        a->setCheckable(true);
+    grid->setChecked(canvas.gridShown());
+    snap->setChecked(canvas.snapping());
+    connect(grid, &QAction::toggled, this,
+            [this, &canvas](bool on) { m_view->setGrid(on, canvas.snapping(), canvas.gridSpacing()); });
+    connect(snap, &QAction::toggled, this,
+            [this, &canvas](bool on) { m_view->setGrid(canvas.gridShown(), on, canvas.gridSpacing()); });
+    add(tr("Grid spacing…"), {}, [this, &canvas] {
+        bool ok = false;
+        const int spacing = QInputDialog::getInt(this, tr("Grid spacing"), tr("Grid spacing in panel pixels:"),
+                                                 canvas.gridSpacing().width(), 1, kLargestSpacing, 1, &ok);
+        if (ok)
+            m_view->setGrid(canvas.gridShown(), canvas.snapping(), {spacing, spacing});
+    });
 }
 
 } // namespace zl

@@ -262,6 +262,37 @@ private slots:
         editor->view().setZoom(CEditorCanvas::kDefaultZoom);
     }
 
+    // With snapping a drag puts the component on the nearest grid point, a group moving with it, and the
+    // placement ghost sits on the grid; the grid and its spacing are remembered.
+    void snappingToTheGrid()
+    {
+        CBase& led = place(kCmdLed, {90, 36}); // panel 40, 16
+        CBase& text = place(kCmdText, {180, 90});
+        editor->view().setGrid(true, true, {8, 8});
+        editor->doc().selectAll();
+        const int gap = text.x - led.x;
+        const QPoint from = canvas->toWidget({led.rect.left + 4, led.rect.top + 4});
+        press(canvas, from);
+        move(canvas, from + QPoint(25, 3), Qt::LeftButton); // 11 panel pixels right: 51, nearest 48
+        release(canvas, from + QPoint(25, 3));
+        QCOMPARE(editor->doc().selectedComponent(), &led);
+        QCOMPARE(int(led.x), 48);
+        QCOMPARE(int(led.y), 16);
+        QCOMPARE(text.x - led.x, gap);
+
+        editor->trigger(kCmdLed);
+        move(canvas, {130, 60});
+        QCOMPARE(canvas->frame().left, panelToCanvas(56));
+        QCOMPARE(canvas->frame().top, panelToCanvas(24));
+        canvas->CancelPlacement();
+
+        canvas->setGrid(false, false, {3, 3});
+        editor->view().restoreCanvasSettings();
+        QVERIFY(canvas->gridShown() && canvas->snapping());
+        QCOMPARE(canvas->gridSpacing(), QSize(8, 8));
+        editor->view().setGrid(false, false, {8, 8});
+    }
+
     void draggingMovesInWholeSteps_data()
     {
         QTest::addColumn<int>("travel");

@@ -18,6 +18,7 @@ namespace
 
 // The outline of the selection's other members and of the band: the head keeps the light grey one.
 constexpr CColor kSetOutlineColor = 0x4080FF;
+constexpr CColor kGridColor = 0x9090A0;
 
 bool onCanvas(CPoint p)
 {
@@ -158,6 +159,31 @@ void CEditorCanvas::Compose()
     }
     if (const auto b = band())
         painter.DottedRect(*b, kSetOutlineColor);
+    if (m_gridShown) {
+        // Dotted lines, so that what lies under them still shows.
+        std::vector<CPoint> dots;
+        for (int px = m_gridSpacing.width(); px < kPanelWidth; px += m_gridSpacing.width())
+            for (int y = 0; y < kCanvasHeight; y += 2)
+                dots.push_back({panelToCanvas(px), y});
+        for (int py = m_gridSpacing.height(); py < kPanelHeight; py += m_gridSpacing.height())
+            for (int x = 0; x < kCanvasWidth; x += 2)
+                dots.push_back({x, panelToCanvas(py)});
+        painter.SetPixels(dots, kGridColor);
+    }
+}
+
+void CEditorCanvas::setGrid(bool shown, bool snap, QSize spacing)
+{
+    m_gridShown = shown;
+    m_snap = snap;
+    m_gridSpacing = spacing.boundedTo({kPanelWidth, kPanelHeight}).expandedTo({1, 1});
+    update();
+}
+
+CPoint CEditorCanvas::snapped(CPoint panel) const
+{
+    const auto to = [](int v, int step) { return static_cast<int>(std::lround(double(v) / step)) * step; };
+    return {to(panel.x, m_gridSpacing.width()), to(panel.y, m_gridSpacing.height())};
 }
 
 std::optional<CRect> CEditorCanvas::band() const
@@ -253,6 +279,10 @@ void CEditorCanvas::mousePressEvent(QMouseEvent* event)
         m_bandStart = p;
         m_bandAdds = keys != Qt::NoModifier;
     }
+    if (const CBase* head = selected()) {
+        m_dragFrom = {head->x, head->y};
+        m_dragMouseFrom = p;
+    }
     m_anchor = p;
     update();
     emit stateChanged();
@@ -273,7 +303,16 @@ void CEditorCanvas::mouseMoveEvent(QMouseEvent* event)
     if (m_dragging) {
         if (!selected())
             return;
-        m_doc.dragSelected(m_anchor, p, m_dragKey);
+        if (m_snap) {
+            // The component under the mouse goes to the grid point nearest to where the mouse takes it.
+            const CBase* head = selected();
+            const auto panel = [](int canvas) { return static_cast<int>(std::lround(canvas / kDefaultZoom)); };
+            const CPoint to = snapped({m_dragFrom.x + panel(p.x - m_dragMouseFrom.x),
+                                       m_dragFrom.y + panel(p.y - m_dragMouseFrom.y)});
+            m_doc.moveSelected(to.x - head->x, to.y - head->y, m_dragKey);
+        } else {
+            m_doc.dragSelected(m_anchor, p, m_dragKey);
+        }
         setCursor(Qt::PointingHandCursor);
         return;
     }
@@ -286,8 +325,14 @@ void CEditorCanvas::snapGhost(CPoint to)
 {
     const int width = m_frame.width();
     const int height = m_frame.height();
-    m_frame.left = kCanvasStep * (to.x / kCanvasStep);
-    m_frame.top = kCanvasStep * (to.y / kCanvasStep);
+    if (m_snap) {
+        const CPoint grid = snapped({canvasToPanel(to.x), canvasToPanel(to.y)});
+        m_frame.left = panelToCanvas(grid.x);
+        m_frame.top = panelToCanvas(grid.y);
+    } else {
+        m_frame.left = kCanvasStep * (to.x / kCanvasStep);
+        m_frame.top = kCanvasStep * (to.y / kCanvasStep);
+    }
     m_frame.right = m_frame.left + width;
     m_frame.bottom = m_frame.top + height;
     // The ghost stays on the canvas: its last column and row are 431 and 143.

@@ -58,6 +58,12 @@ public:
     // composed canvas scaled without smoothing. Hit-testing and dragging follow.
     void setZoom(double zoom);
     double zoom() const { return m_zoom; }
+    // A grid every `spacing` panel pixels, drawn over the window while `shown`; with `snap` a drag puts
+    // the component clicked on (and the rest of the selection with it) on the grid, and so does placing.
+    void setGrid(bool shown, bool snap, QSize spacing);
+    bool gridShown() const { return m_gridShown; }
+    bool snapping() const { return m_snap; }
+    QSize gridSpacing() const { return m_gridSpacing; }
     // Between canvas and widget coordinates at the zoom.
     CPoint toCanvas(QPointF widget) const;
     QPoint toWidget(CPoint canvas) const;
@@ -82,6 +88,8 @@ protected:
 
 private:
     CMainView* window() const;
+    // The grid point nearest to a panel point.
+    CPoint snapped(CPoint panel) const;
     // The topmost component at the canvas point.
     CBase* componentAt(CPoint p) const;
     void place();
@@ -90,6 +98,11 @@ private:
 
     CEditorDocument& m_doc;
     double m_zoom = kDefaultZoom;
+    bool m_gridShown = false;
+    bool m_snap = false;
+    QSize m_gridSpacing{8, 8};
+    CPoint m_dragFrom;      // panel position of the head when a snapping drag began
+    CPoint m_dragMouseFrom; // and the mouse, on the canvas
     const CFontFiles* m_fonts = nullptr;
     QImage m_image;
     int m_pendingType = kNothingPending;
