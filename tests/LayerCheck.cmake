@@ -2,8 +2,9 @@
 # Run as: cmake -DSOURCE_DIR=<src> -P LayerCheck.cmake
 #
 # Every folder below lists the folders it may include from besides itself. The core (everything up to
-# platform) is standard C++ only; qt adapts it to Qt; cli and editor are two front ends that do not know
-# each other; app is the editor's executable.
+# platform) is standard C++ only; online puts the panel's PLC memory on a real PLC (libmodbus) above it;
+# qt adapts the core to Qt; cli and editor are two front ends that do not know each other; app is the
+# editor's executable.
 set(core_layers base plc render model components operands file import compile image panel download platform)
 set(allowed_base "")
 set(allowed_plc base)
@@ -18,11 +19,12 @@ set(allowed_image base)
 set(allowed_panel base plc render image)
 set(allowed_download base plc)
 set(allowed_platform base download)
+set(allowed_online ${core_layers})
 set(allowed_qt ${core_layers})
-set(allowed_cli ${core_layers} qt)
-set(allowed_editor ${core_layers} qt)
+set(allowed_cli ${core_layers} online qt)
+set(allowed_editor ${core_layers} online qt)
 set(allowed_app ${core_layers} qt editor)
-set(all_layers ${core_layers} qt cli editor app)
+set(all_layers ${core_layers} online qt cli editor app)
 
 set(failures 0)
 foreach(layer ${all_layers})

@@ -38,6 +38,51 @@ CPanel::CPanel(CDecodedImage image, const CFontFiles& fonts) : m_image(std::move
     Show(initial >= 0 ? initial : (m_image.windows.empty() ? -1 : 0));
 }
 
+void CPanel::UseMemory(IPlcMemory* memory)
+{
+    m_external = memory;
+    m_watched.clear();
+    UpdateWatch();
+}
+
+std::vector<CImageOperand> CPanel::WatchedOperands() const
+{
+    std::vector<CImageOperand> out;
+    const bool saver = Screen() == CPanelScreen::ScreenSaver;
+    const int shown = saver ? m_image.FindWindow(m_image.settings.screenSaverWindow) : m_window;
+    if (shown >= 0)
+        for (const CImageComponent& c : m_image.windows[static_cast<std::size_t>(shown)].components)
+            std::visit(
+                [&](const auto& r) {
+                    using R = std::decay_t<decltype(r)>;
+                    if constexpr (std::is_same_v<R, CImageFunctionKey>) {
+                        if (r.operation >= 1 && r.operation <= 5) // a key that jumps has no operand
+                            out.push_back(r.operand);
+                    } else if constexpr (requires { r.operand; }) {
+                        out.push_back(r.operand);
+                    }
+                },
+                c.record);
+    for (std::size_t i = 0; i < m_image.alarms.entries.size(); ++i)
+        out.push_back(AlarmBit(i).first);
+    return out;
+}
+
+void CPanel::UpdateWatch()
+{
+    if (!m_external)
+        return;
+    std::vector<CImageOperand> now = WatchedOperands();
+    const auto same = [](const CImageOperand& a, const CImageOperand& b) {
+        return a.station == b.station && a.typeValue == b.typeValue && a.address == b.address &&
+               a.length == b.length && a.subAddress == b.subAddress;
+    };
+    if (std::equal(now.begin(), now.end(), m_watched.begin(), m_watched.end(), same))
+        return;
+    m_watched = std::move(now);
+    memory().Watch(m_watched);
+}
+
 CPanelScreen CPanel::Screen() const
 {
     const std::uint8_t minutes = m_image.settings.screenSaverMinutes;
@@ -74,6 +119,7 @@ void CPanel::Show(int position)
         for (std::size_t i = 0; i < w->components.size(); ++i)
             if (std::holds_alternative<CImageTrendLine>(w->components[i].record))
                 Sample(i, m_trends[i]);
+    UpdateWatch();
 }
 
 bool CPanel::ShowNumber(std::uint16_t number)
@@ -85,6 +131,12 @@ bool CPanel::ShowNumber(std::uint16_t number)
 }
 
 void CPanel::Press(CPanelKey key)
+{
+    PressKey(key);
+    UpdateWatch();
+}
+
+void CPanel::PressKey(CPanelKey key)
 {
     const bool sleeping = Screen() == CPanelScreen::ScreenSaver;
     m_lastKey = m_now;
@@ -174,7 +226,7 @@ void CPanel::Act(std::size_t component)
     if (isOperation(op, 1, 4)) {
         // A coil: a bit device's own bit, else the bit the sub-address names in the word.
         const unsigned bit = k.operand.subAddress;
-        const bool on = op == 1 || op == 4 || (op == 3 && !m_plc.ReadBit(k.operand, bit));
+        const bool on = op == 1 || op == 4 || (op == 3 && !memory().ReadBit(k.operand, bit));
         WriteBit(k.operand, bit, on);
         if (op == 4)
             m_pulses.push_back({k.operand, bit, m_now + kPulseMs});
@@ -192,13 +244,13 @@ void CPanel::Act(std::size_t component)
 
 void CPanel::WriteValue(const CImageOperand& operand, std::uint32_t value)
 {
-    m_plc.Write(operand, value);
+    memory().Write(operand, value);
     m_writes.push_back({operand, std::nullopt, value, m_now});
 }
 
 void CPanel::WriteBit(const CImageOperand& operand, unsigned bit, bool on)
 {
-    m_plc.WriteBit(operand, bit, on);
+    memory().WriteBit(operand, bit, on);
     m_writes.push_back({operand, bit, on ? 1u : 0u, m_now});
 }
 
@@ -420,7 +472,7 @@ std::vector<std::size_t> CPanel::ActiveAlarms() const
     std::vector<std::size_t> active;
     for (std::size_t i = 0; i < m_image.alarms.entries.size(); ++i) {
         const auto [coil, bit] = AlarmBit(i);
-        if (m_plc.ReadBit(coil, bit))
+        if (memory().ReadBit(coil, bit))
             active.push_back(i);
     }
     return active;
@@ -430,7 +482,7 @@ void CPanel::Sample(std::size_t component, Trend& trend)
 {
     const auto& t = std::get<CImageTrendLine>(Window()->components[component].record);
     trend.samples.push_back(
-        NumberOf(m_plc.Read(t.operand), valueBytes(t.operand), t.attribute & kAttrSigned));
+        NumberOf(memory().Read(t.operand), valueBytes(t.operand), t.attribute & kAttrSigned));
     while (trend.samples.size() > std::max<std::size_t>(t.dots, 2))
         trend.samples.pop_front();
     trend.next = m_now + 1000u * std::max<unsigned>(t.interval, 1);
@@ -486,6 +538,7 @@ void CPanel::Advance(std::uint64_t ms)
         }
     }
     m_now = until;
+    UpdateWatch();
 }
 
 } // namespace zl

@@ -1,7 +1,8 @@
 #pragma once
-// The panel running a download image against a simulated PLC: the window shown, the keys, a clock for
-// the trend lines, pulsed coils and the screen saver, and the screen drawn from the image's own glyphs
-// and pictures (numbers and the panel's prompts from its built-in 8 × 16 font).
+// The panel running a download image against a PLC (a simulated one unless told to use another memory):
+// the window shown, the keys, a clock for the trend lines, pulsed coils and the screen saver, and the
+// screen drawn from the image's own glyphs and pictures (numbers and the panel's prompts from its
+// built-in 8 × 16 font).
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -37,8 +38,20 @@ public:
     CPanel(CDecodedImage image, const CFontFiles& fonts);
 
     const CDecodedImage& image() const { return m_image; }
+    // The simulated PLC, whatever memory is in use.
     CPlcMemory& plc() { return m_plc; }
     const CPlcMemory& plc() const { return m_plc; }
+    // The memory the panel reads and writes: the simulated PLC, or the one given to UseMemory.
+    IPlcMemory& memory() { return m_external ? *m_external : static_cast<IPlcMemory&>(m_plc); }
+    const IPlcMemory& memory() const
+    {
+        return m_external ? *m_external : static_cast<const IPlcMemory&>(m_plc);
+    }
+    // Runs on `memory` from now on (nullptr: the simulated PLC again); it must outlive its use here.
+    void UseMemory(IPlcMemory* memory);
+    // What the screen reads now: the operands of the window shown (or of the screen saver's window) and
+    // the alarm coils.
+    std::vector<CImageOperand> WatchedOperands() const;
 
     void Press(CPanelKey key);
     // Runs the clock on by `ms` milliseconds: trend samples, the end of pulses, the screen saver.
@@ -91,6 +104,9 @@ private:
 
     const CImageWindow* Window() const;
     void Show(int position);
+    void PressKey(CPanelKey key);
+    // Tells the memory what the screen reads, when that changed.
+    void UpdateWatch();
     bool RunFunctionKeys(CPanelKey key);
     void Act(std::size_t component);
     void StartEntry(std::size_t component);
@@ -112,10 +128,13 @@ private:
     void DrawAlarmList(CFrameBuffer& screen) const;
     void DrawTimeDate(CFrameBuffer& screen) const;
     void DrawPrompt(CFrameBuffer& screen) const;
+    void DrawFault(CFrameBuffer& screen) const;
 
     CDecodedImage m_image;
     std::array<CFontFiles::SingleGlyph, 128> m_font{};
     CPlcMemory m_plc;
+    IPlcMemory* m_external = nullptr; // the memory given to UseMemory; a copy of the panel shares it
+    std::vector<CImageOperand> m_watched;
     int m_window = -1;
     CPanelScreen m_screen = CPanelScreen::Window;
     std::optional<Entry> m_entry;

@@ -56,6 +56,17 @@ void CPanel::Draw(CFrameBuffer& screen) const
         DrawWindow(screen, m_window);
         break;
     }
+    if (!memory().Fault().empty())
+        DrawFault(screen);
+}
+
+// The values on the screen may be stale: the bottom row says so in reverse across the whole width, the
+// rest keeps the last values read. The reason itself is for the status line beside the screen.
+void CPanel::DrawFault(CFrameBuffer& screen) const
+{
+    constexpr int kColumns = 192 / 8;
+    const std::string text = "COMM ERROR";
+    DrawBuiltIn(screen, 0, 64 - kRow, kAttrReverse, text + std::string(kColumns - text.size(), ' '));
 }
 
 void CPanel::DrawWindow(CFrameBuffer& screen, int position) const
@@ -125,12 +136,12 @@ void CPanel::DrawComponent(CFrameBuffer& screen, const CImageWindow& w, std::siz
             DrawBuiltIn(screen, x, y, static_cast<std::uint8_t>(reg->attribute ^ kAttrReverse), shown);
         } else {
             DrawBuiltIn(screen, x, y, reg->attribute,
-                        FormatValue(m_plc.Read(reg->operand), valueBytes(reg->operand), reg->attribute,
+                        FormatValue(memory().Read(reg->operand), valueBytes(reg->operand), reg->attribute,
                                     reg->width, reg->decimals));
         }
     } else if (const auto* led = std::get_if<CImageLed>(&c.record)) {
         const int scale = led->doubleSize ? 2 : 1;
-        const bool on = m_plc.ReadBit(led->operand, led->bitOffset);
+        const bool on = memory().ReadBit(led->operand, led->bitOffset);
         screen.Fill(x, y, 16 * scale, 16 * scale, false);
         screen.DrawPages(x, y, m_image.WideGlyph(on ? led->glyphWhenOn : led->glyphWhenOff), 16, 2, scale);
     } else if (const auto* key = std::get_if<CImageFunctionKey>(&c.record)) {
@@ -150,7 +161,7 @@ void CPanel::DrawComponent(CFrameBuffer& screen, const CImageWindow& w, std::siz
     } else if (const auto* bar = std::get_if<CImageBarGraph>(&c.record)) {
         const bool isSigned = bar->attribute & kAttrSigned;
         const double f =
-            fractionOf(NumberOf(m_plc.Read(bar->operand), valueBytes(bar->operand), isSigned),
+            fractionOf(NumberOf(memory().Read(bar->operand), valueBytes(bar->operand), isSigned),
                        NumberOf(bar->minValue, 4, isSigned), NumberOf(bar->maxValue, 4, isSigned));
         screen.Fill(x, y, bar->width, bar->height, false);
         screen.Frame(x, y, bar->width, bar->height);
@@ -194,7 +205,7 @@ void CPanel::DrawComponent(CFrameBuffer& screen, const CImageWindow& w, std::siz
             py = sy;
         }
     } else if (const auto* dynamic = std::get_if<CImageDynamicText>(&c.record)) {
-        const auto value = static_cast<std::uint16_t>(m_plc.Read(dynamic->operand));
+        const auto value = static_cast<std::uint16_t>(memory().Read(dynamic->operand));
         for (const auto& e : dynamic->entries) {
             if (e.value == value)
                 return DrawText(screen, x, y, e.attribute, e.text);

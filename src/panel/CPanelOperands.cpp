@@ -89,15 +89,15 @@ std::vector<CPanelOperand> imageOperands(const CPanel& panel)
 
 std::uint32_t operandValue(const CPanel& panel, const CPanelOperand& o)
 {
-    return o.isBit ? panel.plc().ReadBit(o.operand, o.bit) : panel.plc().Read(o.operand);
+    return o.isBit ? panel.memory().ReadBit(o.operand, o.bit) : panel.memory().Read(o.operand);
 }
 
 void setOperandValue(CPanel& panel, const CPanelOperand& o, std::uint32_t value)
 {
     if (o.isBit)
-        panel.plc().WriteBit(o.operand, o.bit, value != 0);
+        panel.memory().WriteBit(o.operand, o.bit, value != 0);
     else
-        panel.plc().Write(o.operand, value);
+        panel.memory().Write(o.operand, value);
 }
 
 Status setOperand(CPanel& panel, const std::string& assignment)

@@ -1,6 +1,6 @@
 #pragma once
 // The simulated PLC behind the panel: coils and registers by station, type value, address and
-// sub-address. A bit device (type value's low four bits 0) holds one bit per address; a word device one
+// sub-address, in memory. A bit device (type value's low four bits 0) holds one bit per address; a word device one
 // register unit of (type value & 0x0F) bytes per address, and an operand of several units reads them
 // from consecutive addresses, the lowest address holding the lowest unit. Everything starts at 0.
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "image/CDecodedImage.h"
+#include "panel/IPlcMemory.h"
 
 namespace zl
 {
@@ -23,15 +24,13 @@ struct CPlcCell {
     bool operator==(const CPlcCell& o) const { return key() == o.key(); }
 };
 
-class CPlcMemory
+class CPlcMemory : public IPlcMemory
 {
 public:
-    // The operand's value: its units put together, at most 32 bits; a bit device gives 0 or 1.
-    std::uint32_t Read(const CImageOperand& operand) const;
-    void Write(const CImageOperand& operand, std::uint32_t value);
-    // One bit: a bit device's own bit, else bit `bit` of the operand's value.
-    bool ReadBit(const CImageOperand& operand, unsigned bit) const;
-    void WriteBit(const CImageOperand& operand, unsigned bit, bool on);
+    std::uint32_t Read(const CImageOperand& operand) const override;
+    void Write(const CImageOperand& operand, std::uint32_t value) override;
+    bool ReadBit(const CImageOperand& operand, unsigned bit) const override;
+    void WriteBit(const CImageOperand& operand, unsigned bit, bool on) override;
 
     // One unit (or coil) as stored.
     std::uint32_t Cell(const CPlcCell& cell) const;

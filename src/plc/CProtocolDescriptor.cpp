@@ -167,6 +167,7 @@ std::vector<CProtocolDescriptor> makeRows()
                                            .controlAddressFromOne = true,
                                            .controlAreaFixed = true,
                                            .coilNotation = CProtocolDescriptor::kSlashCounted,
+                                           .modbusMaster = true,
                                            .typeLocks = kInputRegisterLocks,
                                            .alarmCoil = kModbusCoil};
     const CProtocolDescriptor modbusExtendRow{.operands = &kModbusExtend,
@@ -178,6 +179,7 @@ std::vector<CProtocolDescriptor> makeRows()
                                               .alarmBitInWord = true,
                                               .alarmWordBitType = "4x",
                                               .coilTypeFromBitList = true,
+                                              .modbusMaster = true,
                                               .typeLocks = kModbusExtendLocks,
                                               .alarmCoil = kFromOneCoil,
                                               .alarmCoilOfType1 = kPairedWordCoil};
@@ -374,6 +376,7 @@ std::vector<CProtocolDescriptor> makeRows()
          .controlAddressFromOne = true,
          .controlAreaFixed = true,
          .coilNotation = CProtocolDescriptor::kSlashCounted,
+         .modbusMaster = true,
          .typeLocks = kInputRegisterLocks,
          .alarmCoil = kModbusCoil},
         {.number = 17,

@@ -159,6 +159,9 @@ struct CProtocolDescriptor {
     bool coilTypeFromBitList = false; // a function key's coil takes its type from the bit list
     std::uint8_t counterAreaType = 0; // type value of the double-word counter area (values 200 … 255), or 0
     bool fullWordLimits = false;      // register limits range over 0 … 65535 whatever the type
+    // The panel polls the PLC as a Modbus master: "0x" coils, "1x" discrete inputs, "3x" input
+    // registers, "4x" holding registers.
+    bool modbusMaster = false;
 
     // Register types whose word count or "Set" the property pages lock; with `otherTypesWordCount`, every
     // word type not named there is forced to that word count on every page.
