@@ -2,7 +2,7 @@
 # The commands, their options and what each option takes are read from the program's own usage text
 # ("zl410-cli --help"), so a new command or option completes without a change here. A value is completed
 # by the placeholder its usage names: *.EXT files, FILE, DIR, DEVICE (serial ports); --protocol takes the
-# numbers of the protocol catalogue.
+# numbers of the protocol catalogue, --plc "tcp:" or "rtu:" with a serial port.
 
 # The usage line's words after "zl410-cli COMMAND", one per line, or nothing for an unknown command.
 _zl410_cli_usage_words()
@@ -39,6 +39,15 @@ _zl410_cli_value()
         local numbers
         numbers=$("$program" "${data_dir[@]}" protocols 2>/dev/null | awk 'NR > 1 && $2 ~ /^[0-9]+$/ { print $2 }')
         COMPREPLY=($(compgen -W "$numbers" -- "$cur"))
+    elif [[ $option == --plc ]]; then
+        # tcp:HOST:PORT, or rtu: followed by a serial port.
+        local device
+        COMPREPLY=($(compgen -W "tcp:" -- "$cur"))
+        for device in /dev/ttyS[0-9]* /dev/ttyUSB[0-9]* /dev/ttyACM[0-9]*; do
+            [[ -e $device && rtu:$device == "$cur"* ]] && COMPREPLY+=("rtu:$device")
+        done
+        [[ rtu: == "$cur"* && ${#COMPREPLY[@]} -le 1 ]] && COMPREPLY+=("rtu:")
+        compopt -o nospace 2>/dev/null
     elif [[ $placeholder == DEVICE ]]; then
         local device
         for device in /dev/ttyS[0-9]* /dev/ttyUSB[0-9]* /dev/ttyACM[0-9]*; do

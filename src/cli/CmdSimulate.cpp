@@ -1,9 +1,12 @@
-// zl410-cli simulate: the panel running a project's image (or an image file) against a simulated PLC,
-// keys pressed and time passed as asked; writes the screen it ends on.
+// zl410-cli simulate: the panel running a project's image (or an image file) against a simulated PLC or
+// a real Modbus PLC, keys pressed and time passed as asked; writes the screen it ends on.
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <thread>
 
 #include "base/CJson.h"
 #include "base/FileIo.h"
@@ -11,6 +14,9 @@
 #include "cli/CliFiles.h"
 #include "cli/CompileProject.h"
 #include "image/CImageReader.h"
+#ifdef ZL410_ONLINE
+#include "online/CModbusMemory.h"
+#endif
 #include "panel/CPanel.h"
 #include "panel/CPanelOperands.h"
 #include "qt/CPanelScreenImage.h"
@@ -24,19 +30,69 @@ namespace
 int run(Args& args);
 const CliCommand command{
     "simulate",
-    "(FILE.pjz | --image IMAGE.bin) [--set OPERAND=VALUE ...] [--keys \"SET 1 2 ENT ...\"] [--seconds S] "
-    "-o SCREEN.png [--scale K] [--json]",
-    QT_TRANSLATE_NOOP("Message", "run the download image on a simulated panel: set PLC values (the "
-                                 "protocol's register type names, e.g. "
-                                 "D100=1234, M5=1, a bit of a word as D100.3=1), press keys (ESC ALM Up Down "
-                                 "Left Right SET ENT CLR +/- "
-                                 "0-9), let S seconds pass, write the screen and report the window shown and "
-                                 "the PLC writes the keys made"),
+    "(FILE.pjz | --image IMAGE.bin) [--set OPERAND=VALUE ... | --plc tcp:HOST:PORT|rtu:DEVICE] "
+    "[--keys \"SET 1 2 ENT ...\"] [--seconds S] -o SCREEN.png [--scale K] [--json]",
+    QT_TRANSLATE_NOOP("Message", "run the download image on a simulated panel: set PLC values (the protocol's "
+                                 "register type names, e.g. D100=1234, M5=1, a bit of a word as D100.3=1) or use "
+                                 "a real Modbus PLC over TCP or on a serial port with the project's line settings, "
+                                 "press keys (ESC ALM Up Down Left Right SET ENT CLR +/- 0-9), let S seconds pass, "
+                                 "write the screen and report the window shown and the PLC writes the keys made"),
     run};
 
 constexpr unsigned long kMaxScale = 16;
 constexpr double kMaxSeconds = 7 * 24 * 3600.0;
 constexpr std::uint64_t kKeyGapMs = 100; // between two scripted keys, so that pulses end
+// How long a real PLC may take to give the screen its values before the run gives up on it.
+constexpr auto kPlcWait = std::chrono::seconds(5);
+
+// Where the panel's values come from: the simulated PLC, or a real one whose values are waited for
+// whenever the screen is about to change.
+class PlcLink
+{
+public:
+    // Empty `plc`: the simulated PLC.
+    static Result<std::unique_ptr<PlcLink>> Open(const std::optional<std::string>& plc, CPanel& panel)
+    {
+        auto link = std::make_unique<PlcLink>();
+        if (!plc)
+            return link;
+#ifdef ZL410_ONLINE
+        const CImageSettings& settings = panel.image().settings;
+        if (const std::string problem = modbusProtocolProblem(settings.protocol); !problem.empty())
+            return makeError(problem);
+        auto endpoint = CModbusEndpoint::Parse(*plc, settings);
+        if (!endpoint)
+            return endpoint.error();
+        link->m_memory = std::make_unique<CModbusMemory>(*endpoint, settings.protocol);
+        panel.UseMemory(link->m_memory.get());
+        return link;
+#else
+        (void)panel;
+        return makeError("this build has no online simulation (it was built without libmodbus)");
+#endif
+    }
+    bool Online() const
+    {
+#ifdef ZL410_ONLINE
+        return m_memory != nullptr;
+#else
+        return false;
+#endif
+    }
+    // Waits for the PLC's answer to what the panel wrote and shows; the simulated PLC has it at once.
+    void Settle()
+    {
+#ifdef ZL410_ONLINE
+        if (m_memory)
+            (void)m_memory->WaitRefresh(kPlcWait);
+#endif
+    }
+
+private:
+#ifdef ZL410_ONLINE
+    std::unique_ptr<CModbusMemory> m_memory;
+#endif
+};
 
 const char* screenName(CPanelScreen s)
 {
@@ -68,6 +124,7 @@ int run(Args& args)
             at = end;
         }
     }
+    const auto plc = args.option("plc");
     const auto keysText = args.option("keys");
     const auto secondsText = args.option("seconds");
     const auto output = args.option("output", "o");
@@ -80,6 +137,9 @@ int run(Args& args)
         return usage(command, QT_TRANSLATE_NOOP("Message", "one project file or --image IMAGE.bin expected"));
     if (!output)
         return usage(command, QT_TRANSLATE_NOOP("Message", "-o SCREEN.png is required"));
+    if (plc && !sets.empty())
+        return usage(command,
+                     QT_TRANSLATE_NOOP("Message", "--set and --plc do not go together: the PLC holds the values"));
     std::vector<std::string> inputs = files;
     if (imagePath)
         inputs.push_back(*imagePath);
@@ -126,11 +186,32 @@ int run(Args& args)
     for (const std::string& s : sets)
         if (Status set = setOperand(panel, s); !set)
             return fail(set.error().text);
+    auto link = PlcLink::Open(plc, panel);
+    if (!link)
+        return fail(link.error().text);
+    PlcLink& values = **link;
+    values.Settle();
     for (CPanelKey key : keys) {
         panel.Press(key);
+        values.Settle();
         panel.Advance(kKeyGapMs);
     }
-    panel.Advance(static_cast<std::uint64_t>(std::llround(seconds * 1000)));
+    const auto ms = static_cast<std::uint64_t>(std::llround(seconds * 1000));
+    if (values.Online()) {
+        // A real PLC goes on in real time: the panel's clock keeps pace with it.
+        const auto start = std::chrono::steady_clock::now();
+        for (std::uint64_t passed = 0; passed < ms;) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(std::min<std::uint64_t>(ms - passed, 100)));
+            const auto now = static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                            std::chrono::steady_clock::now() - start)
+                                                            .count());
+            panel.Advance(std::min(now, ms) - passed);
+            passed = std::min(now, ms);
+        }
+        values.Settle();
+    } else {
+        panel.Advance(ms);
+    }
 
     CFrameBuffer screen;
     panel.Draw(screen);
@@ -158,6 +239,8 @@ int run(Args& args)
             writes.push(std::move(one));
         }
         out.set("writes", std::move(writes));
+        if (!panel.memory().Fault().empty())
+            out.set("plcFault", panel.memory().Fault());
         std::printf("%s\n", out.dump().c_str());
     } else {
         std::printf("Window %u (%s)\n", unsigned(panel.WindowNumber()), screenName(panel.Screen()));
@@ -165,6 +248,9 @@ int run(Args& args)
             std::printf("wrote %s = %u (station %u, at %llu ms)\n", nameOf(w).c_str(), unsigned(w.value),
                         unsigned(w.operand.station), static_cast<unsigned long long>(w.at));
     }
+    // The screen says so too, but a script reads the exit status.
+    if (const std::string fault = panel.memory().Fault(); !fault.empty())
+        return fail("the PLC: " + fault);
     return kExitOk;
 }
 

@@ -45,8 +45,7 @@ Result<CModbusSpan> modbusSpanOf(const CImageOperand& operand, unsigned protocol
     case 0x12:
         span.table = CModbusTable::HoldingRegisters;
         break;
-    default:
-    {
+    default: {
         char hex[8];
         std::snprintf(hex, sizeof hex, "$%02X", unsigned{operand.typeValue});
         return makeError(std::string("type value ") + hex + " names no Modbus table");

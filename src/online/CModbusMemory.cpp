@@ -195,9 +195,8 @@ void CModbusMemory::Run()
     link.Close();
 }
 
-void CModbusMemory::Failed(Link& link, const std::string& what)
+void CModbusMemory::Failed(Link& link, int error, const std::string& what)
 {
-    const int error = errno;
     {
         std::lock_guard lock(m_mutex);
         ++m_stats.failures;
@@ -219,13 +218,17 @@ void CModbusMemory::Refresh(Link& link)
                            ? modbus_new_rtu(m_endpoint.device.c_str(), m_endpoint.baud, m_endpoint.parity,
                                             m_endpoint.dataBits, m_endpoint.stopBits)
                            : modbus_new_tcp(m_endpoint.host.c_str(), m_endpoint.port);
-        if (!link.context)
-            return Failed(link, "cannot use " + m_endpoint.Describe());
+        if (!link.context) {
+            const int error = errno;
+            return Failed(link, error, "cannot use " + m_endpoint.Describe());
+        }
         const auto ms = m_timing.responseTimeout.count();
         modbus_set_response_timeout(link.context, static_cast<std::uint32_t>(ms / 1000),
                                     static_cast<std::uint32_t>(ms % 1000 * 1000));
-        if (modbus_connect(link.context) != 0)
-            return Failed(link, "cannot connect to " + m_endpoint.Describe());
+        if (modbus_connect(link.context) != 0) {
+            const int error = errno;
+            return Failed(link, error, "cannot connect to " + m_endpoint.Describe());
+        }
     }
 
     std::deque<PendingWrite> writes;
@@ -276,11 +279,11 @@ bool CModbusMemory::ReadSpan(Link& link, const CModbusSpan& span, std::vector<st
     }
     if (got == span.count)
         return true;
+    const int error = got >= 0 ? EMBBADDATA : errno;
     values.clear();
-    if (got >= 0)
-        errno = EMBBADDATA;
-    Failed(link, "reading " + std::to_string(span.count) + " from address " + std::to_string(span.start) +
-                     " at station " + std::to_string(span.station));
+    Failed(link, error,
+           "reading " + std::to_string(span.count) + " from address " + std::to_string(span.start) +
+               " at station " + std::to_string(span.station));
     return false;
 }
 
@@ -290,7 +293,8 @@ bool CModbusMemory::Send(Link& link, const PendingWrite& w)
     if (!span || !isWritable(span->table)) {
         std::lock_guard lock(m_mutex);
         if (m_cycleFault.empty())
-            m_cycleFault = "cannot write: " + (span ? std::string("the table is read-only") : span.error().text);
+            m_cycleFault =
+                "cannot write: " + (span ? std::string("the table is read-only") : span.error().text);
         return true;
     }
     modbus_set_slave(link.context, span->station);
@@ -304,7 +308,8 @@ bool CModbusMemory::Send(Link& link, const PendingWrite& w)
         // One bit of a word: the word as the PLC holds it now, with that bit changed.
         count();
         if (modbus_read_registers(link.context, span->start, span->count, registers.data()) != span->count) {
-            Failed(link, "reading back address " + std::to_string(span->start));
+            const int error = errno;
+            Failed(link, error, "reading back address " + std::to_string(span->start));
             return false;
         }
         std::uint32_t now = 0;
@@ -317,14 +322,15 @@ bool CModbusMemory::Send(Link& link, const PendingWrite& w)
         value >>= 16;
     }
     count();
-    const int sent = span->table == CModbusTable::Coils
-                         ? modbus_write_bit(link.context, span->start, w.value ? 1 : 0)
-                     : span->count == 1
-                         ? modbus_write_register(link.context, span->start, registers[0])
-                         : modbus_write_registers(link.context, span->start, span->count, registers.data());
+    const int sent =
+        span->table == CModbusTable::Coils ? modbus_write_bit(link.context, span->start, w.value ? 1 : 0)
+        : span->count == 1                 ? modbus_write_register(link.context, span->start, registers[0])
+                           : modbus_write_registers(link.context, span->start, span->count, registers.data());
     if (sent < 0) {
-        Failed(link, "writing address " + std::to_string(span->start) + " at station " +
-                         std::to_string(span->station));
+        const int error = errno;
+        Failed(link, error,
+               "writing address " + std::to_string(span->start) + " at station " +
+                   std::to_string(span->station));
         return false;
     }
     return true;
@@ -342,8 +348,8 @@ void CModbusMemory::Store(const CImageOperand& operand, const std::vector<CModbu
             span->start < r.start || span->start + span->count > r.start + r.count)
             continue;
         for (unsigned u = 0; u < span->count; ++u)
-            m_cache.SetCell({operand.station, operand.typeValue, static_cast<std::uint16_t>(operand.address + u),
-                             operand.subAddress},
+            m_cache.SetCell({operand.station, operand.typeValue,
+                             static_cast<std::uint16_t>(operand.address + u), operand.subAddress},
                             values[i][span->start - r.start + u]);
         return;
     }

@@ -50,10 +50,10 @@ enum class CLinkState { Connecting, Up, Down };
 
 struct CModbusStats {
     CLinkState state = CLinkState::Connecting;
-    std::uint64_t requests = 0; // sent
-    std::uint64_t failures = 0; // unanswered, refused or garbled
+    std::uint64_t requests = 0;  // sent
+    std::uint64_t failures = 0;  // unanswered, refused or garbled
     std::uint64_t refreshes = 0; // finished
-    std::string fault;          // as Fault() gives it
+    std::string fault;           // as Fault() gives it
 };
 
 class CModbusMemory : public IPlcMemory
@@ -89,7 +89,8 @@ private:
     void Refresh(Link& link);
     bool Send(Link& link, const PendingWrite& write);
     bool ReadSpan(Link& link, const CModbusSpan& span, std::vector<std::uint16_t>& values);
-    void Failed(Link& link, const std::string& what);
+    // Counts a failed request (`error` the errno it left) and drops the link unless the PLC refused it.
+    void Failed(Link& link, int error, const std::string& what);
     void Store(const CImageOperand& operand, const std::vector<CModbusSpan>& read,
                const std::vector<std::vector<std::uint16_t>>& values);
 
@@ -105,7 +106,7 @@ private:
     std::deque<PendingWrite> m_writes;
     CModbusStats m_stats;
     std::uint64_t m_started = 0;
-    std::string m_cycleFault; // the first fault of the refresh under way
+    std::string m_cycleFault;  // the first fault of the refresh under way
     bool m_refreshNow = false; // a write or a new watch list: refresh without waiting the interval
     bool m_stop = false;
     std::thread m_worker;

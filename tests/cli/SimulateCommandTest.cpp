@@ -5,6 +5,9 @@
 #include <QImage>
 
 #include "RunCli.h"
+#ifdef ZL410_ONLINE
+#include "online/ModbusTestServer.h"
+#endif
 #include "components/CRegister.h"
 #include "file/CProjectFile.h"
 #include "model/CProject.h"
@@ -86,6 +89,10 @@ TEST(SimulateCommand, RunsAnImageFileAndRefusesBadInput)
         {{"--image", dir.file("p.bin"), "--set", "4x99=1", "-o", dir.file("x.png")}, 1, "no operand 4x99"},
         {{"--image", dir.file("p.bin"), "--set", "4x10", "-o", dir.file("x.png")}, 1, "OPERAND=VALUE"},
         {{"--image", dir.file("short.bin"), "-o", dir.file("x.png")}, 1, "(at byte "},
+        {{"--image", dir.file("p.bin"), "--set", "4x10=1", "--plc", "tcp:127.0.0.1:1", "-o",
+          dir.file("x.png")},
+         2,
+         "--set and --plc do not go together"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = {"simulate"};
@@ -95,6 +102,60 @@ TEST(SimulateCommand, RunsAnImageFileAndRefusesBadInput)
         EXPECT_NE(bad.err.find(c.message), std::string::npos) << bad.err;
     }
 }
+
+#ifdef ZL410_ONLINE
+TEST(SimulateCommand, RunsOnARealPlcAsOnTheValuesItHolds)
+{
+    TempDir dir;
+    writeProject(dir.file("p.pjz"));
+    ModbusTestServer server;
+    server.setRegister(9, 1234); // 4x10: addresses count from 1
+    const std::string plc = "tcp:127.0.0.1:" + std::to_string(server.port());
+    ASSERT_EQ(runCli({"simulate", dir.file("p.pjz"), "--set", "4x10=1234", "-o", dir.file("set.png")}).status,
+              0);
+    const auto online = runCli({"simulate", dir.file("p.pjz"), "--plc", plc, "-o", dir.file("plc.png")});
+    ASSERT_EQ(online.status, 0) << online.err;
+    EXPECT_EQ(dir.read("plc.png"), dir.read("set.png"));
+
+    const auto keys = runCli({"simulate", dir.file("p.pjz"), "--plc", plc, "--keys", "SET 5 ENT", "--json",
+                              "-o", dir.file("k.png")});
+    ASSERT_EQ(keys.status, 0) << keys.err;
+    EXPECT_NE(keys.out.find("\"operand\": \"4x10\""), std::string::npos) << keys.out;
+    EXPECT_EQ(server.holding(9), 5);
+
+    // A PLC that is not there: the screen says so, and so does the exit status.
+    int gone = 0;
+    {
+        const ModbusTestServer closed;
+        gone = closed.port();
+    }
+    const auto lost = runCli({"simulate", dir.file("p.pjz"), "--plc", "tcp:127.0.0.1:" + std::to_string(gone),
+                              "--json", "-o", dir.file("lost.png")});
+    EXPECT_EQ(lost.status, 1);
+    EXPECT_NE(lost.err.find("the PLC: cannot connect"), std::string::npos) << lost.err;
+    EXPECT_NE(lost.out.find("plcFault"), std::string::npos) << lost.out;
+    EXPECT_NE(dir.read("lost.png"), dir.read("set.png"));
+
+    CProject other;
+    other.SetProtocol(20);
+    other.AddWindow(1);
+    ASSERT_TRUE(SaveProjectFile(dir.file("fx.pjz"), other).ok());
+    const auto refused = runCli({"simulate", dir.file("fx.pjz"), "--plc", plc, "-o", dir.file("x.png")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("online simulation needs a Modbus protocol"), std::string::npos)
+        << refused.err;
+}
+#else
+TEST(SimulateCommand, SaysThatThisBuildHasNoOnlineSimulation)
+{
+    TempDir dir;
+    writeProject(dir.file("p.pjz"));
+    const auto r =
+        runCli({"simulate", dir.file("p.pjz"), "--plc", "tcp:127.0.0.1:502", "-o", dir.file("x.png")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("no online simulation"), std::string::npos) << r.err;
+}
+#endif
 
 } // namespace
 } // namespace zl::test
