@@ -12,6 +12,9 @@
 #include "EditorTesting.h"
 #include "editor/simulator/CPanelSimWindow.h"
 #include "model/CProject.h"
+#ifdef ZL410_ONLINE
+#include "online/ModbusTestServer.h"
+#endif
 
 using namespace zl;
 
@@ -95,6 +98,41 @@ private slots:
         window.tick();
         window.grab().save(
             qEnvironmentVariable("ZL410_SIM_SCREENSHOT", settings.filePath(QStringLiteral("sim.png"))));
+    }
+
+    // Connected to a Modbus server, the table and the screen show its values and the keys write into it;
+    // disconnected, the simulated PLC is back; a project of another protocol cannot go online.
+    void runsOnARealPlcAndBack()
+    {
+#ifdef ZL410_ONLINE
+        test::ModbusTestServer server;
+        server.setRegister(9, 321); // 4x10
+        CPanelSimWindow window(compiler(), ZL410_BUILD_DATA_DIR);
+        window.show();
+        QTableWidget* table = window.operandTable();
+        const int reg = row(table, QStringLiteral("4x10"));
+        QVERIFY(window.connectTo(QStringLiteral("tcp:127.0.0.1:%1").arg(server.port())));
+        QTRY_COMPARE(table->item(reg, 2)->text(), QStringLiteral("321"));
+        QTRY_VERIFY(window.linkLabel()->text().contains(QStringLiteral("connected")));
+
+        window.findChild<QPushButton*>(QStringLiteral("key SET"))->click();
+        QTest::keyClicks(&window, QStringLiteral("55"));
+        QTest::keyClick(&window, Qt::Key_Return);
+        QTRY_COMPARE(server.holding(9), std::uint16_t(55));
+
+        window.findChild<QPushButton*>(QStringLiteral("connect"))->click(); // "Disconnect"
+        QVERIFY(!window.online());
+        QCOMPARE(table->item(reg, 2)->text(), QStringLiteral("0"));
+
+        project->SetProtocol(20);
+        window.restart();
+        QVERIFY(!window.connectTo(QStringLiteral("tcp:127.0.0.1:%1").arg(server.port())));
+        QVERIFY(window.linkLabel()->text().contains(QStringLiteral("needs a Modbus protocol")));
+#else
+        CPanelSimWindow window(compiler(), ZL410_BUILD_DATA_DIR);
+        QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("connect"))->isEnabled());
+        QVERIFY(window.linkLabel()->text().contains(QStringLiteral("not available")));
+#endif
     }
 
     void restartsAfterAChangeAndShowsWhyItCannot()

@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -19,6 +21,10 @@
 #include "file/CProjectFile.h"
 #include "image/CImageReader.h"
 #include "model/CProject.h"
+#ifdef ZL410_ONLINE
+#include "online/CModbusMemory.h"
+#endif
+#include "platform/SerialPortList.h"
 #include "qt/CPanelScreenImage.h"
 #include "qt/CMessages.h"
 
@@ -121,6 +127,15 @@ CPanelSimWindow::CPanelSimWindow(Compiler compile, const std::string& dataDir, Q
     auto* restartButton = new QPushButton(tr("Restart"), this);
     connect(restartButton, &QPushButton::clicked, this, &CPanelSimWindow::restart);
     m_status = new QLabel(this);
+    m_connect = new QPushButton(tr("Connect to PLC…"), this);
+    m_connect->setObjectName(QStringLiteral("connect"));
+    connect(m_connect, &QPushButton::clicked, this, [this] { online() ? disconnectPlc() : askForPlc(); });
+    m_link = new QLabel(this);
+    m_link->setWordWrap(true);
+#ifndef ZL410_ONLINE
+    m_connect->setEnabled(false);
+    m_link->setText(tr("Online simulation is not available: this build has no Modbus library."));
+#endif
 
     auto* keypad = new QGridLayout;
     for (int row = 0; row < 4; ++row) {
@@ -148,10 +163,12 @@ CPanelSimWindow::CPanelSimWindow(Compiler compile, const std::string& dataDir, Q
     auto* controls = new QHBoxLayout;
     controls->addWidget(m_zoom);
     controls->addWidget(restartButton);
+    controls->addWidget(m_connect);
     controls->addStretch();
     left->addLayout(controls);
     left->addLayout(keypad);
     left->addWidget(m_status);
+    left->addWidget(m_link);
     left->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
@@ -224,6 +241,12 @@ void CPanelSimWindow::start(bool always)
             (void)m_panel->ShowNumber(m_carried->window); // else the initial window, as on a fresh start
         }
         m_operands = imageOperands(*m_panel);
+#ifdef ZL410_ONLINE
+        if (m_online && !modbusProtocolProblem(m_panel->image().settings.protocol).empty())
+            disconnectPlc(); // the project left the Modbus protocols
+        else if (m_online)
+            m_panel->UseMemory(m_online.get());
+#endif
     }
     m_status->setText(error ? QString::fromStdString(translateMessage(error->describe())) : QString());
     fillTable();
@@ -231,6 +254,102 @@ void CPanelSimWindow::start(bool always)
     tick();
     if (m_panel)
         m_timer.start(kFrameMs);
+}
+
+bool CPanelSimWindow::online() const
+{
+#ifdef ZL410_ONLINE
+    return m_online != nullptr;
+#else
+    return false;
+#endif
+}
+
+void CPanelSimWindow::askForPlc()
+{
+#ifdef ZL410_ONLINE
+    if (!m_panel)
+        return;
+    if (m_lastAddress.isEmpty()) {
+        // A serial port of this machine, else a Modbus TCP gateway on the usual port.
+        const auto ports = availableSerialPorts();
+        m_lastAddress = ports.empty() ? QStringLiteral("tcp:127.0.0.1:502")
+                                      : QStringLiteral("rtu:") + QString::fromStdString(ports.front().device);
+    }
+    const auto serial = CModbusEndpoint::Parse("rtu:-", m_panel->image().settings);
+    bool ok = false;
+    const QString address = QInputDialog::getText(
+        this, tr("Connect to PLC"),
+        tr("Modbus TCP as tcp:HOST:PORT, or Modbus RTU as rtu:DEVICE on a serial port with the project's "
+           "line settings (%1). Each operand's station is the PLC's station.")
+            .arg(QString::fromStdString(serial ? serial->LineText() : serial.error().text)),
+        QLineEdit::Normal, m_lastAddress, &ok);
+    if (ok && !address.trimmed().isEmpty())
+        connectTo(address.trimmed());
+#endif
+}
+
+bool CPanelSimWindow::connectTo(const QString& address)
+{
+#ifdef ZL410_ONLINE
+    if (!m_panel)
+        return false;
+    disconnectPlc();
+    const CImageSettings& settings = m_panel->image().settings;
+    if (!modbusProtocolProblem(settings.protocol).empty()) {
+        m_link->setText(tr("Online simulation needs a Modbus protocol (Modbus RTU, Modbus ASCII, Modbus RTU "
+                           "Extend or one that shares their operands)."));
+        return false;
+    }
+    const auto endpoint = CModbusEndpoint::Parse(address.toStdString(), settings);
+    if (!endpoint) {
+        m_link->setText(tr("Cannot connect: %1").arg(QString::fromStdString(endpoint.error().text)));
+        return false;
+    }
+    m_lastAddress = address;
+    m_online = std::make_unique<CModbusMemory>(*endpoint, settings.protocol);
+    m_panel->UseMemory(m_online.get());
+    m_connect->setText(tr("Disconnect"));
+    showLink();
+    return true;
+#else
+    (void)address;
+    return false;
+#endif
+}
+
+void CPanelSimWindow::disconnectPlc()
+{
+#ifdef ZL410_ONLINE
+    if (!m_online)
+        return;
+    if (m_panel)
+        m_panel->UseMemory(nullptr);
+    m_online.reset();
+    m_connect->setText(tr("Connect to PLC…"));
+    m_link->clear();
+    tick();
+#endif
+}
+
+void CPanelSimWindow::showLink()
+{
+#ifdef ZL410_ONLINE
+    if (!m_online)
+        return;
+    const CModbusStats stats = m_online->Stats();
+    const QString state = stats.state == CLinkState::Up     ? tr("connected")
+                          : stats.state == CLinkState::Down ? tr("no link")
+                                                            : tr("connecting");
+    QString text = tr("PLC %1: %2; %3 requests, %4 failed")
+                       .arg(m_lastAddress, state)
+                       .arg(stats.requests)
+                       .arg(stats.failures);
+    if (!stats.fault.empty())
+        text += QStringLiteral("\n") + QString::fromStdString(stats.fault);
+    if (m_link->text() != text)
+        m_link->setText(text);
+#endif
 }
 
 void CPanelSimWindow::projectChanged()
@@ -252,6 +371,7 @@ void CPanelSimWindow::tick()
         m_panel->Advance(static_cast<std::uint64_t>(m_clock.restart()));
         m_panel->Draw(m_screen);
         refreshTable();
+        showLink();
     } else {
         m_screen.Clear();
     }

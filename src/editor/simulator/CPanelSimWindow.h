@@ -4,7 +4,10 @@
 // (arrows, digits, Enter, Escape, Backspace for CLR, S for SET, A for ALM, - or + for +/-); a table lists
 // every PLC operand the image uses with its current value, editable, and marks the ones the keys wrote.
 // The window compiles again and restarts when told the project changed, keeping the PLC's values and the
-// window shown (while the project still has it); "Restart" starts afresh.
+// window shown (while the project still has it); "Restart" starts afresh. "Connect to PLC…" runs the panel
+// online against a real Modbus PLC (TCP or a serial port with the project's line settings) instead of the
+// simulated one, with the link's state and request counts beside the keypad; disconnecting returns to the
+// simulated PLC.
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
@@ -19,6 +22,7 @@
 #include "render/CFontFiles.h"
 
 class QLabel;
+class QPushButton;
 class QSpinBox;
 class QTableWidget;
 class QTableWidgetItem;
@@ -26,6 +30,7 @@ class QTableWidgetItem;
 namespace zl
 {
 
+class CModbusMemory;
 class CPanelScreenView;
 class CProject;
 class CZL110View;
@@ -48,6 +53,8 @@ public:
     const CPanel* panel() const { return m_panel ? &*m_panel : nullptr; }
     QTableWidget* operandTable() const { return m_table; }
     QLabel* statusLabel() const { return m_status; }
+    QLabel* linkLabel() const { return m_link; }
+    bool online() const;
     const CFrameBuffer& screen() const { return m_screen; }
 
 public slots:
@@ -59,6 +66,10 @@ public slots:
     void press(int key);
     // One step of the clock by the real time elapsed, then the screen and the table.
     void tick();
+    // Runs on the PLC at `address` ("tcp:HOST:PORT" or "rtu:DEVICE"); false, with the reason in the link
+    // line, when it cannot.
+    bool connectTo(const QString& address);
+    void disconnectPlc();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -68,6 +79,8 @@ private:
     void fillTable();
     void refreshTable();
     void operandEdited(QTableWidgetItem* item);
+    void askForPlc();
+    void showLink();
 
     Compiler m_compile;
     std::optional<CFontFiles> m_fonts;
@@ -86,6 +99,12 @@ private:
     QSpinBox* m_zoom = nullptr;
     QTableWidget* m_table = nullptr;
     QLabel* m_status = nullptr;
+    QPushButton* m_connect = nullptr;
+    QLabel* m_link = nullptr;
+    QString m_lastAddress;
+#ifdef ZL410_ONLINE
+    std::unique_ptr<CModbusMemory> m_online; // the PLC the panel runs on, when not the simulated one
+#endif
     QTimer m_timer;
     QTimer m_restartDelay;
     QElapsedTimer m_clock;
