@@ -10,6 +10,7 @@
 #include "components/CRegister.h"
 #include "compile/CImageCompiler.h"
 #include "image/CImageReader.h"
+#include "model/CProject.h"
 #include "model/TempDir.h"
 #include "online/CModbusMemory.h"
 #include "online/ModbusTestServer.h"

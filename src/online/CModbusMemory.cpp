@@ -218,17 +218,22 @@ void CModbusMemory::Refresh(Link& link)
                            ? modbus_new_rtu(m_endpoint.device.c_str(), m_endpoint.baud, m_endpoint.parity,
                                             m_endpoint.dataBits, m_endpoint.stopBits)
                            : modbus_new_tcp(m_endpoint.host.c_str(), m_endpoint.port);
+        const auto ms = m_timing.responseTimeout.count();
         if (!link.context) {
             const int error = errno;
-            return Failed(link, error, "cannot use " + m_endpoint.Describe());
-        }
-        const auto ms = m_timing.responseTimeout.count();
-        modbus_set_response_timeout(link.context, static_cast<std::uint32_t>(ms / 1000),
-                                    static_cast<std::uint32_t>(ms % 1000 * 1000));
-        if (modbus_connect(link.context) != 0) {
+            Failed(link, error, "cannot use " + m_endpoint.Describe());
+        } else if (modbus_set_response_timeout(link.context, static_cast<std::uint32_t>(ms / 1000),
+                                               static_cast<std::uint32_t>(ms % 1000 * 1000)) != 0 ||
+                   modbus_connect(link.context) != 0) {
             const int error = errno;
-            return Failed(link, error, "cannot connect to " + m_endpoint.Describe());
+            Failed(link, error, "cannot connect to " + m_endpoint.Describe());
         }
+    }
+    if (!link.context) {
+        // Keys pressed while the PLC is away are lost, as on the panel: none is sent long after.
+        std::lock_guard lock(m_mutex);
+        m_writes.clear();
+        return;
     }
 
     std::deque<PendingWrite> writes;

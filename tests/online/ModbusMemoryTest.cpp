@@ -97,8 +97,8 @@ TEST(ModbusMapTest, MapsOperandsToTablesAndGroupsReads)
         {{1, 0x82, 7, 2, 0}, CModbusSpan{1, T::InputRegisters, 6, 1}},
         {{1, 0x02, 20, 4, 0}, CModbusSpan{1, T::HoldingRegisters, 19, 2}},
         {{1, 0x12, 3, 2, 4}, CModbusSpan{1, T::HoldingRegisters, 2, 1}},
-        {{1, 0x02, 0, 2, 0}, std::nullopt},      // addresses count from 1
-        {{1, 0x42, 1, 2, 0}, std::nullopt},      // "5x" names no Modbus table
+        {{1, 0x02, 0, 2, 0}, std::nullopt}, // addresses count from 1
+        {{1, 0x42, 1, 2, 0}, std::nullopt}, // "5x" names no Modbus table
     };
     for (const Case& c : cases) {
         const auto span = modbusSpanOf(c.operand, 3);
@@ -114,7 +114,9 @@ TEST(ModbusMapTest, MapsOperandsToTablesAndGroupsReads)
     };
     const Group groups[] = {
         // adjacent and overlapping join, a gap does not
-        {{{1, T::HoldingRegisters, 10, 2}, {1, T::HoldingRegisters, 12, 1}, {1, T::HoldingRegisters, 11, 1},
+        {{{1, T::HoldingRegisters, 10, 2},
+          {1, T::HoldingRegisters, 12, 1},
+          {1, T::HoldingRegisters, 11, 1},
           {1, T::HoldingRegisters, 14, 1}},
          {{1, T::HoldingRegisters, 10, 3}, {1, T::HoldingRegisters, 14, 1}}},
         // neither across stations nor across tables
@@ -146,7 +148,8 @@ TEST(ModbusMapTest, KnowsTheModbusProtocolsAndParsesEndpoints)
     line.parity = 1;
     EXPECT_EQ(CModbusEndpoint::Parse("tcp:plc.local:1502", line)->Describe(), "tcp:plc.local:1502");
     EXPECT_EQ(CModbusEndpoint::Parse("rtu:/dev/ttyUSB0", line)->Describe(), "rtu:/dev/ttyUSB0 19200 8O2");
-    for (const char* bad : {"tcp:host", "tcp::502", "tcp:host:0", "tcp:host:65536", "tcp:host:5x", "rtu:", "udp:a:1"})
+    for (const char* bad :
+         {"tcp:host", "tcp::502", "tcp:host:0", "tcp:host:65536", "tcp:host:5x", "rtu:", "udp:a:1"})
         EXPECT_FALSE(CModbusEndpoint::Parse(bad, line)) << bad;
     line.protocol = 16; // no ASCII framing on a serial line here
     EXPECT_FALSE(CModbusEndpoint::Parse("rtu:/dev/ttyUSB0", line));
@@ -263,7 +266,7 @@ TEST(ModbusMemoryTest, ConnectsAgainWhenThePlcComesBack)
 {
     int port = 0;
     {
-        test::ModbusTestServer first;
+        const test::ModbusTestServer first;
         port = first.port();
     }
     CModbusEndpoint endpoint;
@@ -273,6 +276,14 @@ TEST(ModbusMemoryTest, ConnectsAgainWhenThePlcComesBack)
     EXPECT_FALSE(online.memory.WaitRefresh(kWait));
     EXPECT_NE(online.memory.Fault().find("cannot connect"), std::string::npos) << online.memory.Fault();
     EXPECT_NE(online.screen(), CFrameBuffer{});
+
+    test::ModbusTestServer back(port);
+    back.setRegister(9, 606);
+    bool up = false;
+    for (int i = 0; i < 50 && !up; ++i)
+        up = online.memory.WaitRefresh(kWait);
+    ASSERT_TRUE(up) << online.memory.Fault();
+    EXPECT_EQ(online.memory.Read(operandNamed(online.panel, "4x10")), 606u);
 }
 
 // Two pseudo-terminals wired together by socat, for as long as the object lives.

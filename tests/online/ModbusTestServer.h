@@ -23,8 +23,9 @@ class ModbusTestServer
 public:
     enum Mode { Answer, Silent, Exception, Garbage };
 
-    // TCP on a free port of 127.0.0.1.
-    ModbusTestServer() : m_context(modbus_new_tcp("127.0.0.1", 0)), m_map(modbus_mapping_new(100, 100, 200, 200))
+    // TCP on 127.0.0.1 at `port`, by default a free one.
+    explicit ModbusTestServer(int port = 0)
+        : m_context(modbus_new_tcp("127.0.0.1", port)), m_map(modbus_mapping_new(100, 100, 200, 200))
     {
         m_listen = modbus_tcp_listen(m_context, 1);
         sockaddr_in address{};
@@ -36,7 +37,8 @@ public:
     }
     // RTU at station `station` on a serial device.
     ModbusTestServer(const std::string& device, int station)
-        : m_context(modbus_new_rtu(device.c_str(), 19200, 'E', 8, 1)), m_map(modbus_mapping_new(100, 100, 200, 200))
+        : m_context(modbus_new_rtu(device.c_str(), 19200, 'E', 8, 1)),
+          m_map(modbus_mapping_new(100, 100, 200, 200))
     {
         modbus_set_slave(m_context, station);
         if (modbus_connect(m_context) != 0)
