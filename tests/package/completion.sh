@@ -49,6 +49,8 @@ expect "a.pjz b.pjz empty folder image.bin notes.txt old.olz " panel-sim --dump 
 expect "" render a.pjz --window ""
 expect "" protocols ""
 expect "--json " check a.pjz --j
+expect "--plc " simulate a.pjz --pl
+expect "tcp: " simulate a.pjz --plc t
 # Protocol numbers come from the catalogue of the data folder the command line names.
 numbers=$("$cli" protocols | awk 'NR > 1 { print $2 }' | sort | tr '\n' ' ')
 [ -n "$numbers" ] || { echo "FAIL: no protocols listed"; exit 1; }
