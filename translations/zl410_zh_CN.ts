@@ -276,10 +276,6 @@
         <translation>需要一个输入工程文件和一个输出工程文件</translation>
     </message>
     <message>
-        <source>run the download image on a simulated panel: set PLC values (the protocol&apos;s register type names, e.g. D100=1234, M5=1, a bit of a word as D100.3=1), press keys (ESC ALM Up Down Left Right SET ENT CLR +/- 0-9), let S seconds pass, write the screen and report the window shown and the PLC writes the keys made</source>
-        <translation>在模拟面板上运行下载映像：设置 PLC 值（使用协议的寄存器类型名，如 D100=1234、M5=1，字中的某一位写作 D100.3=1），按键（ESC ALM Up Down Left Right SET ENT CLR +/- 0-9），等待 S 秒，写出屏幕画面，并报告显示的窗口以及按键引起的 PLC 写入</translation>
-    </message>
-    <message>
         <source>one project file or --image IMAGE.bin expected</source>
         <translation>需要一个工程文件或 --image IMAGE.bin</translation>
     </message>
@@ -540,6 +536,14 @@ ZL410 操作面板的组态工具。
     <message>
         <source>Image:</source>
         <translation>映像：</translation>
+    </message>
+    <message>
+        <source>run the download image on a simulated panel: set PLC values (the protocol&apos;s register type names, e.g. D100=1234, M5=1, a bit of a word as D100.3=1) or use a real Modbus PLC over TCP or on a serial port with the project&apos;s line settings, press keys (ESC ALM Up Down Left Right SET ENT CLR +/- 0-9), let S seconds pass, write the screen and report the window shown and the PLC writes the keys made</source>
+        <translation>在模拟面板上运行下载映像：设置 PLC 值（使用协议的寄存器类型名，如 D100=1234、M5=1，字中的某一位写作 D100.3=1），或通过 TCP、或在串口上按工程的通讯设置使用真实的 Modbus PLC，按键（ESC ALM Up Down Left Right SET ENT CLR +/- 0-9），等待 S 秒，写出屏幕画面，并报告显示的窗口以及按键引起的 PLC 写入</translation>
+    </message>
+    <message>
+        <source>--set and --plc do not go together: the PLC holds the values</source>
+        <translation>--set 和 --plc 不能同时使用：数值由 PLC 保存</translation>
     </message>
 </context>
 <context>
@@ -1924,6 +1928,50 @@ ZL410 操作面板的组态工具。
     <message>
         <source>Value</source>
         <translation>值</translation>
+    </message>
+    <message>
+        <source>Connect to PLC…</source>
+        <translation>连接 PLC…</translation>
+    </message>
+    <message>
+        <source>Online simulation is not available: this build has no Modbus library.</source>
+        <translation>在线模拟不可用：此版本未包含 Modbus 库。</translation>
+    </message>
+    <message>
+        <source>Connect to PLC</source>
+        <translation>连接 PLC</translation>
+    </message>
+    <message>
+        <source>Modbus TCP as tcp:HOST:PORT, or Modbus RTU as rtu:DEVICE on a serial port with the project&apos;s line settings (%1). Each operand&apos;s station is the PLC&apos;s station.</source>
+        <translation>Modbus TCP 写作 tcp:主机:端口，Modbus RTU 写作 rtu:设备，使用工程的串口设置（%1）。每个操作数的站号即 PLC 的站号。</translation>
+    </message>
+    <message>
+        <source>Online simulation needs a Modbus protocol (Modbus RTU, Modbus ASCII, Modbus RTU Extend or one that shares their operands).</source>
+        <translation>在线模拟需要 Modbus 协议（Modbus RTU、Modbus ASCII、Modbus RTU Extend 或与它们使用相同操作数的协议）。</translation>
+    </message>
+    <message>
+        <source>Cannot connect: %1</source>
+        <translation>无法连接：%1</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>断开连接</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>已连接</translation>
+    </message>
+    <message>
+        <source>no link</source>
+        <translation>无连接</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>正在连接</translation>
+    </message>
+    <message>
+        <source>PLC %1: %2; %3 requests, %4 failed</source>
+        <translation>PLC %1：%2；%3 次请求，%4 次失败</translation>
     </message>
 </context>
 <context>
