@@ -41,15 +41,22 @@ Status distinctFiles(const std::vector<std::string>& inputs, const std::vector<s
     return Ok{};
 }
 
-Status writePng(const std::string& path, const QImage& picture)
+Result<Bytes> encodePng(const QImage& picture)
 {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, "PNG"))
+        return makeError("cannot encode the picture");
+    return Bytes(png.begin(), png.end());
+}
+
+Status writePng(const std::string& path, const QImage& picture)
+{
+    const auto png = encodePng(picture);
+    if (!png)
         return makeError("cannot encode the picture for " + path);
-    return WriteFileSafely(path, std::span(reinterpret_cast<const std::uint8_t*>(png.constData()),
-                                           static_cast<std::size_t>(png.size())));
+    return WriteFileSafely(path, *png);
 }
 
 } // namespace zl::cli

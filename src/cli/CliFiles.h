@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Bytes.h"
 #include "base/Result.h"
 
 class QImage;
@@ -17,6 +18,9 @@ namespace zl::cli
 // output that exists and is a device or a pipe (/dev/null, /dev/stdout) replaces nothing and is not
 // compared.
 Status distinctFiles(const std::vector<std::string>& inputs, const std::vector<std::string>& outputs);
+
+// The picture encoded as PNG.
+Result<Bytes> encodePng(const QImage& picture);
 
 // Writes the picture as a PNG file through the safe save (encoded first, then written whole).
 Status writePng(const std::string& path, const QImage& picture);

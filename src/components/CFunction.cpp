@@ -109,6 +109,14 @@ std::uint8_t CFunction::Key() const { return std::min<std::uint8_t>(shapeOrKey, 
 
 std::uint8_t CFunction::KeyCode() const { return kKeyCodes[Key()]; }
 
+const std::vector<std::string>& CFunction::KeyNames()
+{
+    static const std::vector<std::string> names = {"ESC", "Left", "Right", "Down", "Up",  "SET", "ENT",
+                                                   "ALM", "0",    "1",     "2",    "3",   "4",   "5",
+                                                   "6",   "7",    "8",     "9",    "+/-", "CLR"};
+    return names;
+}
+
 std::uint8_t CFunction::KeyPicture() const
 {
     return static_cast<std::uint8_t>(invisible ? 6 + 3 * Key() : 4 + 3 * Key() + (reverse ? 1 : 0));

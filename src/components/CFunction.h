@@ -3,6 +3,8 @@
 // Pressed while its window is shown, the panel sets a coil, writes a register or jumps to a window, the
 // alarm list or the time/date screen.
 #include <cstdint>
+#include <string>
+#include <vector>
 #include <memory>
 #include <utility>
 
@@ -52,6 +54,8 @@ public:
     std::uint8_t Key() const;
     // The code the panel's keypad sends for the key.
     std::uint8_t KeyCode() const;
+    // The names of the keys as the keypad labels them, in key order: "ESC", "Left", …, "CLR".
+    static const std::vector<std::string>& KeyNames();
     // Preview pictures: the key's (normal, reverse or invisible) and the hand's.
     std::uint8_t KeyPicture() const;
     std::uint8_t HandPicture() const { return static_cast<std::uint8_t>(64 + (reverse ? 1 : 0)); }

@@ -20,9 +20,6 @@ namespace zl
 namespace
 {
 
-const std::vector<std::string> kKeys = {"ESC", "Left", "Right", "Down", "Up",  "SET", "ENT",
-                                        "ALM", "0",    "1",     "2",    "3",   "4",   "5",
-                                        "6",   "7",    "8",     "9",    "+/-", "CLR"};
 constexpr std::uint8_t kNoCoilAction = 4; // checks none of the four coil buttons
 constexpr double kLastWindow = 65535;
 
@@ -30,7 +27,7 @@ constexpr double kLastWindow = 65535;
 
 CFunctionPage::CFunctionPage(QWidget* parent)
     : CComponentPage(tr("Function Key Property"), parent), m_reverse(check(QT_TR_NOOP("Reverse"))),
-      m_double(check(QT_TR_NOOP("Double"))), m_key(combo(QT_TR_NOOP("Key"), kKeys)),
+      m_double(check(QT_TR_NOOP("Double"))), m_key(combo(QT_TR_NOOP("Key"), CFunction::KeyNames())),
       m_hand(check(QT_TR_NOOP("Hand"))), m_invisible(check(QT_TR_NOOP("Invisible"))),
       m_password(check(QT_TR_NOOP("Password"))), m_action(radios(QT_TR_NOOP("Function Key"))),
       m_jumpPage(new QGroupBox(tr("Window"))), m_jump(radios(QT_TR_NOOP("Jump to"))),
