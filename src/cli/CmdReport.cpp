@@ -64,7 +64,7 @@ int run(Args& args)
         source.imageSize = *size;
     else
         source.imageProblem = QString::fromStdString(size.error().describe());
-    const auto written = WriteReportPdf(QString::fromStdString(*output),
+    const auto written = WriteReportPdf(*output,
                                         paperName == "a4" ? CPaper::kA4 : CPaper::kLetter, source);
     if (!written)
         return fail(written.error().describe());

@@ -3,13 +3,14 @@
 #include <map>
 #include <utility>
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "base/Geometry.h"
+#include "base/FileIo.h"
 #include "base/Gbk.h"
 #include "compile/CProjectCheck.h"
 #include "model/CProject.h"
@@ -280,15 +281,16 @@ bool PaintProjectReport(QPagedPaintDevice& device, const CReportSource& source, 
     return CReport(source, operands, pages).Paint(progress);
 }
 
-Result<bool> WriteReportPdf(const QString& path, CPaper paper, const CReportSource& source,
+Result<bool> WriteReportPdf(const std::string& path, CPaper paper, const CReportSource& source,
                             const CReportProgress& progress)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return makeError(CReport::tr("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
+    // A few kilobytes a window: the pictures of the screens are compressed as they are drawn, one at a time.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
     bool finished = false;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(paper == CPaper::kA4 ? QPageSize::A4 : QPageSize::Letter));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(600);
@@ -296,12 +298,12 @@ Result<bool> WriteReportPdf(const QString& path, CPaper paper, const CReportSour
         writer.setCreator(QStringLiteral("zl410"));
         finished = PaintProjectReport(writer, source, progress);
     }
-    if (!finished) {
-        file.cancelWriting();
+    if (!finished)
         return false;
-    }
-    if (!file.commit())
-        return makeError(CReport::tr("Cannot write %1: %2").arg(path, file.errorString()).toStdString());
+    const Status written =
+        WriteFileSafely(path, std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()), std::size_t(pdf.size())));
+    if (!written)
+        return written.error();
     return true;
 }
 

@@ -44,11 +44,10 @@ bool PaintProjectReport(QPagedPaintDevice& device, const CReportSource& source,
 
 enum class CPaper { kA4, kLetter };
 
-// Writes the report as a PDF file through a temporary beside `path` that replaces it only when complete:
-// a failure or a cancel leaves whatever was there. The error names the file.
-// True when written, false when cancelled.
-Result<bool> WriteReportPdf(const QString& path, CPaper paper, const CReportSource& source,
-                      const CReportProgress& progress = {});
+// Writes the report as a PDF file at `path` (UTF-8) through the safe save: a failure or a cancel leaves
+// whatever was there. True when written, false when cancelled; errors as FileError.
+Result<bool> WriteReportPdf(const std::string& path, CPaper paper, const CReportSource& source,
+                            const CReportProgress& progress = {});
 
 
 } // namespace zl

@@ -94,6 +94,14 @@ const Command kCommands[] = {
      [](const TempDir&, const std::string& in, const std::string& out) {
          return std::vector<std::string>{"render", in, "--window", "1", "-o", out};
      }},
+    {"render --all", true, false,
+     [](const TempDir& dir, const std::string& in, const std::string&) {
+         return std::vector<std::string>{"render", in, "--all", "-o", dir.file("screens")};
+     }},
+    {"report", true, true,
+     [](const TempDir&, const std::string& in, const std::string& out) {
+         return std::vector<std::string>{"report", in, "-o", out};
+     }},
     {"simulate", true, true,
      [](const TempDir&, const std::string& in, const std::string& out) {
          return std::vector<std::string>{"simulate", in, "-o", out};
