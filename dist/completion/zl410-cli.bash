@@ -1,8 +1,8 @@
 # bash completion for zl410-cli.
 # The commands, their options and what each option takes are read from the program's own usage text
 # ("zl410-cli --help"), so a new command or option completes without a change here. A value is completed
-# by the placeholder its usage names: *.EXT files, FILE, DIR, DEVICE (serial ports); --protocol takes the
-# numbers of the protocol catalogue, --plc "tcp:" or "rtu:" with a serial port.
+# by the placeholder its usage names: *.EXT files, FILE, DIR, DEVICE (serial ports), choices a|b; --protocol
+# takes the numbers of the protocol catalogue, --plc "tcp:" or "rtu:" with a serial port.
 
 # The usage line's words after "zl410-cli COMMAND", one per line, or nothing for an unknown command.
 _zl410_cli_usage_words()
@@ -55,6 +55,14 @@ _zl410_cli_value()
         done
         # Any other device (a pseudo-terminal of panel-sim) by its path.
         ((${#COMPREPLY[@]})) || _zl410_cli_files ""
+    elif [[ $placeholder == *'|'* ]]; then
+        # Choices ("a4|letter"), or placeholders one of which applies ("OUT.png|DIR": the files of the
+        # first come with the folders).
+        if [[ $placeholder =~ ^[a-z0-9|]+$ ]]; then
+            COMPREPLY=($(compgen -W "${placeholder//|/ }" -- "$cur"))
+        else
+            _zl410_cli_value "$option" "${placeholder%%|*}"
+        fi
     elif [[ $placeholder == DIR ]]; then
         compopt -o filenames 2>/dev/null
         COMPREPLY=($(compgen -d -- "$cur"))

@@ -21,12 +21,12 @@ namespace {
 
 int run(Args& args);
 const CliCommand command{
-    "render", "FILE.pjz (--window N -o|--output OUT.png | --all -o|--output FOLDER) [--scale K] [--no-selection]",
+    "render", "FILE.pjz (--window N | --all) -o|--output OUT.png|DIR [--scale K] [--no-selection]",
     QT_TRANSLATE_NOOP("Message",
                       "draw window N as the editor's canvas shows it (432 x 144 pixels, K times larger with --scale): "
                       "the dotted panel field, the components with their texts in the panel's fonts, and the dotted "
                       "outline of the first component as when it is selected (left out with --no-selection); with "
-                      "--all, every window into FOLDER as window-<number>.png, all of them or none"),
+                      "--all, every window into the folder DIR as window-<number>.png, all of them or none"),
     run};
 
 constexpr unsigned long kMaxScale = 8;

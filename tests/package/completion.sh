@@ -47,6 +47,9 @@ expect "empty folder image.bin " download --image ""
 expect "--pty " panel-sim --pt
 expect "a.pjz b.pjz empty folder image.bin notes.txt old.olz " panel-sim --dump ""
 expect "" render a.pjz --window ""
+expect "empty folder " render a.pjz --all -o ""
+expect "a4 letter " report a.pjz --paper ""
+expect "letter " report a.pjz --paper l
 expect "" protocols ""
 expect "--json " check a.pjz --j
 expect "--plc " simulate a.pjz --pl
