@@ -26,6 +26,7 @@
 #include "editor/CCommands.h"
 #include "editor/CDownloadCommand.h"
 #include "editor/CEditorSettings.h"
+#include "editor/CReportCommand.h"
 #include "editor/document/CEditorDocument.h"
 #include "editor/dialogs/CFileChooser.h"
 #include "editor/dialogs/CMessagePrompter.h"
@@ -73,6 +74,7 @@ CMainFrame::CMainFrame(CPrompter* prompter, CFileChooser* files)
     m_view = new CZL110View(*m_editing, *m_prompter, *m_files, this);
     m_doc = new CZL110Doc(*m_view, *m_prompter, *m_files, this);
     m_download = new CDownloadCommand(*m_view, *m_prompter, this);
+    m_report = std::make_unique<CReportCommand>(*m_view, *m_doc, *m_files, *m_prompter, this);
     m_check = new CCheckView(this);
     m_operands = new COperandsDock(this);
 
@@ -189,6 +191,12 @@ void CMainFrame::createMenus()
     file->addSeparator();
     file->addAction(
         addCommand(kCmdImportOld, tr("Import .OLZ Project(&L)"), tr("Import .OLZ Project"), false));
+    file->addSeparator();
+    m_exportReport = file->addAction(tr("Export report…"), this, [this] { m_report->ExportReport(); });
+    if (CReportCommand::CanPrint()) {
+        QAction* print = file->addAction(tr("Print…"), this, [this] { m_report->Print(); });
+        print->setShortcut(QKeySequence::Print);
+    }
     m_recentSeparator = file->addSeparator();
     file->addAction(addCommand(kCmdExit, tr("Exit(&X)"), tr("Exit"), false));
 

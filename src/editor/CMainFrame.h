@@ -19,6 +19,7 @@ class CCheckView;
 class CHelpWindow;
 class COperandsDock;
 class CDownloadCommand;
+class CReportCommand;
 class CEditorDocument;
 class CFileChooser;
 class CPanelSimWindow;
@@ -53,6 +54,7 @@ public:
     CCheckView& checkView() const { return *m_check; }
     COperandsDock& operandsView() const { return *m_operands; }
     QAction* replaceOperandsAction() const { return m_replaceOperands; }
+    QAction* exportReportAction() const { return m_exportReport; }
 
 public slots:
     // The panel reported its model code during a download.
@@ -111,6 +113,8 @@ private:
     CCheckView* m_check;
     COperandsDock* m_operands;
     QAction* m_replaceOperands = nullptr;
+    QAction* m_exportReport = nullptr;
+    std::unique_ptr<CReportCommand> m_report;
     std::map<int, QAction*> m_actions;
     QAction* m_deleteComponent = nullptr;
     QAction* m_simulate = nullptr;
