@@ -21,6 +21,10 @@ set(qt_plugins ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
 # What windeployqt would copy for Core, Gui and Widgets: the Windows platform, its style and the image
 # formats the bitmaps may come in.
 set(ZL410_QT_DLLS ${qt_bin}/Qt6Core.dll ${qt_bin}/Qt6Gui.dll ${qt_bin}/Qt6Widgets.dll)
+# The editor's File → Print… (src/CMakeLists.txt links it where Qt has it; Windows printing is inside it).
+if(EXISTS ${qt_bin}/Qt6PrintSupport.dll)
+  list(APPEND ZL410_QT_DLLS ${qt_bin}/Qt6PrintSupport.dll)
+endif()
 set(ZL410_QT_PLUGINS platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qgif.dll
     imageformats/qico.dll imageformats/qjpeg.dll)
 
