@@ -17,6 +17,550 @@
     </message>
 </context>
 <context>
+    <name>CProjectReport</name>
+    <message>
+        <source>Project report: %1</source>
+        <translation>工程报告：%1</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>协议</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>通讯</translation>
+    </message>
+    <message>
+        <source>%1 baud, %2 data bits, %3 stop bits, parity %4, RS-%5, PLC station %6, delay %7</source>
+        <translation>%1 波特，%2 位数据位，%3 位停止位，校验 %4，RS-%5，PLC 站号 %6，延时 %7</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation>奇校验</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>偶校验</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>从不</translation>
+    </message>
+    <message>
+        <source>1 min</source>
+        <translation>1 分钟</translation>
+    </message>
+    <message>
+        <source>2 min</source>
+        <translation>2 分钟</translation>
+    </message>
+    <message>
+        <source>3 min</source>
+        <translation>3 分钟</translation>
+    </message>
+    <message>
+        <source>5 min</source>
+        <translation>5 分钟</translation>
+    </message>
+    <message>
+        <source>10 min</source>
+        <translation>10 分钟</translation>
+    </message>
+    <message>
+        <source>15 min</source>
+        <translation>15 分钟</translation>
+    </message>
+    <message>
+        <source>20 min</source>
+        <translation>20 分钟</translation>
+    </message>
+    <message>
+        <source>30 min</source>
+        <translation>30 分钟</translation>
+    </message>
+    <message>
+        <source>45 min</source>
+        <translation>45 分钟</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 小时</translation>
+    </message>
+    <message>
+        <source>Initial window</source>
+        <translation>初始窗口</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Screen saver</source>
+        <translation>屏幕保护</translation>
+    </message>
+    <message>
+        <source>after %1: %2</source>
+        <translation>%1 后：%2</translation>
+    </message>
+    <message>
+        <source>backlight off</source>
+        <translation>关闭背光</translation>
+    </message>
+    <message>
+        <source>show window %1</source>
+        <translation>显示窗口 %1</translation>
+    </message>
+    <message>
+        <source>change window</source>
+        <translation>切换窗口</translation>
+    </message>
+    <message>
+        <source>report window</source>
+        <translation>报告窗口</translation>
+    </message>
+    <message>
+        <source>clock module</source>
+        <translation>时钟模块</translation>
+    </message>
+    <message>
+        <source>Control block</source>
+        <translation>控制块</translation>
+    </message>
+    <message>
+        <source>station %1, register %2; %3</source>
+        <translation>站号 %1，寄存器 %2；%3</translation>
+    </message>
+    <message>
+        <source>not used</source>
+        <translation>未使用</translation>
+    </message>
+    <message>
+        <source>no status flags</source>
+        <translation>无状态标志</translation>
+    </message>
+    <message>
+        <source>Register step</source>
+        <translation>寄存器步长</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>%1 windows, %2 components</source>
+        <translation>%1 个窗口，%2 个元件</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes (%3 %)</source>
+        <translation>%1 / %2 字节（%3 %）</translation>
+    </message>
+    <message>
+        <source>; it does not fit into the panel</source>
+        <translation>；超出面板容量</translation>
+    </message>
+    <message>
+        <source>not measured: %1</source>
+        <translation>未能测量：%1</translation>
+    </message>
+    <message>
+        <source>Image size</source>
+        <translation>映像大小</translation>
+    </message>
+    <message>
+        <source>Window %1</source>
+        <translation>窗口 %1</translation>
+    </message>
+    <message>
+        <source>Window %1: %2</source>
+        <translation>窗口 %1：%2</translation>
+    </message>
+    <message>
+        <source>Up key: window %1; Down key: window %2</source>
+        <translation>上键：窗口 %1；下键：窗口 %2</translation>
+    </message>
+    <message>
+        <source>No components.</source>
+        <translation>没有元件。</translation>
+    </message>
+    <message>
+        <source>Alarm list</source>
+        <translation>报警列表</translation>
+    </message>
+    <message>
+        <source>Initial coil: %1</source>
+        <translation>起始线圈：%1</translation>
+    </message>
+    <message>
+        <source>No alarm texts.</source>
+        <translation>没有报警文本。</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Coil</source>
+        <translation>线圈</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Operand cross-reference</source>
+        <translation>操作数交叉引用</translation>
+    </message>
+    <message>
+        <source>The project uses no operands.</source>
+        <translation>工程没有使用任何操作数。</translation>
+    </message>
+    <message>
+        <source>Operand</source>
+        <translation>操作数</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>用途</translation>
+    </message>
+    <message>
+        <source>Access</source>
+        <translation>访问</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>问题</translation>
+    </message>
+</context>
+<context>
+    <name>CReportCommand</name>
+    <message>
+        <source>Untitled.pjz</source>
+        <translation>无标题.pjz</translation>
+    </message>
+    <message>
+        <source>Making the report…</source>
+        <translation>正在生成报告…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>无标题</translation>
+    </message>
+    <message>
+        <source>Export report</source>
+        <translation>导出报告</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print report</source>
+        <translation>打印报告</translation>
+    </message>
+</context>
+<context>
+    <name>CReportComponents</name>
+    <message>
+        <source>%1 … %2</source>
+        <translation>%1 … %2</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>picture %1 × %2</source>
+        <translation>图片 %1 × %2</translation>
+    </message>
+    <message>
+        <source>round lamp</source>
+        <translation>圆形灯</translation>
+    </message>
+    <message>
+        <source>square lamp</source>
+        <translation>方形灯</translation>
+    </message>
+    <message>
+        <source>grows up</source>
+        <translation>向上增长</translation>
+    </message>
+    <message>
+        <source>grows down</source>
+        <translation>向下增长</translation>
+    </message>
+    <message>
+        <source>grows left</source>
+        <translation>向左增长</translation>
+    </message>
+    <message>
+        <source>grows right</source>
+        <translation>向右增长</translation>
+    </message>
+    <message>
+        <source>%1 samples every %2 s</source>
+        <translation>%1 个采样点，每 %2 秒一次</translation>
+    </message>
+    <message>
+        <source>HEX/BCD</source>
+        <translation>HEX/BCD</translation>
+    </message>
+    <message>
+        <source>DEC</source>
+        <translation>十进制</translation>
+    </message>
+    <message>
+        <source>signed</source>
+        <translation>有符号</translation>
+    </message>
+    <message>
+        <source>unsigned</source>
+        <translation>无符号</translation>
+    </message>
+    <message>
+        <source>%1 digits, %2 decimals</source>
+        <translation>%1 位数字，%2 位小数</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n word(s)</source>
+        <translation>
+            <numerusform>%n 个字</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>operator entry</source>
+        <translation>操作员输入</translation>
+    </message>
+    <message>
+        <source>password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>bit %1</source>
+        <translation>位 %1</translation>
+    </message>
+    <message>
+        <source>input %1</source>
+        <translation>输入 %1</translation>
+    </message>
+    <message>
+        <source>engineering %1</source>
+        <translation>工程量 %1</translation>
+    </message>
+    <message>
+        <source>set coil ON</source>
+        <translation>线圈置 ON</translation>
+    </message>
+    <message>
+        <source>set coil OFF</source>
+        <translation>线圈置 OFF</translation>
+    </message>
+    <message>
+        <source>reverse coil</source>
+        <translation>线圈取反</translation>
+    </message>
+    <message>
+        <source>coil on while pressed</source>
+        <translation>按下时线圈 ON</translation>
+    </message>
+    <message>
+        <source>jump to window %1</source>
+        <translation>跳转到窗口 %1</translation>
+    </message>
+    <message>
+        <source>show the alarm list</source>
+        <translation>显示报警列表</translation>
+    </message>
+    <message>
+        <source>set time and date</source>
+        <translation>设置时间和日期</translation>
+    </message>
+    <message>
+        <source>set register to %1</source>
+        <translation>寄存器置为 %1</translation>
+    </message>
+    <message>
+        <source>key %1</source>
+        <translation>按键 %1</translation>
+    </message>
+    <message>
+        <source>invisible</source>
+        <translation>隐藏</translation>
+    </message>
+    <message>
+        <source>hand</source>
+        <translation>手形</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Position and size</source>
+        <translation>位置和大小</translation>
+    </message>
+    <message>
+        <source>Text or picture</source>
+        <translation>文本或图片</translation>
+    </message>
+    <message>
+        <source>Operand and format</source>
+        <translation>操作数和格式</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>限值</translation>
+    </message>
+    <message>
+        <source>Jumps and keys</source>
+        <translation>跳转和按键</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>寄存器</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>指示灯</translation>
+    </message>
+    <message>
+        <source>Function Key</source>
+        <translation>功能键</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>Bar Graph</source>
+        <translation>棒图</translation>
+    </message>
+    <message>
+        <source>Trend Line</source>
+        <translation>趋势图</translation>
+    </message>
+    <message>
+        <source>Dynamic Text</source>
+        <translation>动态文本</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <translation>元件</translation>
+    </message>
+    <message>
+        <source>double size</source>
+        <translation>倍大</translation>
+    </message>
+    <message>
+        <source>reverse</source>
+        <translation>反显</translation>
+    </message>
+    <message>
+        <source>(%1, %2)
+%3 × %4</source>
+        <translation>(%1, %2)
+%3 × %4</translation>
+    </message>
+    <message>
+        <source>alarm list</source>
+        <translation>报警列表</translation>
+    </message>
+    <message>
+        <source>panel settings</source>
+        <translation>面板设置</translation>
+    </message>
+    <message>
+        <source>window %1</source>
+        <translation>窗口 %1</translation>
+    </message>
+    <message>
+        <source>window %1 (%2)</source>
+        <translation>窗口 %1（%2）</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3 at (%4, %5)</source>
+        <translation>%1，%2 %3 位于 (%4, %5)</translation>
+    </message>
+    <message>
+        <source>coil</source>
+        <translation>线圈</translation>
+    </message>
+    <message>
+        <source>register</source>
+        <translation>寄存器</translation>
+    </message>
+    <message>
+        <source>alarm coil</source>
+        <translation>报警线圈</translation>
+    </message>
+    <message>
+        <source>control register</source>
+        <translation>控制寄存器</translation>
+    </message>
+    <message>
+        <source>operand</source>
+        <translation>操作数</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>写</translation>
+    </message>
+    <message>
+        <source>read and write</source>
+        <translation>读写</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>读</translation>
+    </message>
+</context>
+<context>
+    <name>CReportPages</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+</context>
+<context>
     <name>DialogButtons</name>
     <message>
         <source>Ok</source>
@@ -246,14 +790,6 @@
     <message>
         <source>list the protocol catalogue of the data folder: position, number, name, driver version and length</source>
         <translation>列出数据文件夹中的协议目录：位置、编号、名称、驱动版本和长度</translation>
-    </message>
-    <message>
-        <source>draw window N as the editor&apos;s canvas shows it (432 x 144 pixels, K times larger with --scale): the dotted panel field, the components with their texts in the panel&apos;s fonts, and the dotted outline of the first component as when it is selected (left out with --no-selection)</source>
-        <translation>按编辑器画布的样子绘制窗口 N（432 x 144 像素，用 --scale 放大 K 倍）：带点阵的面板区域、用面板字库显示文字的各个元件，以及第一个元件被选中时的虚线框（用 --no-selection 省去）</translation>
-    </message>
-    <message>
-        <source>a project file, --window N and -o OUT.png are required</source>
-        <translation>必须给出工程文件、--window N 和 -o OUT.png</translation>
     </message>
     <message>
         <source>move every use of an operand range to another type and start</source>
@@ -544,6 +1080,26 @@ ZL410 操作面板的组态工具。
     <message>
         <source>--set and --plc do not go together: the PLC holds the values</source>
         <translation>--set 和 --plc 不能同时使用：数值由 PLC 保存</translation>
+    </message>
+    <message>
+        <source>draw window N as the editor&apos;s canvas shows it (432 x 144 pixels, K times larger with --scale): the dotted panel field, the components with their texts in the panel&apos;s fonts, and the dotted outline of the first component as when it is selected (left out with --no-selection); with --all, every window into the folder DIR as window-&lt;number&gt;.png, all of them or none</source>
+        <translation>按编辑器画布的样子绘制窗口 N（432 x 144 像素，用 --scale 放大 K 倍）：点状面板区域、用面板字库显示文本的元件，以及第一个元件被选中时的点状轮廓（用 --no-selection 省略）；使用 --all 时，把每个窗口写入文件夹 DIR 中的 window-&lt;窗口号&gt;.png，要么全部写出，要么一个也不写</translation>
+    </message>
+    <message>
+        <source>a project file, --window N or --all, and -o are required</source>
+        <translation>需要一个工程文件、--window N 或 --all，以及 -o</translation>
+    </message>
+    <message>
+        <source>write the project&apos;s report as PDF: the project, its PLC link, panel settings and image size, every window&apos;s screen with a table of its components, the alarm list and the operand cross-reference</source>
+        <translation>把工程报告写成 PDF：工程、PLC 连接、面板设置和映像大小，每个窗口的画面及其元件表，报警列表和操作数交叉引用</translation>
+    </message>
+    <message>
+        <source>a project file and -o REPORT.pdf are required</source>
+        <translation>需要一个工程文件和 -o REPORT.pdf</translation>
+    </message>
+    <message>
+        <source>--paper is a4 or letter</source>
+        <translation>--paper 只能是 a4 或 letter</translation>
     </message>
 </context>
 <context>
@@ -1690,6 +2246,14 @@ ZL410 操作面板的组态工具。
     <message>
         <source>Grid spacing in panel pixels:</source>
         <translation>网格间距（面板像素）：</translation>
+    </message>
+    <message>
+        <source>Export report…</source>
+        <translation>导出报告…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>打印…</translation>
     </message>
 </context>
 <context>

@@ -17,8 +17,9 @@ namespace {
 int run(Args& args);
 const CliCommand command{
     "report", "FILE.pjz -o|--output REPORT.pdf [--paper a4|letter]",
-    "write the project's report as PDF: the project, its PLC link, panel settings and image size, every window's "
-    "screen with a table of its components, the alarm list and the operand cross-reference",
+    QT_TRANSLATE_NOOP("Message", "write the project's report as PDF: the project, its PLC link, panel settings and "
+                                 "image size, every window's screen with a table of its components, the alarm list "
+                                 "and the operand cross-reference"),
     run};
 
 // Text on the pages needs the fonts of a GUI application. Without a display the command line draws off
@@ -45,9 +46,9 @@ int run(Args& args)
     if (args.usageError())
         return usage(command, args.usageMessage());
     if (files.size() != 1 || !output)
-        return usage(command, "a project file and -o REPORT.pdf are required");
+        return usage(command, QT_TRANSLATE_NOOP("Message", "a project file and -o REPORT.pdf are required"));
     if (paperName != "a4" && paperName != "letter")
-        return usage(command, "--paper is a4 or letter");
+        return usage(command, QT_TRANSLATE_NOOP("Message", "--paper is a4 or letter"));
     if (Status distinct = distinctFiles(files, {*output}); !distinct)
         return fail(distinct.error().text);
 
