@@ -2255,6 +2255,18 @@ ZL410 操作面板的组态工具。
         <source>Print…</source>
         <translation>打印…</translation>
     </message>
+    <message>
+        <source>Arrange</source>
+        <translation>排列</translation>
+    </message>
+    <message>
+        <source>Arrange toolbar</source>
+        <translation>排列工具栏</translation>
+    </message>
+    <message>
+        <source>Show the arrange commands as a toolbar</source>
+        <translation>以工具栏显示排列命令</translation>
+    </message>
 </context>
 <context>
     <name>zl::CNewWindowDialog</name>

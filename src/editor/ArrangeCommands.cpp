@@ -1,7 +1,11 @@
-// The form's commands for working on several components: Select all, the Arrange menu (align, distribute,
-// same size), the undo history and the status bar's cursor and selection panes. Each arrangement is one
-// undoable edit of the editing document.
+// The form's commands for working on several components: Select all, the Arrange menu and toolbar (align,
+// distribute, same size), the undo history and the status bar's cursor and selection panes. Each arrangement
+// is one undoable edit of the editing document.
 #include <QDockWidget>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QToolBar>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -15,6 +19,49 @@
 
 namespace zl
 {
+namespace
+{
+
+constexpr int kIconSize = 20;
+
+// The arrange commands' pictures, in their order: six alignments, two distributions, three sizes. Boxes are
+// components, the line the edge or centre they line up on.
+QIcon arrangeIcon(int command)
+{
+    struct CShape {
+        QRect boxes[3];
+        QLine line;
+    };
+    static const CShape shapes[] = {
+        {{{3, 3, 8, 5}, {3, 11, 13, 5}, {}}, {2, 1, 2, 18}},   // left edges
+        {{{9, 3, 8, 5}, {4, 11, 13, 5}, {}}, {17, 1, 17, 18}}, // right edges
+        {{{3, 3, 5, 8}, {11, 3, 5, 13}, {}}, {1, 2, 18, 2}},   // top edges
+        {{{3, 9, 5, 8}, {11, 4, 5, 13}, {}}, {1, 17, 18, 17}}, // bottom edges
+        {{{6, 3, 8, 5}, {3, 11, 14, 5}, {}}, {10, 1, 10, 18}}, // centres
+        {{{3, 6, 5, 8}, {11, 3, 5, 14}, {}}, {1, 10, 18, 10}}, // middles
+        {{{1, 6, 4, 8}, {8, 6, 4, 8}, {15, 6, 4, 8}}, {}},     // across
+        {{{6, 1, 8, 4}, {6, 8, 8, 4}, {6, 15, 8, 4}}, {}},     // down
+        {{{3, 3, 14, 5}, {3, 11, 14, 5}, {}}, {}},             // same width
+        {{{3, 3, 5, 14}, {11, 3, 5, 14}, {}}, {}},             // same height
+        {{{2, 2, 7, 7}, {11, 11, 7, 7}, {}}, {}},              // same size
+    };
+    QPixmap picture(kIconSize, kIconSize);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    const CShape& shape = shapes[command];
+    painter.setPen(QColor(0x30, 0x30, 0x30));
+    painter.setBrush(QColor(0x40, 0x80, 0xFF));
+    for (const QRect& box : shape.boxes)
+        if (!box.isNull())
+            painter.drawRect(box.adjusted(0, 0, -1, -1));
+    if (!shape.line.isNull()) {
+        painter.setPen(QPen(QColor(0xC0, 0x30, 0x30), 2));
+        painter.drawLine(shape.line);
+    }
+    return QIcon(picture);
+}
+
+} // namespace
 
 void CMainFrame::createArrangeCommands(QMenu* edit)
 {
@@ -69,6 +116,29 @@ void CMainFrame::createArrangeCommands(QMenu* edit)
                 [&doc, width, height] { doc.sameSizeSelection(width, height); });
         m_arrangeActions.push_back({a, 2});
     }
+
+    // The same commands as a toolbar of their own, floating beside the fixed-size form like the history.
+    auto* bar = new QToolBar(tr("Arrange"));
+    bar->setIconSize({kIconSize, kIconSize});
+    for (std::size_t i = 0; i < m_arrangeActions.size(); ++i) {
+        QAction* a = m_arrangeActions[i].first;
+        a->setIcon(arrangeIcon(static_cast<int>(i)));
+        a->setToolTip(a->text());
+        bar->addAction(a);
+        if (i == 5 || i == 7)
+            bar->addSeparator();
+    }
+    auto* barDock = new QDockWidget(tr("Arrange"), this);
+    barDock->setObjectName(QStringLiteral("arrangeToolbar"));
+    barDock->setWidget(bar);
+    addDockWidget(Qt::RightDockWidgetArea, barDock);
+    barDock->setFloating(true);
+    barDock->hide();
+    QAction* showBar = barDock->toggleViewAction();
+    showBar->setText(tr("Arrange toolbar"));
+    showBar->setStatusTip(tr("Show the arrange commands as a toolbar"));
+    arrange->addSeparator();
+    arrange->addAction(showBar);
 
     m_cursorPane = new QLabel(this);
     m_selectionPane = new QLabel(this);

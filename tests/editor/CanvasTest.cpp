@@ -1,4 +1,5 @@
 // Placing, selecting, dragging and deleting components on the canvas with the mouse and keys.
+#include <QDockWidget>
 #include <QImage>
 
 #include <cmath>
@@ -217,6 +218,9 @@ private slots:
         top->trigger();
         QCOMPARE(first.y, second.y);
         QCOMPARE(first.y, text.y);
+        QAction* bar = menuAction(QStringLiteral("Arrange toolbar"));
+        bar->trigger();
+        QVERIFY(editor->frame->findChild<QDockWidget*>(QStringLiteral("arrangeToolbar"))->isVisible());
         click({420, 140}, Qt::NoModifier);
         QVERIFY(doc.selection().empty());
         QVERIFY(!top->isEnabled());
