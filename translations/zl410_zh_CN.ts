@@ -451,42 +451,6 @@
         <translation>跳转和按键</translation>
     </message>
     <message>
-        <source>Text</source>
-        <translation>文本</translation>
-    </message>
-    <message>
-        <source>Register</source>
-        <translation>寄存器</translation>
-    </message>
-    <message>
-        <source>LED</source>
-        <translation>指示灯</translation>
-    </message>
-    <message>
-        <source>Function Key</source>
-        <translation>功能键</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>图片</translation>
-    </message>
-    <message>
-        <source>Bar Graph</source>
-        <translation>棒图</translation>
-    </message>
-    <message>
-        <source>Trend Line</source>
-        <translation>趋势图</translation>
-    </message>
-    <message>
-        <source>Dynamic Text</source>
-        <translation>动态文本</translation>
-    </message>
-    <message>
-        <source>Component</source>
-        <translation>元件</translation>
-    </message>
-    <message>
         <source>double size</source>
         <translation>倍大</translation>
     </message>
@@ -558,6 +522,45 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>第 %1 页，共 %2 页</translation>
+    </message>
+</context>
+<context>
+    <name>ComponentKind</name>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>寄存器</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>指示灯</translation>
+    </message>
+    <message>
+        <source>Function Key</source>
+        <translation>功能键</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>Bar Graph</source>
+        <translation>棒图</translation>
+    </message>
+    <message>
+        <source>Trend Line</source>
+        <translation>趋势图</translation>
+    </message>
+    <message>
+        <source>Dynamic Text</source>
+        <translation>动态文本</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <translation>元件</translation>
     </message>
 </context>
 <context>

@@ -38,7 +38,7 @@ QString componentText(const COperandUse& u)
     if (u.field == COperandField::kControlBlock)
         return COperandTableModel::tr("Panel settings");
     return COperandTableModel::tr("%1 %2 at (%3, %4)")
-        .arg(COperandTableModel::tr(componentKindName(u.componentType)))
+        .arg(componentKindText(u.componentType))
         .arg(u.componentPosition + 1)
         .arg(u.x)
         .arg(u.y);

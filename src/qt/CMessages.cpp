@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "base/ComponentKind.h"
 #include "qt/CLanguage.h"
 
 namespace zl
@@ -13,6 +14,14 @@ namespace
 {
 
 constexpr const char* kContext = "Message";
+
+// The kinds' names as the core's table (componentKindName) gives them, marked for translation.
+[[maybe_unused]] constexpr const char* kKindNames[] = {
+    QT_TRANSLATE_NOOP("ComponentKind", "Text"),       QT_TRANSLATE_NOOP("ComponentKind", "Register"),
+    QT_TRANSLATE_NOOP("ComponentKind", "LED"),        QT_TRANSLATE_NOOP("ComponentKind", "Function Key"),
+    QT_TRANSLATE_NOOP("ComponentKind", "Picture"),    QT_TRANSLATE_NOOP("ComponentKind", "Bar Graph"),
+    QT_TRANSLATE_NOOP("ComponentKind", "Trend Line"), QT_TRANSLATE_NOOP("ComponentKind", "Dynamic Text"),
+    QT_TRANSLATE_NOOP("ComponentKind", "Component")};
 
 // Messages built from parts, with %1 … %9 where the parts go. A part matches any text, so that a
 // template should begin or end with words rather than with a part where it can. The first template
@@ -49,20 +58,24 @@ constexpr const char* kTemplates[] = {
     QT_TRANSLATE_NOOP("Message", "The project has no windows; the panel would have nothing to show"),
     QT_TRANSLATE_NOOP("Message", "Window %1: the %2 at (%3, %4) %5."),
     QT_TRANSLATE_NOOP("Message", "The alarm list %1."),
-    QT_TRANSLATE_NOOP("Message", "holds a character the panel cannot show (%1): type it again or remove it; the "
-                                 "panel shows ASCII and two-byte GBK characters"),
+    QT_TRANSLATE_NOOP("Message",
+                      "holds a character the panel cannot show (%1): type it again or remove it; the "
+                      "panel shows ASCII and two-byte GBK characters"),
     QT_TRANSLATE_NOOP("Message", "the panel fonts cannot draw %1"),
     QT_TRANSLATE_NOOP("Message", "The initial window %1 does not exist; the panel gets window %2 instead"),
-    QT_TRANSLATE_NOOP("Message", "The screen-saver window %1 does not exist; the panel gets window %2 instead"),
+    QT_TRANSLATE_NOOP("Message",
+                      "The screen-saver window %1 does not exist; the panel gets window %2 instead"),
     QT_TRANSLATE_NOOP("Message", "holds %1 components; the panel takes at most %2 in a window"),
     QT_TRANSLATE_NOOP("Message", "the Up key jumps to window %1, which does not exist"),
     QT_TRANSLATE_NOOP("Message", "the Down key jumps to window %1, which does not exist"),
     QT_TRANSLATE_NOOP("Message", "jumps to window %1, which does not exist"),
     QT_TRANSLATE_NOOP("Message", "reaches beyond the 192 × 64 panel (to %1, %2)"),
     QT_TRANSLATE_NOOP("Message", "max %1 is not above min %2; the compile sets max %3, min %4"),
-    QT_TRANSLATE_NOOP("Message", "its register type %1 is not in the protocol's list (%2); the compile takes %3"),
-    QT_TRANSLATE_NOOP("Message", "entries %1 and %2 both have the value %3; the panel shows entry %4's content "
-                                 "for it"),
+    QT_TRANSLATE_NOOP("Message",
+                      "its register type %1 is not in the protocol's list (%2); the compile takes %3"),
+    QT_TRANSLATE_NOOP("Message",
+                      "entries %1 and %2 both have the value %3; the panel shows entry %4's content "
+                      "for it"),
     QT_TRANSLATE_NOOP("Message", "The image is %1; it does not fit into the panel"),
     QT_TRANSLATE_NOOP("Message", "%1 of %2 bytes"),
     QT_TRANSLATE_NOOP("Message", "the check found %1 problem"),
@@ -159,6 +172,11 @@ std::string translateMessage(const std::string& text)
         return out.toStdString();
     }
     return text;
+}
+
+QString componentKindText(std::uint8_t typeCode)
+{
+    return QCoreApplication::translate("ComponentKind", componentKindName(typeCode));
 }
 
 } // namespace zl

@@ -4,6 +4,9 @@
 // marked QT_TRANSLATE_NOOP("Message", …) where it is written is looked up whole; a text built from parts
 // is matched against the templates in CMessages.cpp, whose %1, %2 … stand for the parts and come back in
 // the translation unchanged (file names, numbers, operands).
+#include <QString>
+
+#include <cstdint>
 #include <string>
 
 namespace zl
@@ -11,5 +14,8 @@ namespace zl
 
 // `text` in the interface language; `text` unchanged when nothing matches or the language is English.
 std::string translateMessage(const std::string& text);
+
+// A component kind's name ("LED", "Bar Graph") in the interface language.
+QString componentKindText(std::uint8_t typeCode);
 
 } // namespace zl

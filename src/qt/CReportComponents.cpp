@@ -1,5 +1,7 @@
 #include "qt/CReportComponents.h"
 
+#include "qt/CMessages.h"
+
 #include <algorithm>
 
 #include <QCoreApplication>
@@ -130,17 +132,9 @@ QStringList CReportComponents::TableTitles()
 
 std::vector<double> CReportComponents::TableShares() { return {1.5, 4, 4.5, 9, 8, 6, 7}; }
 
-QString CReportComponents::KindText(std::uint8_t typeCode)
-{
-    static const char* const kinds[] = {QT_TR_NOOP("Text"),         QT_TR_NOOP("Register"),  QT_TR_NOOP("LED"),
-                                        QT_TR_NOOP("Function Key"), QT_TR_NOOP("Picture"),   QT_TR_NOOP("Bar Graph"),
-                                        QT_TR_NOOP("Trend Line"),   QT_TR_NOOP("Dynamic Text")};
-    return typeCode >= 1 && typeCode <= 8 ? tr(kinds[typeCode - 1]) : tr("Component");
-}
-
 QStringList CReportComponents::Row(std::size_t number, const CBase& c, const QStringList& operands)
 {
-    QStringList kind{KindText(c.typeCode)};
+    QStringList kind{componentKindText(c.typeCode)};
     if (c.doubleSize)
         kind << tr("double size");
     if (c.reverse)
@@ -168,7 +162,7 @@ QString CReportComponents::UseLocation(const COperandUse& use)
     const QString window = use.windowName.empty() ? tr("window %1").arg(use.windowNumber)
                                                   : tr("window %1 (%2)").arg(use.windowNumber).arg(text(use.windowName));
     return tr("%1, %2 %3 at (%4, %5)")
-        .arg(window, KindText(use.componentType))
+        .arg(window, componentKindText(use.componentType))
         .arg(use.componentPosition + 1)
         .arg(use.x)
         .arg(use.y);

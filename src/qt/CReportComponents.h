@@ -23,7 +23,6 @@ public:
     static std::vector<double> TableShares();
     // The row of `component`, numbered `number`, whose operands as the pages name them are `operands`.
     static QStringList Row(std::size_t number, const CBase& component, const QStringList& operands);
-    static QString KindText(std::uint8_t typeCode);
 
     // "window 3 (Main), Register 2 at (10, 20)", "panel settings" or "alarm list".
     static QString UseLocation(const COperandUse& use);

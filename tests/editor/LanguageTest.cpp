@@ -13,6 +13,7 @@
 #include "editor/EditorStartUp.h"
 #include "qt/CLanguage.h"
 #include "qt/CMessages.h"
+#include "qt/CMessages.h"
 
 using zl::test::ScriptedPrompter;
 
@@ -142,7 +143,11 @@ private slots:
         };
         for (const auto& [english, chinese] : cases)
             QCOMPARE(zl::translateMessage(english), chinese);
+        // Kind names, as undo steps, the operands view and the report show them.
+        QCOMPARE(zl::componentKindText(3), QStringLiteral("指示灯"));
+        QCOMPARE(zl::componentName(6), QStringLiteral("棒图"));
         zl::useLanguage(zl::kEnglish);
+        QCOMPARE(zl::componentKindText(3), QStringLiteral("LED"));
         for (const auto& [english, chinese] : cases)
             QCOMPARE(zl::translateMessage(english), english);
     }

@@ -12,6 +12,7 @@
 #include "file/CProjectFile.h"
 #include "operands/COperandReplace.h"
 #include "plc/CToolSettings.h"
+#include "qt/CMessages.h"
 
 namespace zl
 {
@@ -116,7 +117,7 @@ private:
 
 QString componentName(int typeCode)
 {
-    return QString::fromLatin1(componentKindName(static_cast<std::uint8_t>(typeCode)));
+    return componentKindText(static_cast<std::uint8_t>(typeCode));
 }
 
 CEditorDocument::CEditorDocument(QObject* parent) : QObject(parent)
