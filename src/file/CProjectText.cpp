@@ -322,7 +322,7 @@ std::int64_t number(const CJsonValue& v, std::int64_t min, std::int64_t max, con
 {
     expect(v, CJsonValue::Kind::Number, path);
     if (v.number() < min || v.number() > max)
-        refuse(path, std::to_string(v.number()) + " is out of range " + std::to_string(min) + "…" + std::to_string(max));
+        refuse(path, "the value " + std::to_string(v.number()) + " is out of range " + std::to_string(min) + "…" + std::to_string(max));
     return v.number();
 }
 

@@ -133,7 +133,7 @@ CReplacePlan planReplace(const CProject& project, const COperandRange& from, con
             refuse(u, "type " + to.typeName + " takes " + std::to_string(lock->wordCount) + " words, the operand has " +
                           std::to_string(u.wordCount));
         } else if (target[i] < addressMin(t, u) || last > addressMax(t, u)) {
-            refuse(u, newText + " is out of range " + std::to_string(addressMin(t, u)) + "…" +
+            refuse(u, "address " + newText + " is out of range " + std::to_string(addressMin(t, u)) + "…" +
                           std::to_string(addressMax(t, u)));
         } else {
             const auto other = std::find_if(uses.begin(), uses.end(), [&](const COperandUse& o) {

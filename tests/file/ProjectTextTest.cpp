@@ -110,13 +110,13 @@ TEST(ProjectText, RefusesBadValuesWithTheirPath)
     const std::string text = ExportProjectText(p);
     const CBadText cases[] = {
         {"\"address\": 0, \"wordCount\"", "\"address\": 70000, \"wordCount\"",
-         "windows[0].components[1].operand.address: 70000 is out of range 0…65535"},
+         "windows[0].components[1].operand.address: the value 70000 is out of range 0…65535"},
         {"\"protocol\": 3", "\"protocol\": \"3\"", "protocol: expected a number, found a string"},
         {"\"digits\": ", "\"digit\": ", "windows[0].components[1].display.digit: unknown member"},
         {"\"class\": \"CRegister\"", "\"class\": \"CWidget\"", "windows[0].components[1].class: \"CWidget\" is no component class"},
         {"\"description\": \"\"", "\"description\": \"\xF0\x9F\x98\x80\"", "windows[0].description: a character has no GBK code"},
         {"\"texts\": []", "\"texts\": [{\"gbk\": \"4G\"}]", "alarmList.texts[0].gbk: \"G\" is no hexadecimal digit"},
-        {"\"zl410Project\": 1", "\"zl410Project\": 2", "zl410Project: 2 is out of range 1…1"},
+        {"\"zl410Project\": 1", "\"zl410Project\": 2", "zl410Project: the value 2 is out of range 1…1"},
         {"\"windows\": [", "\"windows\": 5, \"w\": [", "w: unknown member"},
         {"\"x\": 0, \"y\": 0}", "\"x\": 0}", "windows[0].components[0].place.y: missing"},
         // The picture's header says 4000 pixels wide: the file reader refuses it.

@@ -60,9 +60,9 @@ TEST(OperandReplace, PreviewsEveryChangeAndRefusal)
         {"D100-199", "D200", {"D100>D200", "D150>D250"}, {}}, // the trend line's D300 is outside
         {"D150", "D300", {}, {bar + "D300 would collide with D300 (window 1, Trend Line 3 at (0, 0), operand)"}},
         {"D100", "D299", {}, {reg + "D299 would collide with D300 (window 1, Trend Line 3 at (0, 0), operand)"}},
-        {"D100-D150", "D9999", {}, {reg + "D9999 is out of range 0…9999", bar + "D10049 is out of range 0…9999"}},
+        {"D100-D150", "D9999", {}, {reg + "address D9999 is out of range 0…9999", bar + "address D10049 is out of range 0…9999"}},
         // Past the last 16-bit address the message names the address as moved, not wrapped round to D14.
-        {"D100-D150", "D65500", {}, {reg + "D65500 is out of range 0…9999", bar + "D65550 is out of range 0…9999"}},
+        {"D100-D150", "D65500", {}, {reg + "address D65500 is out of range 0…9999", bar + "address D65550 is out of range 0…9999"}},
         {"D150", "M10", {}, {bar + "type M is not allowed for this field"}},
         {"M100", "M7", {"M100>M7", "M100>M7"}, {}}, // the LED and the alarm list's coil
         {"D600-D700", "D0", {}, {}},
