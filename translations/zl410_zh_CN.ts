@@ -986,7 +986,7 @@ ZL410 操作面板的组态工具。
     </message>
     <message>
         <source>Window %1: the %2 at (%3, %4) %5.</source>
-        <translation>窗口 %1：位于 (%3, %4) 的 %2 %5。</translation>
+        <translation>窗口 %1：位于 (%3, %4) 的%2%5。</translation>
     </message>
     <message>
         <source>The alarm list %1.</source>
@@ -1103,6 +1103,770 @@ ZL410 操作面板的组态工具。
     <message>
         <source>--paper is a4 or letter</source>
         <translation>--paper 只能是 a4 或 letter</translation>
+    </message>
+    <message>
+        <source>%1; the previous %2 is kept as %3</source>
+        <translation>%1；原有的 %2 保留为 %3</translation>
+    </message>
+    <message>
+        <source>in this folder only the file&apos;s owner may replace it</source>
+        <translation>此文件夹中只有文件的所有者才能替换它</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>文件为只读</translation>
+    </message>
+    <message>
+        <source>unexpected end of file</source>
+        <translation>文件意外结束</translation>
+    </message>
+    <message>
+        <source>count of %1 is larger than the rest of the file can hold</source>
+        <translation>数目 %1 超过了文件剩余部分所能容纳的数量</translation>
+    </message>
+    <message>
+        <source>class name longer than 63 characters</source>
+        <translation>类名超过 63 个字符</translation>
+    </message>
+    <message>
+        <source>unknown class &quot;%1&quot;</source>
+        <translation>未知的类“%1”</translation>
+    </message>
+    <message>
+        <source>class &quot;%1&quot; has schema %2, expected 1</source>
+        <translation>类“%1”的版本号为 %2，应为 1</translation>
+    </message>
+    <message>
+        <source>reference to object %1, which the file does not own once</source>
+        <translation>引用了对象 %1，而该对象在文件中并非只出现一次</translation>
+    </message>
+    <message>
+        <source>reference to class index %1, which names no class</source>
+        <translation>引用了类索引 %1，而该索引不对应任何类</translation>
+    </message>
+    <message>
+        <source>object of class &quot;%1&quot; where it does not belong</source>
+        <translation>类“%1”的对象出现在不该出现的位置</translation>
+    </message>
+    <message>
+        <source>type code %1 does not belong to class %2</source>
+        <translation>类型码 %1 与类 %2 不符</translation>
+    </message>
+    <message>
+        <source>no window</source>
+        <translation>没有窗口</translation>
+    </message>
+    <message>
+        <source>no component</source>
+        <translation>没有元件</translation>
+    </message>
+    <message>
+        <source>bytes after the window</source>
+        <translation>窗口之后还有多余的字节</translation>
+    </message>
+    <message>
+        <source>bytes after the component</source>
+        <translation>元件之后还有多余的字节</translation>
+    </message>
+    <message>
+        <source>bytes after the settings</source>
+        <translation>设置之后还有多余的字节</translation>
+    </message>
+    <message>
+        <source>another kind of component (component)</source>
+        <translation>元件类型不同（元件）</translation>
+    </message>
+    <message>
+        <source>%1 (window %2, component %3 (%4))</source>
+        <translation>%1（窗口 %2，元件 %3（%4））</translation>
+    </message>
+    <message>
+        <source>%1 (window %2, component %3)</source>
+        <translation>%1（窗口 %2，元件 %3）</translation>
+    </message>
+    <message>
+        <source>%1 (window %2)</source>
+        <translation>%1（窗口 %2）</translation>
+    </message>
+    <message>
+        <source>%1 (header)</source>
+        <translation>%1（文件头）</translation>
+    </message>
+    <message>
+        <source>%1 (alarm list)</source>
+        <translation>%1（报警列表）</translation>
+    </message>
+    <message>
+        <source>%1 (window)</source>
+        <translation>%1（窗口）</translation>
+    </message>
+    <message>
+        <source>%1 (component)</source>
+        <translation>%1（元件）</translation>
+    </message>
+    <message>
+        <source>%1 (settings)</source>
+        <translation>%1（设置）</translation>
+    </message>
+    <message>
+        <source>JSON line %1, column %2: %3</source>
+        <translation>JSON 第 %1 行第 %2 列：%3</translation>
+    </message>
+    <message>
+        <source>text after the value</source>
+        <translation>值之后还有文本</translation>
+    </message>
+    <message>
+        <source>unexpected character</source>
+        <translation>意外的字符</translation>
+    </message>
+    <message>
+        <source>more than %1 values</source>
+        <translation>值的个数超过 %1</translation>
+    </message>
+    <message>
+        <source>the text ends where a value should be</source>
+        <translation>文本在应有值的位置结束</translation>
+    </message>
+    <message>
+        <source>nested more than %1 deep</source>
+        <translation>嵌套超过 %1 层</translation>
+    </message>
+    <message>
+        <source>a member name in quotes expected</source>
+        <translation>此处应为带引号的成员名</translation>
+    </message>
+    <message>
+        <source>the member &quot;%1&quot; appears twice</source>
+        <translation>成员“%1”出现了两次</translation>
+    </message>
+    <message>
+        <source>&apos;:&apos; expected</source>
+        <translation>此处应为“:”</translation>
+    </message>
+    <message>
+        <source>&apos;,&apos; or &apos;}&apos; expected</source>
+        <translation>此处应为“,”或“}”</translation>
+    </message>
+    <message>
+        <source>&apos;,&apos; or &apos;]&apos; expected</source>
+        <translation>此处应为“,”或“]”</translation>
+    </message>
+    <message>
+        <source>a number may not start with 0</source>
+        <translation>数字不能以 0 开头</translation>
+    </message>
+    <message>
+        <source>the number does not fit 64 bits</source>
+        <translation>数字超出 64 位范围</translation>
+    </message>
+    <message>
+        <source>only whole numbers are read</source>
+        <translation>只能读取整数</translation>
+    </message>
+    <message>
+        <source>four hexadecimal digits expected after \u</source>
+        <translation>\u 之后应为四位十六进制数字</translation>
+    </message>
+    <message>
+        <source>the text ends inside a string</source>
+        <translation>文本在字符串内部结束</translation>
+    </message>
+    <message>
+        <source>a lone low surrogate</source>
+        <translation>单独出现的低位代理项</translation>
+    </message>
+    <message>
+        <source>a high surrogate without its low one</source>
+        <translation>高位代理项缺少对应的低位代理项</translation>
+    </message>
+    <message>
+        <source>unknown escape</source>
+        <translation>未知的转义序列</translation>
+    </message>
+    <message>
+        <source>a control character inside a string</source>
+        <translation>字符串中含有控制字符</translation>
+    </message>
+    <message>
+        <source>expected %1, found %2</source>
+        <translation>应为%1，实际为%2</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true 或 false</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>a string</source>
+        <translation>字符串</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>对象</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <translation>数组</translation>
+    </message>
+    <message>
+        <source>unknown member</source>
+        <translation>未知成员</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>缺失</translation>
+    </message>
+    <message>
+        <source>an odd number of hexadecimal digits</source>
+        <translation>十六进制数字的个数为奇数</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no hexadecimal digit</source>
+        <translation>“%1”不是十六进制数字</translation>
+    </message>
+    <message>
+        <source>a character has no GBK code</source>
+        <translation>有字符没有 GBK 编码</translation>
+    </message>
+    <message>
+        <source>%1 bytes where %2 belong</source>
+        <translation>有 %1 字节，应为 %2 字节</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no component class</source>
+        <translation>“%1”不是元件类</translation>
+    </message>
+    <message>
+        <source>the value %1 is out of range %2…%3</source>
+        <translation>值 %1 超出范围 %2…%3</translation>
+    </message>
+    <message>
+        <source>picture size error!!!(Max Pixel Sope:192 X 64)</source>
+        <translation>图片尺寸错误！！！（最大像素范围：192 X 64）</translation>
+    </message>
+    <message>
+        <source>picture of %1 x %2 pixels does not fit the panel</source>
+        <translation>%1 x %2 像素的图片超出面板</translation>
+    </message>
+    <message>
+        <source>picture data of %1 bytes is too short for its size</source>
+        <translation>%1 字节的图片数据不足以构成其尺寸</translation>
+    </message>
+    <message>
+        <source>picture data of %1 bytes is longer than the rest of the file</source>
+        <translation>%1 字节的图片数据超出了文件的剩余部分</translation>
+    </message>
+    <message>
+        <source>Register error!</source>
+        <translation>寄存器错误！</translation>
+    </message>
+    <message>
+        <source>the file ends inside %1</source>
+        <translation>文件在%1内部结束</translation>
+    </message>
+    <message>
+        <source>a field of %1 runs past the end of its record</source>
+        <translation>%1的某个字段超出了记录的末尾</translation>
+    </message>
+    <message>
+        <source>the picture of %1 does not hold a complete bitmap</source>
+        <translation>%1的图片不是完整的位图</translation>
+    </message>
+    <message>
+        <source>the picture of %1 is larger than the panel</source>
+        <translation>%1的图片比面板大</translation>
+    </message>
+    <message>
+        <source>%1 has the unknown type %2</source>
+        <translation>%1的类型 %2 未知</translation>
+    </message>
+    <message>
+        <source>component %1 of window record %2</source>
+        <translation>窗口记录 %2 的元件 %1</translation>
+    </message>
+    <message>
+        <source>window record %1</source>
+        <translation>窗口记录 %1</translation>
+    </message>
+    <message>
+        <source>alarm record %1</source>
+        <translation>报警记录 %1</translation>
+    </message>
+    <message>
+        <source>the project header</source>
+        <translation>工程文件头</translation>
+    </message>
+    <message>
+        <source>%1 at %2 (%3 bytes) lies outside the image of %4 bytes.</source>
+        <translation>%1位于 %2（%3 字节），超出了 %4 字节的映像。</translation>
+    </message>
+    <message>
+        <source>The image&apos;s tables decode to more than %1 windows, components, characters and entries, more than a 32768-byte image holds: they point at each other over and over.</source>
+        <translation>映像中的表解码出的窗口、元件、字符和条目超过 %1 个，多于 32768 字节的映像所能容纳的数量：这些表在反复地相互指向。</translation>
+    </message>
+    <message>
+        <source>The image is %1 bytes long, shorter than its 48-byte header.</source>
+        <translation>映像长 %1 字节，比 48 字节的文件头还短。</translation>
+    </message>
+    <message>
+        <source>The image is %1 bytes long; the panel holds at most 32768.</source>
+        <translation>映像长 %1 字节；面板最多容纳 32768 字节。</translation>
+    </message>
+    <message>
+        <source>Not a download image: it does not begin with the bytes FF FF.</source>
+        <translation>不是下载映像：它不以字节 FF FF 开头。</translation>
+    </message>
+    <message>
+        <source>The header&apos;s glyph area %1, single-byte glyphs %2 and window table %3 are not in their order after the header.</source>
+        <translation>文件头中的字模区 %1、单字节字模 %2 和窗口表 %3 没有按顺序排在文件头之后。</translation>
+    </message>
+    <message>
+        <source>The single-byte glyphs at %1 do not follow whole 32-byte glyphs from %2.</source>
+        <translation>位于 %1 的单字节字模没有紧接在从 %2 开始的完整 32 字节字模之后。</translation>
+    </message>
+    <message>
+        <source>%1: unknown component type %2.</source>
+        <translation>%1：未知的元件类型 %2。</translation>
+    </message>
+    <message>
+        <source>%1: its text ends in half a double-byte code.</source>
+        <translation>%1：其文本以半个双字节编码结尾。</translation>
+    </message>
+    <message>
+        <source>%1: its text names 16 x 16 glyph %2, but the image has %3.</source>
+        <translation>%1：其文本用到 16 x 16 字模 %2，但映像中只有 %3 个。</translation>
+    </message>
+    <message>
+        <source>%1: its text names 8 x 16 glyph %2, which lies past the glyph tables.</source>
+        <translation>%1：其文本用到 8 x 16 字模 %2，它位于字模表之外。</translation>
+    </message>
+    <message>
+        <source>%1: names 16 x 16 glyph %2, but the image has %3.</source>
+        <translation>%1：用到 16 x 16 字模 %2，但映像中只有 %3 个。</translation>
+    </message>
+    <message>
+        <source>The window table</source>
+        <translation>窗口表</translation>
+    </message>
+    <message>
+        <source>The window table of %1 windows</source>
+        <translation>含 %1 个窗口的窗口表</translation>
+    </message>
+    <message>
+        <source>Window %1: its pointer table of %2 components</source>
+        <translation>窗口 %1 含 %2 个元件的指针表</translation>
+    </message>
+    <message>
+        <source>Window %1, component %2 (%3), entry %4</source>
+        <translation>窗口 %1 元件 %2（%3）的第 %4 项</translation>
+    </message>
+    <message>
+        <source>Window %1, component %2 (%3)</source>
+        <translation>窗口 %1 元件 %2（%3）</translation>
+    </message>
+    <message>
+        <source>Window %1, component %2</source>
+        <translation>窗口 %1 元件 %2</translation>
+    </message>
+    <message>
+        <source>%1: its record</source>
+        <translation>%1的记录</translation>
+    </message>
+    <message>
+        <source>%1: its record with its limits</source>
+        <translation>%1的记录及其上下限</translation>
+    </message>
+    <message>
+        <source>%1: its record with %2 symbols</source>
+        <translation>%1含 %2 个符号的记录</translation>
+    </message>
+    <message>
+        <source>%1: its record of %2 entries</source>
+        <translation>%1含 %2 项的记录</translation>
+    </message>
+    <message>
+        <source>%1: its %2 x %3 pixels</source>
+        <translation>%1的 %2 x %3 像素</translation>
+    </message>
+    <message>
+        <source>%1: its text</source>
+        <translation>%1的文本</translation>
+    </message>
+    <message>
+        <source>The alarm list</source>
+        <translation>报警列表</translation>
+    </message>
+    <message>
+        <source>The alarm list of %1 texts</source>
+        <translation>含 %1 条文本的报警列表</translation>
+    </message>
+    <message>
+        <source>Alarm list, text %1</source>
+        <translation>报警列表，第 %1 条文本</translation>
+    </message>
+    <message>
+        <source>Alarm %1</source>
+        <translation>报警 %1</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>文件为空</translation>
+    </message>
+    <message>
+        <source>it announces %1 entries but holds %2</source>
+        <translation>声明有 %1 项，实际只有 %2 项</translation>
+    </message>
+    <message>
+        <source>entry %1 is cut short</source>
+        <translation>第 %1 项不完整</translation>
+    </message>
+    <message>
+        <source>the driver of entry %1 is %2 bytes, more than its 32768-byte area</source>
+        <translation>第 %1 项的驱动有 %2 字节，超过其 32768 字节的区域</translation>
+    </message>
+    <message>
+        <source>the driver of entry %1 is cut short</source>
+        <translation>第 %1 项的驱动不完整</translation>
+    </message>
+    <message>
+        <source>Unknown protocol %1</source>
+        <translation>未知协议 %1</translation>
+    </message>
+    <message>
+        <source>does the file%1 exist?</source>
+        <translation>文件%1是否存在？</translation>
+    </message>
+    <message>
+        <source>The file %1 is too short: %2 bytes, %3 needed.</source>
+        <translation>文件 %1 太短：只有 %2 字节，需要 %3 字节。</translation>
+    </message>
+    <message>
+        <source>is saved with %1, but its type %2 is read-only: the register page offers neither</source>
+        <translation>保存时带有%1，但其类型 %2 为只读：寄存器属性页不提供这两项</translation>
+    </message>
+    <message>
+        <source>Set and a password</source>
+        <translation>“可设置”和密码</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>“可设置”</translation>
+    </message>
+    <message>
+        <source>a password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>station %1 is out of range %2…%3</source>
+        <translation>站号 %1 超出范围 %2…%3</translation>
+    </message>
+    <message>
+        <source>variable group %1 does not exist</source>
+        <translation>变量组 %1 不存在</translation>
+    </message>
+    <message>
+        <source>variable %1 is not in group %2</source>
+        <translation>变量 %1 不在组 %2 中</translation>
+    </message>
+    <message>
+        <source>register type %1 is not in the protocol&apos;s list</source>
+        <translation>寄存器类型 %1 不在协议的列表中</translation>
+    </message>
+    <message>
+        <source>address %1 is out of range %2…%3</source>
+        <translation>地址 %1 超出范围 %2…%3</translation>
+    </message>
+    <message>
+        <source>sub-address %1 is out of range 0…%2</source>
+        <translation>子地址 %1 超出范围 0…%2</translation>
+    </message>
+    <message>
+        <source>word count %1 is out of range 1…%2</source>
+        <translation>字数 %1 超出范围 1…%2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 words) overlaps %3</source>
+        <translation>%1（%2 个字）与 %3 重叠</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: &quot;%2&quot; is no address from 0 to 65535 (hexadecimal)</source>
+        <translation>“%1”：“%2”不是 0 到 65535 之间的地址（十六进制）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: &quot;%2&quot; is no address from 0 to 65535 (octal)</source>
+        <translation>“%1”：“%2”不是 0 到 65535 之间的地址（八进制）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: &quot;%2&quot; is no address from 0 to 65535</source>
+        <translation>“%1”：“%2”不是 0 到 65535 之间的地址</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no register type of the protocol</source>
+        <translation>“%1”不是该协议的寄存器类型</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the range ends before it starts</source>
+        <translation>“%1”：范围的终点在起点之前</translation>
+    </message>
+    <message>
+        <source>%1 operand(s) cannot be replaced</source>
+        <translation>有 %1 个操作数无法替换</translation>
+    </message>
+    <message>
+        <source>the control block&apos;s registers move together, and this one is outside %1</source>
+        <translation>控制块的寄存器须一起移动，而这一个不在 %1 之内</translation>
+    </message>
+    <message>
+        <source>type %1 is not allowed for this field</source>
+        <translation>此处不允许使用类型 %1</translation>
+    </message>
+    <message>
+        <source>type %1 takes %2 words, the operand has %3</source>
+        <translation>类型 %1 占 %2 个字，而该操作数有 %3 个字</translation>
+    </message>
+    <message>
+        <source>%1 would collide with %2 (%3)</source>
+        <translation>%1 将与 %2（%3）冲突</translation>
+    </message>
+    <message>
+        <source>window %1 (%2), %3 %4 at (%5, %6), coil</source>
+        <translation>窗口 %1（%2），位于 (%5, %6) 的%3 %4，线圈</translation>
+    </message>
+    <message>
+        <source>window %1 (%2), %3 %4 at (%5, %6), register</source>
+        <translation>窗口 %1（%2），位于 (%5, %6) 的%3 %4，寄存器</translation>
+    </message>
+    <message>
+        <source>window %1 (%2), %3 %4 at (%5, %6), operand</source>
+        <translation>窗口 %1（%2），位于 (%5, %6) 的%3 %4，操作数</translation>
+    </message>
+    <message>
+        <source>window %1, %2 %3 at (%4, %5), coil</source>
+        <translation>窗口 %1，位于 (%4, %5) 的%2 %3，线圈</translation>
+    </message>
+    <message>
+        <source>window %1, %2 %3 at (%4, %5), register</source>
+        <translation>窗口 %1，位于 (%4, %5) 的%2 %3，寄存器</translation>
+    </message>
+    <message>
+        <source>window %1, %2 %3 at (%4, %5), operand</source>
+        <translation>窗口 %1，位于 (%4, %5) 的%2 %3，操作数</translation>
+    </message>
+    <message>
+        <source>alarm list</source>
+        <translation>报警列表</translation>
+    </message>
+    <message>
+        <source>panel settings, control register</source>
+        <translation>面板设置，控制寄存器</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not OPERAND=VALUE</source>
+        <translation>“%1”不是“操作数=值”（OPERAND=VALUE）的形式</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a 32-bit value</source>
+        <translation>“%1”不是 32 位的值</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the bit after the point is a number</source>
+        <translation>“%1”：小数点后的位号应为数字</translation>
+    </message>
+    <message>
+        <source>the image uses no operand %1</source>
+        <translation>映像中没有用到操作数 %1</translation>
+    </message>
+    <message>
+        <source>the PLC: %1</source>
+        <translation>PLC：%1</translation>
+    </message>
+    <message>
+        <source>online simulation needs a Modbus protocol; the project uses %1</source>
+        <translation>在线仿真需要 Modbus 协议；而工程使用的是 %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not tcp:HOST:PORT</source>
+        <translation>“%1”不是 tcp:HOST:PORT（tcp:主机:端口）的形式</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither tcp:HOST:PORT nor rtu:DEVICE</source>
+        <translation>“%1”既不是 tcp:HOST:PORT（tcp:主机:端口）也不是 rtu:DEVICE（rtu:设备）的形式</translation>
+    </message>
+    <message>
+        <source>Modbus ASCII runs over TCP only here (tcp:HOST:PORT)</source>
+        <translation>此处 Modbus ASCII 只能通过 TCP 使用（tcp:HOST:PORT）</translation>
+    </message>
+    <message>
+        <source>the project&apos;s serial settings are out of range</source>
+        <translation>工程的串口设置超出范围</translation>
+    </message>
+    <message>
+        <source>no answer yet from %1</source>
+        <translation>%1 尚无应答</translation>
+    </message>
+    <message>
+        <source>cannot use %1: %2</source>
+        <translation>无法使用 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1: %2</source>
+        <translation>无法连接到 %1：%2</translation>
+    </message>
+    <message>
+        <source>reading %1 from address %2 at station %3: %4</source>
+        <translation>从站号 %3 的地址 %2 读取 %1 个：%4</translation>
+    </message>
+    <message>
+        <source>reading back address %1: %2</source>
+        <translation>回读地址 %1：%2</translation>
+    </message>
+    <message>
+        <source>writing address %1 at station %2: %3</source>
+        <translation>写入站号 %2 的地址 %1：%3</translation>
+    </message>
+    <message>
+        <source>cannot write: the table is read-only</source>
+        <translation>无法写入：该表为只读</translation>
+    </message>
+    <message>
+        <source>cannot write: %1</source>
+        <translation>无法写入：%1</translation>
+    </message>
+    <message>
+        <source>type value %1 names no Modbus table</source>
+        <translation>类型值 %1 不对应任何 Modbus 表</translation>
+    </message>
+    <message>
+        <source>address 0 where addresses count from 1</source>
+        <translation>地址从 1 开始计数，不能为 0</translation>
+    </message>
+    <message>
+        <source>the operand runs past the last address</source>
+        <translation>操作数超出了最后一个地址</translation>
+    </message>
+    <message>
+        <source>Too many negative answers from the panel!</source>
+        <translation>面板的否定应答次数过多！</translation>
+    </message>
+    <message>
+        <source>failed!</source>
+        <translation>失败！</translation>
+    </message>
+    <message>
+        <source>延时越界 (time-out: the panel stopped answering)</source>
+        <translation>延时越界</translation>
+    </message>
+    <message>
+        <source>重发次数越界 (too many retries: the panel&apos;s answers kept failing)</source>
+        <translation>重发次数越界</translation>
+    </message>
+    <message>
+        <source>no such device. Is the adapter plugged in, and is this the right port?</source>
+        <translation>设备不存在。适配器是否已插好？端口是否选对？</translation>
+    </message>
+    <message>
+        <source>No such device. Is the adapter plugged in, and is this the right port?</source>
+        <translation>设备不存在。适配器是否已插好？端口是否选对？</translation>
+    </message>
+    <message>
+        <source>permission denied. Add your user to the dialout group (sudo usermod -aG dialout $USER, then log in again), or install the program&apos;s udev rule for USB serial adapters.</source>
+        <translation>权限不足。请把您的用户加入 dialout 组（sudo usermod -aG dialout $USER，然后重新登录），或安装本程序为 USB 串口适配器提供的 udev 规则。</translation>
+    </message>
+    <message>
+        <source>Permission denied. Add your user to the dialout group (sudo usermod -aG dialout $USER, then log in again), or install the program&apos;s udev rule for USB serial adapters.</source>
+        <translation>权限不足。请把您的用户加入 dialout 组（sudo usermod -aG dialout $USER，然后重新登录），或安装本程序为 USB 串口适配器提供的 udev 规则。</translation>
+    </message>
+    <message>
+        <source>It is busy: another program is using it.</source>
+        <translation>该端口正忙：另一个程序正在使用它。</translation>
+    </message>
+    <message>
+        <source>It is not a serial port.</source>
+        <translation>它不是串口。</translation>
+    </message>
+    <message>
+        <source>%1 is busy: another program is using it.</source>
+        <translation>%1 正忙：另一个程序正在使用它。</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port.</source>
+        <translation>%1 不是串口。</translation>
+    </message>
+    <message>
+        <source>cannot send</source>
+        <translation>无法发送</translation>
+    </message>
+    <message>
+        <source>cannot wait</source>
+        <translation>无法等待</translation>
+    </message>
+    <message>
+        <source>connection lost</source>
+        <translation>连接已断开</translation>
+    </message>
+    <message>
+        <source>USB serial adapter, %1</source>
+        <translation>USB 串口适配器，%1</translation>
+    </message>
+    <message>
+        <source>USB serial adapter %1, %2</source>
+        <translation>USB 串口适配器 %1，%2</translation>
+    </message>
+    <message>
+        <source>Serial port, %1</source>
+        <translation>串口，%1</translation>
+    </message>
+    <message>
+        <source>%1 at (%2, %3)</source>
+        <translation>位于 (%2, %3) 的%1</translation>
+    </message>
+    <message>
+        <source>the byte %1 at byte %2 of its text</source>
+        <translation>文本第 %2 字节处的字节 %1</translation>
+    </message>
+    <message>
+        <source>window %1 (%2), %3 %4 at (%5, %6), coil %7: %8</source>
+        <translation>窗口 %1（%2），位于 (%5, %6) 的%3 %4，线圈 %7：%8</translation>
+    </message>
+    <message>
+        <source>window %1 (%2), %3 %4 at (%5, %6), register %7: %8</source>
+        <translation>窗口 %1（%2），位于 (%5, %6) 的%3 %4，寄存器 %7：%8</translation>
+    </message>
+    <message>
+        <source>window %1 (%2), %3 %4 at (%5, %6), operand %7: %8</source>
+        <translation>窗口 %1（%2），位于 (%5, %6) 的%3 %4，操作数 %7：%8</translation>
+    </message>
+    <message>
+        <source>window %1, %2 %3 at (%4, %5), coil %6: %7</source>
+        <translation>窗口 %1，位于 (%4, %5) 的%2 %3，线圈 %6：%7</translation>
+    </message>
+    <message>
+        <source>window %1, %2 %3 at (%4, %5), register %6: %7</source>
+        <translation>窗口 %1，位于 (%4, %5) 的%2 %3，寄存器 %6：%7</translation>
+    </message>
+    <message>
+        <source>window %1, %2 %3 at (%4, %5), operand %6: %7</source>
+        <translation>窗口 %1，位于 (%4, %5) 的%2 %3，操作数 %6：%7</translation>
+    </message>
+    <message>
+        <source>alarm list %1: %2</source>
+        <translation>报警列表 %1：%2</translation>
+    </message>
+    <message>
+        <source>panel settings, control register %1: %2</source>
+        <translation>面板设置，控制寄存器 %1：%2</translation>
+    </message>
+    <message>
+        <source>No. %1 window exist, do you want to replace it?</source>
+        <translation>第 %1 号窗口已存在，要替换它吗？</translation>
+    </message>
+    <message>
+        <source>The window exist</source>
+        <translation>窗口已存在</translation>
     </message>
 </context>
 <context>

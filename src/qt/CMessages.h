@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace zl
@@ -14,6 +15,10 @@ namespace zl
 
 // `text` in the interface language; `text` unchanged when nothing matches or the language is English.
 std::string translateMessage(const std::string& text);
+
+// The templates in the order they are tried, and the first one that matches `text` (nullptr: none).
+std::span<const char* const> messageTemplates();
+const char* matchingTemplate(const std::string& text);
 
 // A component kind's name ("LED", "Bar Graph") in the interface language.
 QString componentKindText(std::uint8_t typeCode);

@@ -133,10 +133,11 @@ private slots:
              "打开文件/tmp/a.pjz出错！（No such file or directory）"},
             {"/tmp/x.olz: Open the file error!", "/tmp/x.olz: 打开文件出错！"},
             {"Do you want to delete the No. 7 window?", "确定要删除第 7 号窗口吗？"},
-            // a particular template wins over the general "Window %1: %2", and a part is itself translated
+            // a particular template wins over the general "Window %1: %2", and a part is itself translated,
+            // a kind's name too
             {"Window 3: the LED at (1, 2) holds a character the panel cannot show (\\x80): type it again or "
              "remove it; the panel shows ASCII and two-byte GBK characters.",
-             "窗口 3：位于 (1, 2) 的 LED 含有面板无法显示的字符（\\x80）：请重新输入或删除；面板只能显示 ASCII "
+             "窗口 3：位于 (1, 2) 的指示灯含有面板无法显示的字符（\\x80）：请重新输入或删除；面板只能显示 ASCII "
              "字符和双字节 GBK 字符。"},
             {"Window 2: jumps to window 9, which does not exist", "窗口 2：跳转到的窗口 9 不存在"},
             {"something nobody translated", "something nobody translated"},
