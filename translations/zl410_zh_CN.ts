@@ -1868,6 +1868,14 @@ ZL410 操作面板的组态工具。
         <source>The window exist</source>
         <translation>窗口已存在</translation>
     </message>
+    <message>
+        <source>window %1: %2 at (%3, %4), station %5 address %6: limits set to max %7, min %8</source>
+        <translation>窗口 %1：位于 (%3, %4) 的%2，站号 %5 地址 %6：上下限已设为上限 %7、下限 %8</translation>
+    </message>
+    <message>
+        <source>Open the file error! %1</source>
+        <translation>打开文件出错！%1</translation>
+    </message>
 </context>
 <context>
     <name>RunEditor</name>

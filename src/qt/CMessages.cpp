@@ -115,6 +115,7 @@ constexpr const char* kTemplates[] = {
     QT_TRANSLATE_NOOP("Message", "window record %1"),
     QT_TRANSLATE_NOOP("Message", "alarm record %1"),
     QT_TRANSLATE_NOOP("Message", "the project header"),
+    QT_TRANSLATE_NOOP("Message", "Open the file error! %1"),
     // a download image that does not decode: what is wrong with which table or record (before the
     // compile's "The alarm list %1.", which would take "The alarm list at …" too)
     QT_TRANSLATE_NOOP("Message", "%1 at %2 (%3 bytes) lies outside the image of %4 bytes."),
@@ -188,6 +189,8 @@ constexpr const char* kTemplates[] = {
     QT_TRANSLATE_NOOP("Message", "jumps to window %1, which does not exist"),
     QT_TRANSLATE_NOOP("Message", "reaches beyond the 192 × 64 panel (to %1, %2)"),
     QT_TRANSLATE_NOOP("Message", "max %1 is not above min %2; the compile sets max %3, min %4"),
+    QT_TRANSLATE_NOOP("Message",
+                      "window %1: %2 at (%3, %4), station %5 address %6: limits set to max %7, min %8"),
     QT_TRANSLATE_NOOP("Message",
                       "its register type %1 is not in the protocol's list (%2); the compile takes %3"),
     QT_TRANSLATE_NOOP("Message",
