@@ -142,7 +142,7 @@ constexpr const char* kTemplates[] = {
     QT_TRANSLATE_NOOP("Message", "%1: its record of %2 entries"),
     QT_TRANSLATE_NOOP("Message", "%1: its %2 x %3 pixels"),
     QT_TRANSLATE_NOOP("Message", "%1: its text"),
-    // (after the parts' "its record" above, as a template that ends with a part takes any tail)
+    // the records' owners: after "…: its record" above, as a template that ends with a part takes any tail
     QT_TRANSLATE_NOOP("Message", "Window %1, component %2 (%3), entry %4"),
     QT_TRANSLATE_NOOP("Message", "Window %1, component %2 (%3)"),
     QT_TRANSLATE_NOOP("Message", "Window %1, component %2"),
