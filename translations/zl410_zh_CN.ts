@@ -464,58 +464,6 @@
         <translation>(%1, %2)
 %3 × %4</translation>
     </message>
-    <message>
-        <source>alarm list</source>
-        <translation>报警列表</translation>
-    </message>
-    <message>
-        <source>panel settings</source>
-        <translation>面板设置</translation>
-    </message>
-    <message>
-        <source>window %1</source>
-        <translation>窗口 %1</translation>
-    </message>
-    <message>
-        <source>window %1 (%2)</source>
-        <translation>窗口 %1（%2）</translation>
-    </message>
-    <message>
-        <source>%1, %2 %3 at (%4, %5)</source>
-        <translation>%1，%2 %3 位于 (%4, %5)</translation>
-    </message>
-    <message>
-        <source>coil</source>
-        <translation>线圈</translation>
-    </message>
-    <message>
-        <source>register</source>
-        <translation>寄存器</translation>
-    </message>
-    <message>
-        <source>alarm coil</source>
-        <translation>报警线圈</translation>
-    </message>
-    <message>
-        <source>control register</source>
-        <translation>控制寄存器</translation>
-    </message>
-    <message>
-        <source>operand</source>
-        <translation>操作数</translation>
-    </message>
-    <message>
-        <source>write</source>
-        <translation>写</translation>
-    </message>
-    <message>
-        <source>read and write</source>
-        <translation>读写</translation>
-    </message>
-    <message>
-        <source>read</source>
-        <translation>读</translation>
-    </message>
 </context>
 <context>
     <name>CReportPages</name>
@@ -572,6 +520,49 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Listing</name>
+    <message>
+        <source>position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation>长度</translation>
+    </message>
+    <message>
+        <source>alarm list</source>
+        <translation>报警列表</translation>
+    </message>
+    <message>
+        <source>time/date</source>
+        <translation>时间/日期</translation>
+    </message>
+    <message>
+        <source>screen saver</source>
+        <translation>屏幕保护</translation>
+    </message>
+    <message>
+        <source>password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>window</source>
+        <translation>窗口</translation>
     </message>
 </context>
 <context>
@@ -1876,6 +1867,203 @@ ZL410 操作面板的组态工具。
         <source>Open the file error! %1</source>
         <translation>打开文件出错！%1</translation>
     </message>
+    <message>
+        <source>%1 is the same file as the input %2: nothing written</source>
+        <translation>%1 与输入文件 %2 是同一个文件：未写入任何内容</translation>
+    </message>
+    <message>
+        <source>%1 is the same file as the output %2: nothing written</source>
+        <translation>%1 与输出文件 %2 是同一个文件：未写入任何内容</translation>
+    </message>
+    <message>
+        <source>cannot encode the picture</source>
+        <translation>无法编码图片</translation>
+    </message>
+    <message>
+        <source>cannot encode the picture for %1</source>
+        <translation>无法为 %1 编码图片</translation>
+    </message>
+    <message>
+        <source>Image %1 bytes from 0x8000; driver %2 bytes, protocol %3 version %4</source>
+        <translation>映像 %1 字节（自 0x8000 起）；驱动 %2 字节，协议 %3 版本 %4</translation>
+    </message>
+    <message>
+        <source>%1 is a project file, not a download image: name it without --image.</source>
+        <translation>%1 是工程文件，不是下载映像：请不带 --image 给出它。</translation>
+    </message>
+    <message>
+        <source>The driver %1 is empty!</source>
+        <translation>驱动文件 %1 是空的！</translation>
+    </message>
+    <message>
+        <source>progress %1%</source>
+        <translation>进度 %1%</translation>
+    </message>
+    <message>
+        <source>Panel: %1</source>
+        <translation>面板：%1</translation>
+    </message>
+    <message>
+        <source>This panel model takes its own driver, version %1</source>
+        <translation>此面板型号使用自己的驱动，版本 %1</translation>
+    </message>
+    <message>
+        <source>No Response!!! (the panel does not answer; still trying for %1 s, Ctrl+C gives up)</source>
+        <translation>无响应！！！（面板没有应答；继续尝试 %1 秒，按 Ctrl+C 放弃）</translation>
+    </message>
+    <message>
+        <source>No Response!!! (the panel does not answer; still trying, Ctrl+C gives up)</source>
+        <translation>无响应！！！（面板没有应答；继续尝试，按 Ctrl+C 放弃）</translation>
+    </message>
+    <message>
+        <source>The panel answered.</source>
+        <translation>面板已应答。</translation>
+    </message>
+    <message>
+        <source>no file arguments expected</source>
+        <translation>不需要文件参数</translation>
+    </message>
+    <message>
+        <source>%1 %2 station %3 %4, %5</source>
+        <translation>%1 %2 站号 %3 %4，%5</translation>
+    </message>
+    <message>
+        <source>, %1 words</source>
+        <translation>，%1 个字</translation>
+    </message>
+    <message>
+        <source>refused by the tables: %1 (%2)</source>
+        <translation>不符合协议表：%1（%2）</translation>
+    </message>
+    <message>
+        <source>conflict: %1</source>
+        <translation>冲突：%1</translation>
+    </message>
+    <message>
+        <source>no positional arguments expected</source>
+        <translation>不需要位置参数</translation>
+    </message>
+    <message>
+        <source>give either --port DEVICE or --pty</source>
+        <translation>请给出 --port DEVICE 或 --pty 之一</translation>
+    </message>
+    <message>
+        <source>%1 frames, %2 writes, %3 refused; memory at 0x8000: %4</source>
+        <translation>%1 帧，%2 次写入，%3 次拒绝；0x8000 处内存：%4</translation>
+    </message>
+    <message>
+        <source>Serial ports on this machine: none found</source>
+        <translation>本机串口：未找到</translation>
+    </message>
+    <message>
+        <source>Serial ports on this machine:</source>
+        <translation>本机串口：</translation>
+    </message>
+    <message>
+        <source>%1: there is no window %2</source>
+        <translation>%1：没有窗口 %2</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>拒绝：%1</translation>
+    </message>
+    <message>
+        <source>nothing replaced: %1 use(s) cannot move</source>
+        <translation>未替换任何内容：%1 处使用无法移动</translation>
+    </message>
+    <message>
+        <source>%1 use(s) would change</source>
+        <translation>将更改 %1 处使用</translation>
+    </message>
+    <message>
+        <source>%1 use(s) changed</source>
+        <translation>已更改 %1 处使用</translation>
+    </message>
+    <message>
+        <source>this build has no online simulation (it was built without libmodbus)</source>
+        <translation>此版本没有在线仿真（构建时未带 libmodbus）</translation>
+    </message>
+    <message>
+        <source>the seconds are a number from 0 to %1</source>
+        <translation>秒数须为 0 到 %1 之间的数</translation>
+    </message>
+    <message>
+        <source>no key is called &quot;%1&quot;</source>
+        <translation>没有名为“%1”的按键</translation>
+    </message>
+    <message>
+        <source>Window %1 (%2)</source>
+        <translation>窗口 %1（%2）</translation>
+    </message>
+    <message>
+        <source>wrote %1 = %2 (station %3, at %4 ms)</source>
+        <translation>写入 %1 = %2（站号 %3，于 %4 毫秒）</translation>
+    </message>
+    <message>
+        <source>Register Limit error: the compile repaired the limits of%1
+Correct the project, or pass --accept-limit-repair to go on with the repaired limits.</source>
+        <translation>寄存器范围错误：编译时修正了以下上下限%1
+请修改工程，或加上 --accept-limit-repair 以修正后的上下限继续。</translation>
+    </message>
+    <message>
+        <source>limits repaired:%1</source>
+        <translation>已修正上下限：%1</translation>
+    </message>
+</context>
+<context>
+    <name>Operand</name>
+    <message>
+        <source>alarm list</source>
+        <translation>报警列表</translation>
+    </message>
+    <message>
+        <source>panel settings</source>
+        <translation>面板设置</translation>
+    </message>
+    <message>
+        <source>window %1</source>
+        <translation>窗口 %1</translation>
+    </message>
+    <message>
+        <source>window %1 (%2)</source>
+        <translation>窗口 %1（%2）</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3 at (%4, %5)</source>
+        <translation>%1，%2 %3 位于 (%4, %5)</translation>
+    </message>
+    <message>
+        <source>coil</source>
+        <translation>线圈</translation>
+    </message>
+    <message>
+        <source>register</source>
+        <translation>寄存器</translation>
+    </message>
+    <message>
+        <source>alarm coil</source>
+        <translation>报警线圈</translation>
+    </message>
+    <message>
+        <source>control register</source>
+        <translation>控制寄存器</translation>
+    </message>
+    <message>
+        <source>operand</source>
+        <translation>操作数</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>写</translation>
+    </message>
+    <message>
+        <source>read and write</source>
+        <translation>读写</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>读</translation>
+    </message>
 </context>
 <context>
     <name>RunEditor</name>
@@ -1903,8 +2091,8 @@ ZL410 操作面板的组态工具。
         <translation>ZL410 组态工具，版本 %1</translation>
     </message>
     <message>
-        <source>Licence: to be announced</source>
-        <translation>许可证：待定</translation>
+        <source>The licence file %1 is missing.</source>
+        <translation>找不到许可证文件 %1。</translation>
     </message>
 </context>
 <context>

@@ -104,6 +104,43 @@ std::vector<std::string> Args::positional()
     return out;
 }
 
+std::string localized(const char* text, std::initializer_list<std::string> parts)
+{
+    // One pass over the translation, so that a part holding "%1" is never substituted again.
+    const std::string pattern = translate("Message", text);
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const std::size_t part = i + 1 < pattern.size() ? std::size_t(pattern[i + 1]) - '1' : parts.size();
+        if (pattern[i] == '%' && part < parts.size()) {
+            out += parts.begin()[part];
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
+std::string padded(const std::string& text, std::size_t columns)
+{
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k)
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        // East Asian wide characters: Hangul Jamo, CJK and its punctuation, Hangul, full-width forms.
+        const bool wide = (code >= 0x1100 && code <= 0x115F) || (code >= 0x2E80 && code <= 0xA4CF) ||
+                          (code >= 0xAC00 && code <= 0xD7A3) || (code >= 0xF900 && code <= 0xFAFF) ||
+                          (code >= 0xFE30 && code <= 0xFE4F) || (code >= 0xFF00 && code <= 0xFF60) ||
+                          (code >= 0xFFE0 && code <= 0xFFE6) || (code >= 0x20000 && code <= 0x3FFFD);
+        width += wide ? 2 : 1;
+        i += length;
+    }
+    return text + std::string(columns > width ? columns - width : 0, ' ');
+}
+
 int fail(const std::string& text)
 {
     std::fprintf(stderr, "zl410-cli: %s\n", translateMessage(text).c_str());

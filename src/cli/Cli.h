@@ -2,6 +2,7 @@
 // The command line's sub-commands. Each command file registers itself with a static CliCommand, so
 // adding a command touches no other file.
 #include <cstdio>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,6 +56,18 @@ struct CliCommand {
 };
 
 const std::vector<const CliCommand*>& commands();
+
+// A text of the command line in the interface language: `text` is marked QT_TRANSLATE_NOOP("Message", …)
+// where it is written, and its %1 … %9 take `parts` (numbers, names, file names), which are never translated.
+std::string localized(const char* text, std::initializer_list<std::string> parts = {});
+
+// `text` (UTF-8) with spaces after it up to `columns` terminal columns, where a Chinese character takes
+// two: listings line up in either language.
+std::string padded(const std::string& text, std::size_t columns);
+
+// Words of a listing (column headings, names of screens) are marked QT_TRANSLATE_NOOP("Listing", …) and
+// translated with translate("Listing", …): kept apart from the messages, where a part that happens to be
+// such a word must stay as it is.
 
 // Prints "zl410-cli: TEXT" on stderr and returns kExitFailure.
 int fail(const std::string& text);

@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include "base/FileIo.h"
+#include "cli/Cli.h"
 
 namespace zl::cli
 {
@@ -31,11 +32,14 @@ Status distinctFiles(const std::vector<std::string>& inputs, const std::vector<s
             continue;
         for (const std::string& in : inputs) {
             if (SameFile(out, in))
-                return makeError(out + " is the same file as the input " + in + ": nothing written");
+                return makeError(localized(
+                    QT_TRANSLATE_NOOP("Message", "%1 is the same file as the input %2: nothing written"), {out, in}));
         }
         for (std::size_t j = 0; j < i; ++j) {
             if (SameFile(out, outputs[j]))
-                return makeError(out + " is the same file as the output " + outputs[j] + ": nothing written");
+                return makeError(localized(
+                    QT_TRANSLATE_NOOP("Message", "%1 is the same file as the output %2: nothing written"),
+                    {out, outputs[j]}));
         }
     }
     return Ok{};
@@ -47,7 +51,7 @@ Result<Bytes> encodePng(const QImage& picture)
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, "PNG"))
-        return makeError("cannot encode the picture");
+        return makeError(QT_TRANSLATE_NOOP("Message", "cannot encode the picture"));
     return Bytes(png.begin(), png.end());
 }
 
@@ -55,7 +59,7 @@ Status writePng(const std::string& path, const QImage& picture)
 {
     const auto png = encodePng(picture);
     if (!png)
-        return makeError("cannot encode the picture for " + path);
+        return makeError(localized(QT_TRANSLATE_NOOP("Message", "cannot encode the picture for %1"), {path}));
     return WriteFileSafely(path, *png);
 }
 

@@ -52,9 +52,11 @@ int run(Args& args)
         writes.push_back({*mapPath, std::span(reinterpret_cast<const std::uint8_t*>(json.data()), json.size())});
     if (Status written = WriteFilesSafely(writes); !written)
         return fail(written.error().describe());
-    std::printf("Image %zu bytes from 0x8000; driver %zu bytes, protocol %u version %u\n",
-                compiled->image.size(), compiled->driver.bytes.size(), unsigned(compiled->driver.protocol),
-                unsigned(compiled->driver.version));
+    std::printf("%s\n", localized(QT_TRANSLATE_NOOP("Message",
+                                                   "Image %1 bytes from 0x8000; driver %2 bytes, protocol %3 version %4"),
+                                 {std::to_string(compiled->image.size()), std::to_string(compiled->driver.bytes.size()),
+                                  std::to_string(compiled->driver.protocol), std::to_string(compiled->driver.version)})
+                           .c_str());
     return kExitOk;
 }
 

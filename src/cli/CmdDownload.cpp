@@ -12,6 +12,7 @@
 #include "file/CProjectFile.h"
 #include "image/CImageReader.h"
 #include "platform/CSerialPort.h"
+#include "qt/CLanguage.h"
 #include "qt/CSerialSettings.h"
 #include "qt/CMessages.h"
 
@@ -35,10 +36,11 @@ const CliCommand command{
 
 constexpr unsigned long kDefaultGiveUpSeconds = 30;
 
-// A message that the panel link gives only in Chinese, followed by what it says.
+// A message that the panel link gives only in Chinese, followed by what it says when the interface is
+// English.
 std::string withEnglish(const std::string& text)
 {
-    const std::string english = englishMeaning(text);
+    const std::string english = interfaceIsEnglish() ? englishMeaning(text) : std::string();
     return english.empty() ? text : text + " (" + english + ")";
 }
 
@@ -87,7 +89,9 @@ Result<Bytes> readImage(const std::string& path)
     if (!image)
         return image;
     if (CheckProjectHeader(*image).ok())
-        return makeError(path + " is a project file, not a download image: name it without --image.");
+        return makeError(localized(
+            QT_TRANSLATE_NOOP("Message", "%1 is a project file, not a download image: name it without --image."),
+            {path}));
     if (auto decoded = CImageReader::Read(*image); !decoded)
         return makeError(path + ": " + decoded.error().describe());
     return image;
@@ -107,7 +111,7 @@ Result<DownloadInput> imageInput(const std::string& imagePath, const std::option
         if (!bytes)
             return bytes.error();
         if (bytes->empty())
-            return makeError("The driver " + *driverPath + " is empty!");
+            return makeError(localized(QT_TRANSLATE_NOOP("Message", "The driver %1 is empty!"), {*driverPath}));
         input.driver.bytes = std::move(*bytes);
         input.driver.protocol = number;
         input.driver.version = input.image[kHeaderDriverVersion];
@@ -136,28 +140,35 @@ public:
                         std::string(40 - filled, '.').c_str(), percent);
             m_barShown = true;
         } else if (percent / 10 != m_lastTenth) {
-            std::printf("progress %d%%\n", percent);
+            std::printf("%s\n",
+                        localized(QT_TRANSLATE_NOOP("Message", "progress %1%"), {std::to_string(percent)}).c_str());
         }
         m_lastTenth = percent / 10;
         std::fflush(stdout);
     }
-    void panelModel(std::uint8_t code) override { line("Panel: " + panelModelName(code)); }
+    void panelModel(std::uint8_t code) override
+    {
+        line(localized(QT_TRANSLATE_NOOP("Message", "Panel: %1"), {panelModelName(code)}));
+    }
     void modelDriverLoaded(const CDriver& driver) override
     {
-        line("This panel model takes its own driver, version " + std::to_string(driver.version));
+        line(localized(QT_TRANSLATE_NOOP("Message", "This panel model takes its own driver, version %1"),
+                       {std::to_string(driver.version)}));
     }
     void noResponse(CPanelWait& panel) override
     {
         line(m_giveUpAfter.count() > 0
-                 ? "No Response!!! (the panel does not answer; still trying for " +
-                       std::to_string(m_giveUpAfter.count()) + " s, Ctrl+C gives up)"
-                 : "No Response!!! (the panel does not answer; still trying, Ctrl+C gives up)");
+                 ? localized(QT_TRANSLATE_NOOP("Message", "No Response!!! (the panel does not answer; still trying "
+                                                          "for %1 s, Ctrl+C gives up)"),
+                             {std::to_string(m_giveUpAfter.count())})
+                 : localized(QT_TRANSLATE_NOOP(
+                       "Message", "No Response!!! (the panel does not answer; still trying, Ctrl+C gives up)")));
         {
             std::lock_guard lock(m_mutex);
             m_waiting = &panel;
         }
         if (m_giveUpAfter.count() > 0 ? panel.waitFor(m_giveUpAfter) : panel.wait())
-            line("The panel answered.");
+            line(localized(QT_TRANSLATE_NOOP("Message", "The panel answered.")));
         std::lock_guard lock(m_mutex);
         m_waiting = nullptr;
     }

@@ -13,6 +13,7 @@
 #include "file/CProjectFile.h"
 #include "model/CProject.h"
 #include "operands/COperandIndex.h"
+#include "qt/CMessages.h"
 
 namespace zl::cli
 {
@@ -123,14 +124,23 @@ CJson json(const CProject& p, const COperandIndex& index)
 
 void printLines(const COperandIndex& index)
 {
-    for (const COperandUse& u : index.uses)
-        std::printf("%-12s %-10s station %-3u %s%s\n", u.text.c_str(), accessName(u.access), unsigned{u.station},
-                    describeUse(u).c_str(), u.wordCount > 1 ? (", " + std::to_string(u.wordCount) + " words").c_str() : "");
+    for (const COperandUse& u : index.uses) {
+        std::string line = localized(QT_TRANSLATE_NOOP("Message", "%1 %2 station %3 %4, %5"),
+                                     {padded(u.text, 12), padded(accessText(u.access).toStdString(), 14),
+                                      padded(std::to_string(u.station), 3), operandUseText(u).toStdString(),
+                                      operandFieldText(u.field).toStdString()});
+        if (u.wordCount > 1)
+            line += localized(QT_TRANSLATE_NOOP("Message", ", %1 words"), {std::to_string(u.wordCount)});
+        std::printf("%s\n", line.c_str());
+    }
     for (const COperandUse& u : index.uses)
         for (const std::string& problem : u.problems)
-            std::printf("refused by the tables: %s (%s)\n", problem.c_str(), describeUse(u).c_str());
+            std::printf("%s\n", localized(QT_TRANSLATE_NOOP("Message", "refused by the tables: %1 (%2)"),
+                                          {translateMessage(problem), operandUseText(u).toStdString()})
+                                    .c_str());
     for (const COperandConflict& c : index.conflicts)
-        std::printf("conflict: %s\n", c.reason.c_str());
+        std::printf("%s\n",
+                    localized(QT_TRANSLATE_NOOP("Message", "conflict: %1"), {translateMessage(c.reason)}).c_str());
 }
 
 int run(Args& args)

@@ -45,7 +45,8 @@ int run(Args& args)
     }
     const bool extra = !args.positional().empty();
     if (!args.usageError() && (extra || port.has_value() == pty))
-        args.setUsageError(extra ? "no positional arguments expected" : "give either --port DEVICE or --pty");
+        args.setUsageError(extra ? QT_TRANSLATE_NOOP("Message", "no positional arguments expected")
+                                 : QT_TRANSLATE_NOOP("Message", "give either --port DEVICE or --pty"));
     if (args.usageError())
         return usage(command, args.usageMessage());
     config.info = {static_cast<std::uint8_t>(model), static_cast<std::uint8_t>(protocol),
@@ -89,8 +90,12 @@ int run(Args& args)
                          link->interrupt();
                      });
     const CPanelSimCounters& c = panel.counters();
-    std::fprintf(stderr, "panel-sim: %zu frames, %zu writes, %zu refused; memory at 0x8000: %02X %02X\n",
-                 c.frames, c.writes, c.refused, panel.memory()[0x8000], panel.memory()[0x8001]);
+    char memory[8];
+    std::snprintf(memory, sizeof memory, "%02X %02X", panel.memory()[0x8000], panel.memory()[0x8001]);
+    std::fprintf(stderr, "panel-sim: %s\n",
+                 localized(QT_TRANSLATE_NOOP("Message", "%1 frames, %2 writes, %3 refused; memory at 0x8000: %4"),
+                           {std::to_string(c.frames), std::to_string(c.writes), std::to_string(c.refused), memory})
+                     .c_str());
     if (dump) {
         const Status written = WriteFileSafely(*dump, panel.memory());
         if (!written)

@@ -4,6 +4,7 @@
 #include "base/CJson.h"
 #include "cli/Cli.h"
 #include "platform/SerialPortList.h"
+#include "qt/CMessages.h"
 #include "qt/CSerialSettings.h"
 
 namespace zl::cli
@@ -55,9 +56,10 @@ int run(Args& args)
     }
     for (unsigned i = 0; i < kSerialPortCount; ++i)
         std::printf("%sCOM%u  %s\n", i == *selected ? "* " : "  ", i + 1, serialDevicePath(i).c_str());
-    std::printf("Serial ports on this machine:%s\n", ports.empty() ? " none found" : "");
+    std::printf("%s\n", ports.empty() ? localized(QT_TRANSLATE_NOOP("Message", "Serial ports on this machine: none found")).c_str()
+                                      : localized(QT_TRANSLATE_NOOP("Message", "Serial ports on this machine:")).c_str());
     for (const CPortInfo& p : ports)
-        std::printf("  %-16s %s\n", p.device.c_str(), p.description.c_str());
+        std::printf("  %s %s\n", padded(p.device, 16).c_str(), translateMessage(p.description).c_str());
     return kExitOk;
 }
 

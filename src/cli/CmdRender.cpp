@@ -98,7 +98,8 @@ int run(Args& args)
         return renderAll(files[0], project, *output, *fonts, scale, unselected);
     const int position = project.FindWindowPosition(static_cast<std::uint16_t>(*windowNumber));
     if (position < 0)
-        return fail(files[0] + ": there is no window " + std::to_string(*windowNumber));
+        return fail(localized(QT_TRANSLATE_NOOP("Message", "%1: there is no window %2"),
+                              {files[0], std::to_string(*windowNumber)}));
     const CMainView* window = project.WindowAt(static_cast<std::size_t>(position));
     if (const Status written = writePng(*output, windowPicture(window, *fonts, scale, unselected)); !written)
         return fail(written.error().describe());

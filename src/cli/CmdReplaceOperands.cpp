@@ -11,6 +11,7 @@
 #include "file/CProjectFile.h"
 #include "model/CProject.h"
 #include "operands/COperandReplace.h"
+#include "qt/CMessages.h"
 
 namespace zl::cli
 {
@@ -45,20 +46,25 @@ int run(Args& args)
         return fail(projectFailure(files[0], opened.error()));
     const auto range = parseOperandRange(project.tables(), *from);
     if (!range)
-        return usage(command, "--from " + range.error().text);
+        return usage(command, "--from " + translateMessage(range.error().text));
     const auto start = parseOperandRange(project.tables(), *to);
     if (!start)
-        return usage(command, "--to " + start.error().text);
+        return usage(command, "--to " + translateMessage(start.error().text));
     const CReplacePlan plan = planReplace(project, *range, *start);
     for (const COperandChange& change : plan.changes)
         std::printf("%s -> %s  %s\n", change.from.c_str(), change.to.c_str(),
-                    describeUse(plan.index.uses[change.use]).c_str());
+                    operandUseText(plan.index.uses[change.use]).toStdString().c_str());
     if (!plan.refusals.empty()) {
         for (const std::string& refusal : plan.refusals)
-            std::fprintf(stderr, "zl410-cli: refused: %s\n", refusal.c_str());
-        return fail("nothing replaced: " + std::to_string(plan.refusals.size()) + " use(s) cannot move");
+            std::fprintf(stderr, "zl410-cli: %s\n",
+                         localized(QT_TRANSLATE_NOOP("Message", "refused: %1"), {translateMessage(refusal)}).c_str());
+        return fail(localized(QT_TRANSLATE_NOOP("Message", "nothing replaced: %1 use(s) cannot move"),
+                              {std::to_string(plan.refusals.size())}));
     }
-    std::printf("%zu use(s) %s\n", plan.changes.size(), dryRun ? "would change" : "changed");
+    const std::string count = std::to_string(plan.changes.size());
+    std::printf("%s\n", (dryRun ? localized(QT_TRANSLATE_NOOP("Message", "%1 use(s) would change"), {count})
+                                : localized(QT_TRANSLATE_NOOP("Message", "%1 use(s) changed"), {count}))
+                            .c_str());
     if (dryRun)
         return kExitOk;
     if (const Status applied = applyReplace(project, plan); !applied)

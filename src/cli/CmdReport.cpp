@@ -8,6 +8,7 @@
 #include "cli/CliFiles.h"
 #include "cli/CompileProject.h"
 #include "model/CProject.h"
+#include "qt/CMessages.h"
 #include "qt/CProjectReport.h"
 #include "render/CFontFiles.h"
 
@@ -64,7 +65,7 @@ int run(Args& args)
     if (const auto size = MeasureImageSize(project, args.dataDir(), &*fonts))
         source.imageSize = *size;
     else
-        source.imageProblem = QString::fromStdString(size.error().describe());
+        source.imageProblem = QString::fromStdString(translateMessage(size.error().describe()));
     const auto written = WriteReportPdf(*output,
                                         paperName == "a4" ? CPaper::kA4 : CPaper::kLetter, source);
     if (!written)

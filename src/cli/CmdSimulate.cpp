@@ -19,6 +19,8 @@
 #endif
 #include "panel/CPanel.h"
 #include "panel/CPanelOperands.h"
+#include "qt/CLanguage.h"
+#include "qt/CMessages.h"
 #include "qt/CPanelScreenImage.h"
 #include "render/CFontFiles.h"
 
@@ -68,7 +70,8 @@ public:
         return link;
 #else
         (void)panel;
-        return makeError("this build has no online simulation (it was built without libmodbus)");
+        return makeError(QT_TRANSLATE_NOOP("Message",
+                                           "this build has no online simulation (it was built without libmodbus)"));
 #endif
     }
     bool Online() const
@@ -98,17 +101,17 @@ const char* screenName(CPanelScreen s)
 {
     switch (s) {
     case CPanelScreen::AlarmList:
-        return "alarm list";
+        return QT_TRANSLATE_NOOP("Listing", "alarm list");
     case CPanelScreen::TimeDate:
-        return "time/date";
+        return QT_TRANSLATE_NOOP("Listing", "time/date");
     case CPanelScreen::ScreenSaver:
-        return "screen saver";
+        return QT_TRANSLATE_NOOP("Listing", "screen saver");
     case CPanelScreen::Password:
-        return "password";
+        return QT_TRANSLATE_NOOP("Listing", "password");
     case CPanelScreen::Window:
         break;
     }
-    return "window";
+    return QT_TRANSLATE_NOOP("Listing", "window");
 }
 
 int run(Args& args)
@@ -152,14 +155,15 @@ int run(Args& args)
         // Digits and a point only: no sign, space, exponent or "inf".
         if (secondsText->find_first_not_of("0123456789.") != std::string::npos || secondsText->empty() ||
             *end || !(seconds >= 0 && seconds <= kMaxSeconds))
-            return usage(command, "the seconds are a number from 0 to " + std::to_string(long(kMaxSeconds)));
+            return usage(command, localized(QT_TRANSLATE_NOOP("Message", "the seconds are a number from 0 to %1"),
+                                            {std::to_string(long(kMaxSeconds))}));
     }
     std::vector<CPanelKey> keys;
     if (keysText) {
         std::string unknown;
         const auto parsed = parsePanelKeys(*keysText, unknown);
         if (!parsed)
-            return usage(command, "no key is called \"" + unknown + "\"");
+            return usage(command, localized(QT_TRANSLATE_NOOP("Message", "no key is called \"%1\""), {unknown}));
         keys = *parsed;
     }
 
@@ -243,14 +247,18 @@ int run(Args& args)
             out.set("plcFault", panel.memory().Fault());
         std::printf("%s\n", out.dump().c_str());
     } else {
-        std::printf("Window %u (%s)\n", unsigned(panel.WindowNumber()), screenName(panel.Screen()));
+        std::printf("%s\n", localized(QT_TRANSLATE_NOOP("Message", "Window %1 (%2)"),
+                                      {std::to_string(panel.WindowNumber()), translate("Listing", screenName(panel.Screen()))})
+                                .c_str());
         for (const CPlcWrite& w : panel.Writes())
-            std::printf("wrote %s = %u (station %u, at %llu ms)\n", nameOf(w).c_str(), unsigned(w.value),
-                        unsigned(w.operand.station), static_cast<unsigned long long>(w.at));
+            std::printf("%s\n", localized(QT_TRANSLATE_NOOP("Message", "wrote %1 = %2 (station %3, at %4 ms)"),
+                                          {nameOf(w), std::to_string(w.value), std::to_string(w.operand.station),
+                                           std::to_string(w.at)})
+                                    .c_str());
     }
     // The screen says so too, but a script reads the exit status.
     if (const std::string fault = panel.memory().Fault(); !fault.empty())
-        return fail("the PLC: " + fault);
+        return fail(localized(QT_TRANSLATE_NOOP("Message", "the PLC: %1"), {translateMessage(fault)}));
     return kExitOk;
 }
 

@@ -2,12 +2,14 @@
 
 #include <cstdio>
 
+#include "cli/Cli.h"
 #include "cli/ProjectErrors.h"
 #include "plc/CProtocolCatalogue.h"
 #include "plc/CToolSettings.h"
 #include "model/CProject.h"
 #include "file/CProjectFile.h"
 #include "qt/CDataPaths.h"
+#include "qt/CMessages.h"
 
 namespace zl::cli {
 
@@ -40,19 +42,21 @@ Result<CCompiledImage> compileProjectFile(const std::string& projectPath, const 
     if (!compiled)
         return compiled;
     for (const std::string& note : compiled->notes)
-        std::fprintf(stderr, "zl410-cli: %s\n", note.c_str());
+        std::fprintf(stderr, "zl410-cli: %s\n", translateMessage(note).c_str());
     if (compiled->limitRepaired()) {
         std::string lines;
         for (const std::string& line : compiled->repaired)
-            lines += "\n  " + line;
+            lines += "\n  " + translateMessage(line);
         if (!acceptLimitRepair) {
-            return makeError(
-                "Register Limit error: the compile repaired the limits of" + lines +
-                    "\nCorrect the project, or pass --accept-limit-repair to go on with the repaired "
-                    "limits.",
-                "Download data");
+            return makeError(localized(QT_TRANSLATE_NOOP("Message",
+                                                         "Register Limit error: the compile repaired the limits "
+                                                         "of%1\nCorrect the project, or pass "
+                                                         "--accept-limit-repair to go on with the repaired limits."),
+                                       {lines}),
+                             "Download data");
         }
-        std::fprintf(stderr, "zl410-cli: limits repaired:%s\n", lines.c_str());
+        std::fprintf(stderr, "zl410-cli: %s\n",
+                     localized(QT_TRANSLATE_NOOP("Message", "limits repaired:%1"), {lines}).c_str());
     }
     return compiled;
 }

@@ -105,9 +105,9 @@ QVariant COperandTableModel::data(const QModelIndex& index, int role) const
     case kComponent:
         return componentText(u);
     case kField:
-        return tr(operandFieldName(u.field));
+        return operandFieldText(u.field);
     case kAccess:
-        return tr(accessName(u.access));
+        return accessText(u.access);
     case kOperand:
         return utf8(u.text);
     case kStation:

@@ -11,6 +11,7 @@
 #include "editor/CZL110View.h"
 #include "editor/dialogs/CFileChooser.h"
 #include "editor/document/CZL110Doc.h"
+#include "qt/CMessages.h"
 #include "qt/CProjectReport.h"
 
 namespace zl
@@ -41,7 +42,7 @@ void CReportCommand::withSource(Paint paint)
     if (const auto size = MeasureImageSize(m_view.project(), m_view.dataDir(), m_view.fonts()))
         source.imageSize = *size;
     else
-        source.imageProblem = QString::fromStdString(size.error().describe());
+        source.imageProblem = QString::fromStdString(translateMessage(size.error().describe()));
 
     QProgressDialog progress(tr("Making the report…"), tr("Cancel"), 0, int(m_view.project().windowCount()),
                              m_parent);

@@ -78,6 +78,8 @@ void useLanguage(const std::string& language)
                                 {folder, QLibraryInfo::path(QLibraryInfo::TranslationsPath)}));
 }
 
+bool interfaceIsEnglish() { return programCatalogue() == nullptr; }
+
 std::string translate(const char* context, const char* text)
 {
     const auto& catalogue = programCatalogue();

@@ -20,6 +20,9 @@ std::string systemLanguage();
 // QCoreApplication they are installed for tr(); translate() reads them in either case.
 void useLanguage(const std::string& language);
 
+// Whether the interface speaks English (no catalogue is loaded).
+bool interfaceIsEnglish();
+
 // `text` of `context` in the language in use, UTF-8; `text` itself when it has no translation.
 std::string translate(const char* context, const char* text);
 

@@ -1,11 +1,12 @@
 #include "qt/CMessages.h"
 
-#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <vector>
 
 #include "base/ComponentKind.h"
+#include "base/Gbk.h"
+#include "operands/COperandIndex.h"
 #include "qt/CLanguage.h"
 
 namespace zl
@@ -376,6 +377,8 @@ const CTemplate* firstMatch(const QString& text, QRegularExpressionMatch& m)
     return nullptr;
 }
 
+QString qtext(const std::string& utf8) { return QString::fromStdString(utf8); }
+
 } // namespace
 
 std::span<const char* const> messageTemplates()
@@ -420,7 +423,51 @@ std::string translateMessage(const std::string& text)
 
 QString componentKindText(std::uint8_t typeCode)
 {
-    return QCoreApplication::translate(kKindContext, componentKindName(typeCode));
+    return qtext(translate(kKindContext, componentKindName(typeCode)));
+}
+
+QString operandUseText(const COperandUse& use)
+{
+    if (use.field == COperandField::kAlarmCoil)
+        return qtext(translate("Operand", "alarm list"));
+    if (use.field == COperandField::kControlBlock)
+        return qtext(translate("Operand", "panel settings"));
+    // One arg() call each, so that a window name holding "%2" stays as it is.
+    const QString name = qtext(gbkToUtf8(use.windowName));
+    const QString number = QString::number(use.windowNumber);
+    const QString window = name.isEmpty() ? qtext(translate("Operand", "window %1")).arg(number)
+                                          : qtext(translate("Operand", "window %1 (%2)")).arg(number, name);
+    return qtext(translate("Operand", "%1, %2 %3 at (%4, %5)"))
+        .arg(window, componentKindText(use.componentType), QString::number(use.componentPosition + 1),
+             QString::number(use.x), QString::number(use.y));
+}
+
+QString operandFieldText(COperandField field)
+{
+    switch (field) {
+    case COperandField::kCoil:
+        return qtext(translate("Operand", "coil"));
+    case COperandField::kRegister:
+        return qtext(translate("Operand", "register"));
+    case COperandField::kAlarmCoil:
+        return qtext(translate("Operand", "alarm coil"));
+    case COperandField::kControlBlock:
+        return qtext(translate("Operand", "control register"));
+    default:
+        return qtext(translate("Operand", "operand"));
+    }
+}
+
+QString accessText(CAccess access)
+{
+    switch (access) {
+    case CAccess::kWrite:
+        return qtext(translate("Operand", "write"));
+    case CAccess::kReadWrite:
+        return qtext(translate("Operand", "read and write"));
+    default:
+        return qtext(translate("Operand", "read"));
+    }
 }
 
 } // namespace zl

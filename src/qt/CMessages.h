@@ -13,6 +13,10 @@
 namespace zl
 {
 
+enum class COperandField : std::uint8_t;
+enum class CAccess : std::uint8_t;
+struct COperandUse;
+
 // `text` in the interface language; `text` unchanged when nothing matches or the language is English.
 std::string translateMessage(const std::string& text);
 
@@ -22,5 +26,11 @@ const char* matchingTemplate(const std::string& text);
 
 // A component kind's name ("LED", "Bar Graph") in the interface language.
 QString componentKindText(std::uint8_t typeCode);
+
+// Where an operand is used ("window 3 (Pump), Register 2 at (10, 20)"), in which field and how the panel
+// reaches it, in the interface language.
+QString operandUseText(const COperandUse& use);
+QString operandFieldText(COperandField field);
+QString accessText(CAccess access);
 
 } // namespace zl

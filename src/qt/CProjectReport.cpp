@@ -17,6 +17,7 @@
 #include "operands/COperandIndex.h"
 #include "plc/CProtocolTables.h"
 #include "qt/CQtPainter.h"
+#include "qt/CMessages.h"
 #include "qt/CReportComponents.h"
 #include "qt/CReportPages.h"
 
@@ -237,8 +238,8 @@ private:
             for (const COperandConflict& conflict : m_operands.conflicts)
                 if (std::find(conflict.uses.begin(), conflict.uses.end(), i) != conflict.uses.end())
                     problems << QString::fromStdString(conflict.reason);
-            m_pages.Row({QString::fromStdString(u.text), CReportComponents::UseLocation(u), CReportComponents::FieldText(u.field),
-                         CReportComponents::AccessText(u.access), problems.join('\n')});
+            m_pages.Row({QString::fromStdString(u.text), operandUseText(u), operandFieldText(u.field),
+                         accessText(u.access), problems.join('\n')});
         }
         m_pages.EndTable();
     }

@@ -153,47 +153,4 @@ QStringList CReportComponents::Row(std::size_t number, const CBase& c, const QSt
             keys(c)};
 }
 
-QString CReportComponents::UseLocation(const COperandUse& use)
-{
-    if (use.field == COperandField::kAlarmCoil)
-        return tr("alarm list");
-    if (use.field == COperandField::kControlBlock)
-        return tr("panel settings");
-    const QString window = use.windowName.empty() ? tr("window %1").arg(use.windowNumber)
-                                                  : tr("window %1 (%2)").arg(use.windowNumber).arg(text(use.windowName));
-    return tr("%1, %2 %3 at (%4, %5)")
-        .arg(window, componentKindText(use.componentType))
-        .arg(use.componentPosition + 1)
-        .arg(use.x)
-        .arg(use.y);
-}
-
-QString CReportComponents::FieldText(COperandField field)
-{
-    switch (field) {
-    case COperandField::kCoil:
-        return tr("coil");
-    case COperandField::kRegister:
-        return tr("register");
-    case COperandField::kAlarmCoil:
-        return tr("alarm coil");
-    case COperandField::kControlBlock:
-        return tr("control register");
-    default:
-        return tr("operand");
-    }
-}
-
-QString CReportComponents::AccessText(CAccess access)
-{
-    switch (access) {
-    case CAccess::kWrite:
-        return tr("write");
-    case CAccess::kReadWrite:
-        return tr("read and write");
-    default:
-        return tr("read");
-    }
-}
-
 } // namespace zl

@@ -25,9 +25,6 @@ public:
     static QStringList Row(std::size_t number, const CBase& component, const QStringList& operands);
 
     // "window 3 (Main), Register 2 at (10, 20)", "panel settings" or "alarm list".
-    static QString UseLocation(const COperandUse& use);
-    static QString FieldText(COperandField field);
-    static QString AccessText(CAccess access);
 
 private:
     static QString shown(const CBase& c);

@@ -55,6 +55,38 @@ TEST(LanguageTest, UsageAndFileErrorsFollowTheLocale)
     }
 }
 
+// What the commands list for a terminal is in the interface language too; operand names, numbers and the
+// project's own texts stay as they are, and the columns still line up.
+TEST(LanguageTest, ListingsFollowTheLocale)
+{
+    TempDir dir;
+    const std::string project = ZL410_TEST_DATA_DIR "/pjz/all-kinds.pjz";
+    struct Case {
+        std::vector<std::string> args;
+        const char* english;
+        const char* chinese;
+    };
+    const Case cases[] = {
+        {{"compile", project, "-o", dir.file("image.bin")}, "Image 1042 bytes from 0x8000; driver 3909 bytes",
+         "映像 1042 字节（自 0x8000 起）；驱动 3909 字节"},
+        {{"protocols"}, "position number name                       version  length",
+         "位置     编号   名称                       版本     长度"},
+        {{"operands", project},
+         "4x108        read           station 2   window 1 (主画面), Dynamic Text 1 at (84, 28), operand",
+         "4x108        读             站号 2   窗口 1（主画面），动态文本 1 位于 (84, 28)，操作数"},
+        {{"simulate", project, "-o", dir.file("screen.png")}, "Window 1 (window)", "窗口 1（窗口）"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.front());
+        const CliResult english = runIn("C", c.args);
+        EXPECT_EQ(english.status, 0) << english.err;
+        EXPECT_EQ(english.out.rfind(c.english, 0), 0u) << english.out;
+        const CliResult chinese = runIn("zh_CN.UTF-8", c.args);
+        EXPECT_EQ(chinese.status, 0) << chinese.err;
+        EXPECT_EQ(chinese.out.rfind(c.chinese, 0), 0u) << chinese.out;
+    }
+}
+
 TEST(LanguageTest, Zl410LangOverridesTheLocale)
 {
     setEnv("ZL410_LANG", "zh_CN");

@@ -1,6 +1,7 @@
 #include "editor/dialogs/CAboutDialog.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
@@ -30,7 +31,9 @@ CAboutDialog::CAboutDialog(const QString& licenceFile, QWidget* parent) : QDialo
         m_licence->setMinimumSize(520, 260);
         layout->addWidget(m_licence, 1, 1);
     } else {
-        layout->addWidget(new QLabel(tr("Licence: to be announced"), this), 1, 1);
+        // Only a damaged installation lacks it.
+        layout->addWidget(
+            new QLabel(tr("The licence file %1 is missing.").arg(QDir::toNativeSeparators(licenceFile)), this), 1, 1);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

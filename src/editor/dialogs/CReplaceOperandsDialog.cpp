@@ -12,6 +12,7 @@
 #include "editor/document/CEditorDocument.h"
 #include "editor/help/HelpTopics.h"
 #include "operands/COperandReplace.h"
+#include "qt/CMessages.h"
 
 namespace zl
 {
@@ -61,15 +62,15 @@ void CReplaceOperandsDialog::updatePreview()
     const auto from = parseOperandRange(project.tables(), m_from->text().trimmed().toStdString());
     const auto to = parseOperandRange(project.tables(), m_to->text().trimmed().toStdString());
     if (!from || !to) {
-        m_summary->setText(QString::fromStdString((!from ? from.error() : to.error()).text));
+        m_summary->setText(QString::fromStdString(translateMessage((!from ? from.error() : to.error()).text)));
         return;
     }
     const CReplacePlan plan = planReplace(project, *from, *to);
     for (const COperandChange& c : plan.changes)
         new QTreeWidgetItem(m_preview, {QString::fromStdString(c.from + " → " + c.to),
-                                        QString::fromStdString(describeUse(plan.index.uses[c.use]))});
+                                        operandUseText(plan.index.uses[c.use])});
     for (const std::string& refusal : plan.refusals) {
-        auto* item = new QTreeWidgetItem(m_preview, {tr("refused"), QString::fromStdString(refusal)});
+        auto* item = new QTreeWidgetItem(m_preview, {tr("refused"), QString::fromStdString(translateMessage(refusal))});
         item->setForeground(0, Qt::red);
         item->setForeground(1, Qt::red);
     }

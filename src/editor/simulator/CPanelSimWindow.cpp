@@ -282,7 +282,7 @@ void CPanelSimWindow::askForPlc()
         this, tr("Connect to PLC"),
         tr("Modbus TCP as tcp:HOST:PORT, or Modbus RTU as rtu:DEVICE on a serial port with the project's "
            "line settings (%1). Each operand's station is the PLC's station.")
-            .arg(QString::fromStdString(serial ? serial->LineText() : serial.error().text)),
+            .arg(QString::fromStdString(serial ? serial->LineText() : translateMessage(serial.error().text))),
         QLineEdit::Normal, m_lastAddress, &ok);
     if (ok && !address.trimmed().isEmpty())
         connectTo(address.trimmed());
@@ -303,7 +303,7 @@ bool CPanelSimWindow::connectTo(const QString& address)
     }
     const auto endpoint = CModbusEndpoint::Parse(address.toStdString(), settings);
     if (!endpoint) {
-        m_link->setText(tr("Cannot connect: %1").arg(QString::fromStdString(endpoint.error().text)));
+        m_link->setText(tr("Cannot connect: %1").arg(QString::fromStdString(translateMessage(endpoint.error().text))));
         return false;
     }
     m_lastAddress = address;
@@ -346,7 +346,7 @@ void CPanelSimWindow::showLink()
                        .arg(stats.requests)
                        .arg(stats.failures);
     if (!stats.fault.empty())
-        text += QStringLiteral("\n") + QString::fromStdString(stats.fault);
+        text += QStringLiteral("\n") + QString::fromStdString(translateMessage(stats.fault));
     if (m_link->text() != text)
         m_link->setText(text);
 #endif
