@@ -45,13 +45,12 @@ else()
   endif()
 endif()
 
-if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
-  add_custom_command(OUTPUT ${ZL410_BIN_DIR}/LICENSE
-    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/LICENSE ${ZL410_BIN_DIR}/LICENSE
-    DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE
-    VERBATIM)
-  list(APPEND manual_outputs ${ZL410_BIN_DIR}/LICENSE)
-endif()
+# The licence, shown by Help → About.
+add_custom_command(OUTPUT ${ZL410_BIN_DIR}/LICENSE
+  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/LICENSE ${ZL410_BIN_DIR}/LICENSE
+  DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE
+  VERBATIM)
+list(APPEND manual_outputs ${ZL410_BIN_DIR}/LICENSE)
 
 add_custom_target(zl410manual ALL DEPENDS ${manual_outputs})
 add_dependencies(zl410 zl410manual)
@@ -63,6 +62,4 @@ else()
   set(manual_destination ${CMAKE_INSTALL_DATADIR}/zl410)
 endif()
 install(DIRECTORY ${ZL410_MANUAL_DIR} DESTINATION ${manual_destination})
-if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
-  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${manual_destination})
-endif()
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${manual_destination})

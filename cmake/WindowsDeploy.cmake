@@ -41,3 +41,20 @@ foreach(plugin ${ZL410_QT_PLUGINS})
   get_filename_component(folder ${plugin} DIRECTORY)
   install(FILES ${qt_plugins}/${plugin} DESTINATION ${CMAKE_INSTALL_BINDIR}/${folder})
 endforeach()
+
+# The licences of what is carried beside the programs: Qt's (LGPL 3, which builds on the GPL 3) and the
+# C++ runtime's (GCC's runtime library exception; winpthreads), as the build machine's Debian has them.
+set(ZL410_THIRD_PARTY_LICENCES
+    /usr/share/common-licenses/LGPL-3 /usr/share/common-licenses/GPL-3
+    /usr/share/doc/gcc-mingw-w64-base/copyright /usr/share/doc/mingw-w64-common/copyright)
+foreach(text ${ZL410_THIRD_PARTY_LICENCES})
+  if(NOT EXISTS ${text})
+    message(FATAL_ERROR "${text} is missing: the Windows package carries it beside Qt and the runtime")
+  endif()
+endforeach()
+install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION ${CMAKE_INSTALL_BINDIR}/licences RENAME Qt-LGPL-3.txt)
+install(FILES /usr/share/common-licenses/GPL-3 DESTINATION ${CMAKE_INSTALL_BINDIR}/licences RENAME GPL-3.txt)
+install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION ${CMAKE_INSTALL_BINDIR}/licences
+        RENAME gcc-runtime.txt)
+install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION ${CMAKE_INSTALL_BINDIR}/licences
+        RENAME mingw-w64-winpthreads.txt)

@@ -22,7 +22,7 @@ for item in ./usr/bin/zl410 ./usr/bin/zl410-cli \
     ./usr/share/zl410/Zentu_EN.dat ./usr/share/zl410/Zentu_CH.dat \
     ./usr/share/zl410/manual/manual.css ./usr/share/zl410/manual/en/index.html \
     ./usr/share/zl410/manual/zh_CN/index.html ./usr/share/zl410/manual/images/main-window.png \
-    ./usr/share/zl410/translations/zl410_zh_CN.qm ./usr/share/zl410/translations/qtbase_zh_CN.qm \
+    ./usr/share/zl410/LICENSE ./usr/share/zl410/translations/zl410_zh_CN.qm ./usr/share/zl410/translations/qtbase_zh_CN.qm \
     ./usr/share/applications/zl410.desktop ./usr/share/mime/packages/zl410.xml \
     ./usr/share/icons/hicolor/scalable/apps/zl410.svg ./usr/lib/udev/rules.d/70-zl410-serial.rules \
     ./usr/share/man/man1/zl410.1.gz ./usr/share/man/man1/zl410-cli.1.gz \

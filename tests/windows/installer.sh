@@ -37,7 +37,8 @@ target="$prefix/drive_c/ZL410-Test"
 "$wine" "$setup" /S '/D=C:\ZL410-Test' > /dev/null 2>&1
 wait_wine
 for f in zl410.exe zl410-cli.exe uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll \
-  platforms/qwindows.dll styles/qwindowsvistastyle.dll Zentu_Ptc.dat Zentu_EN.dat Zentu_CH.dat; do
+  platforms/qwindows.dll styles/qwindowsvistastyle.dll Zentu_Ptc.dat Zentu_EN.dat Zentu_CH.dat LICENSE \
+  licences/Qt-LGPL-3.txt licences/gcc-runtime.txt; do
   check "installed $f" test -f "$target/$f"
 done
 check "Start-menu entry" test -f "$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/ZL410.lnk"
