@@ -28,7 +28,7 @@ std::string place(const CCheckFinding& f)
     std::string where = f.window ? translate("Message", "window") + " " + std::to_string(*f.window)
                                  : translate("Message", "project");
     if (!f.componentName.empty())
-        where += ", " + f.componentName;
+        where += ", " + translateMessage(f.componentName);
     return where;
 }
 

@@ -94,7 +94,7 @@ void CCheckView::ShowReport(const CCheckReport& report)
     for (const CCheckFinding& f : report.findings) {
         auto* item = new QTreeWidgetItem(m_list);
         item->setText(0, f.window ? QString::number(*f.window) : QStringLiteral("—"));
-        item->setText(1, QString::fromStdString(f.componentName));
+        item->setText(1, QString::fromStdString(translateMessage(f.componentName)));
         item->setText(2, QString::fromStdString(translateMessage(f.text)));
         item->setToolTip(2, item->text(2));
         if (f.window) {

@@ -23,6 +23,7 @@
 #include "editor/pages/CWindowPage.h"
 #include "base/CPrompter.h"
 #include "qt/CBitmapLoader.h"
+#include "qt/CMessages.h"
 
 namespace zl
 {
@@ -142,7 +143,7 @@ void CZL110View::ClearView()
 
 void CZL110View::ShowProtocol(std::uint8_t driverVersion)
 {
-    emit protocolText(QString::fromStdString(protocolDisplayName(project().protocol())) +
+    emit protocolText(QString::fromStdString(translateMessage(protocolDisplayName(project().protocol()))) +
                       QStringLiteral(".%1").arg(driverVersion));
 }
 
@@ -157,7 +158,7 @@ bool CZL110View::LoadProtocolPane(bool tellMissingDriver)
     auto driver = CProtocolCatalogue::LoadDriver(m_cataloguePath, static_cast<std::uint8_t>(p.protocol()));
     if (!driver) {
         // The pane must not go on naming the previous project's protocol.
-        emit protocolText(QString::fromStdString(protocolDisplayName(p.protocol())));
+        emit protocolText(QString::fromStdString(translateMessage(protocolDisplayName(p.protocol()))));
         if (tellMissingDriver)
             m_prompter.message(driver.error().text, driver.error().caption);
         return true;

@@ -11,6 +11,7 @@
 #include "editor/dialogs/DialogButtons.h"
 #include "editor/CEditorSettings.h"
 #include "editor/help/HelpTopics.h"
+#include "qt/CMessages.h"
 #include "qt/CSerialSettings.h"
 
 namespace zl
@@ -76,7 +77,7 @@ void CComSelectionDialog::showDevice()
         m_deviceCombo->addItem(QFileInfo::exists(current) ? current : current + tr(" (not found now)"),
                                current);
     for (const CPortInfo& p : m_ports)
-        m_deviceCombo->addItem(QString::fromStdString(p.description + " (" + p.device + ")"),
+        m_deviceCombo->addItem(QString::fromStdString(translateMessage(p.description) + " (" + p.device + ")"),
                                QString::fromStdString(p.device));
     m_deviceCombo->setCurrentIndex(std::max(0, m_deviceCombo->findData(current)));
 }

@@ -18,6 +18,7 @@
 #include "editor/help/HelpTopics.h"
 #include "model/CProject.h"
 #include "base/CPrompter.h"
+#include "qt/CMessages.h"
 #include "qt/CSerialSettings.h"
 
 namespace zl
@@ -67,7 +68,7 @@ CPlcSelectionDialog::CPlcSelectionDialog(const CProject& project, std::string ca
 
     std::vector<std::string> names;
     for (std::uint8_t type : project.entryTypes())
-        names.push_back(protocolDisplayName(type));
+        names.push_back(translateMessage(protocolDisplayName(type)));
     m_plcType->Fill(names);
     m_plcType->setVisible(true);
     m_plcType->Bind(&m_comm.listPosition);
