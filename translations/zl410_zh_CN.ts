@@ -3832,6 +3832,10 @@ Correct the project, or pass --accept-limit-repair to go on with the repaired li
         <source>Down jump</source>
         <translation>下跳转</translation>
     </message>
+    <message>
+        <source>window%1</source>
+        <translation>窗口%1</translation>
+    </message>
 </context>
 <context>
     <name>zl::CZL110Doc</name>

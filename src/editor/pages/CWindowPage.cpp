@@ -62,7 +62,7 @@ void CWindowPage::Load()
     CMainView* window = m_doc.currentWindow();
     setEnabled(window != nullptr); // nothing to type into without a window
     if (window) {
-        m_title->setText(QStringLiteral("window%1").arg(window->number));
+        m_title->setText(tr("window%1").arg(window->number));
         m_down->Bind(&window->downJump, 0, kLastWindow);
         m_up->Bind(&window->upJump, 0, kLastWindow);
         m_description->Bind(&window->description, 65535);
