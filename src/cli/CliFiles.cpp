@@ -33,7 +33,8 @@ Status distinctFiles(const std::vector<std::string>& inputs, const std::vector<s
         for (const std::string& in : inputs) {
             if (SameFile(out, in))
                 return makeError(localized(
-                    QT_TRANSLATE_NOOP("Message", "%1 is the same file as the input %2: nothing written"), {out, in}));
+                    QT_TRANSLATE_NOOP("Message", "%1 is the same file as the input %2: nothing written"),
+                    {out, in}));
         }
         for (std::size_t j = 0; j < i; ++j) {
             if (SameFile(out, outputs[j]))

@@ -52,11 +52,13 @@ int run(Args& args)
         writes.push_back({*mapPath, std::span(reinterpret_cast<const std::uint8_t*>(json.data()), json.size())});
     if (Status written = WriteFilesSafely(writes); !written)
         return fail(written.error().describe());
-    std::printf("%s\n", localized(QT_TRANSLATE_NOOP("Message",
-                                                   "Image %1 bytes from 0x8000; driver %2 bytes, protocol %3 version %4"),
-                                 {std::to_string(compiled->image.size()), std::to_string(compiled->driver.bytes.size()),
-                                  std::to_string(compiled->driver.protocol), std::to_string(compiled->driver.version)})
-                           .c_str());
+    std::printf(
+        "%s\n",
+        localized(QT_TRANSLATE_NOOP("Message",
+                                    "Image %1 bytes from 0x8000; driver %2 bytes, protocol %3 version %4"),
+                  {std::to_string(compiled->image.size()), std::to_string(compiled->driver.bytes.size()),
+                   std::to_string(compiled->driver.protocol), std::to_string(compiled->driver.version)})
+            .c_str());
     return kExitOk;
 }
 

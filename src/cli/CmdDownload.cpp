@@ -89,9 +89,10 @@ Result<Bytes> readImage(const std::string& path)
     if (!image)
         return image;
     if (CheckProjectHeader(*image).ok())
-        return makeError(localized(
-            QT_TRANSLATE_NOOP("Message", "%1 is a project file, not a download image: name it without --image."),
-            {path}));
+        return makeError(
+            localized(QT_TRANSLATE_NOOP(
+                          "Message", "%1 is a project file, not a download image: name it without --image."),
+                      {path}));
     if (auto decoded = CImageReader::Read(*image); !decoded)
         return makeError(path + ": " + decoded.error().describe());
     return image;
@@ -111,7 +112,8 @@ Result<DownloadInput> imageInput(const std::string& imagePath, const std::option
         if (!bytes)
             return bytes.error();
         if (bytes->empty())
-            return makeError(localized(QT_TRANSLATE_NOOP("Message", "The driver %1 is empty!"), {*driverPath}));
+            return makeError(
+                localized(QT_TRANSLATE_NOOP("Message", "The driver %1 is empty!"), {*driverPath}));
         input.driver.bytes = std::move(*bytes);
         input.driver.protocol = number;
         input.driver.version = input.image[kHeaderDriverVersion];
@@ -140,8 +142,9 @@ public:
                         std::string(40 - filled, '.').c_str(), percent);
             m_barShown = true;
         } else if (percent / 10 != m_lastTenth) {
-            std::printf("%s\n",
-                        localized(QT_TRANSLATE_NOOP("Message", "progress %1%"), {std::to_string(percent)}).c_str());
+            std::printf(
+                "%s\n",
+                localized(QT_TRANSLATE_NOOP("Message", "progress %1%"), {std::to_string(percent)}).c_str());
         }
         m_lastTenth = percent / 10;
         std::fflush(stdout);
@@ -158,11 +161,13 @@ public:
     void noResponse(CPanelWait& panel) override
     {
         line(m_giveUpAfter.count() > 0
-                 ? localized(QT_TRANSLATE_NOOP("Message", "No Response!!! (the panel does not answer; still trying "
-                                                          "for %1 s, Ctrl+C gives up)"),
+                 ? localized(QT_TRANSLATE_NOOP("Message",
+                                               "No Response!!! (the panel does not answer; still trying "
+                                               "for %1 s, Ctrl+C gives up)"),
                              {std::to_string(m_giveUpAfter.count())})
                  : localized(QT_TRANSLATE_NOOP(
-                       "Message", "No Response!!! (the panel does not answer; still trying, Ctrl+C gives up)")));
+                       "Message",
+                       "No Response!!! (the panel does not answer; still trying, Ctrl+C gives up)")));
         {
             std::lock_guard lock(m_mutex);
             m_waiting = &panel;

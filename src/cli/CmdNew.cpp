@@ -20,7 +20,8 @@ int run(Args& args)
     const auto protocol = args.number("protocol", 1, kProtocolCount);
     const auto output = args.option("output", "o");
     if (!args.positional().empty() || args.usageError())
-        return usage(command, args.usageError() ? args.usageMessage() : QT_TRANSLATE_NOOP("Message", "no file arguments expected"));
+        return usage(command, args.usageError() ? args.usageMessage()
+                                                : QT_TRANSLATE_NOOP("Message", "no file arguments expected"));
     if (!protocol || !output)
         return usage(command, QT_TRANSLATE_NOOP("Message", "--protocol N and -o OUT.pjz are required"));
 

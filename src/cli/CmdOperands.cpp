@@ -139,8 +139,9 @@ void printLines(const COperandIndex& index)
                                           {translateMessage(problem), operandUseText(u).toStdString()})
                                     .c_str());
     for (const COperandConflict& c : index.conflicts)
-        std::printf("%s\n",
-                    localized(QT_TRANSLATE_NOOP("Message", "conflict: %1"), {translateMessage(c.reason)}).c_str());
+        std::printf(
+            "%s\n",
+            localized(QT_TRANSLATE_NOOP("Message", "conflict: %1"), {translateMessage(c.reason)}).c_str());
 }
 
 int run(Args& args)

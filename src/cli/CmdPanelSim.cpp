@@ -92,10 +92,11 @@ int run(Args& args)
     const CPanelSimCounters& c = panel.counters();
     char memory[8];
     std::snprintf(memory, sizeof memory, "%02X %02X", panel.memory()[0x8000], panel.memory()[0x8001]);
-    std::fprintf(stderr, "panel-sim: %s\n",
-                 localized(QT_TRANSLATE_NOOP("Message", "%1 frames, %2 writes, %3 refused; memory at 0x8000: %4"),
-                           {std::to_string(c.frames), std::to_string(c.writes), std::to_string(c.refused), memory})
-                     .c_str());
+    std::fprintf(
+        stderr, "panel-sim: %s\n",
+        localized(QT_TRANSLATE_NOOP("Message", "%1 frames, %2 writes, %3 refused; memory at 0x8000: %4"),
+                  {std::to_string(c.frames), std::to_string(c.writes), std::to_string(c.refused), memory})
+            .c_str());
     if (dump) {
         const Status written = WriteFileSafely(*dump, panel.memory());
         if (!written)

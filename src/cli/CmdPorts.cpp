@@ -56,8 +56,9 @@ int run(Args& args)
     }
     for (unsigned i = 0; i < kSerialPortCount; ++i)
         std::printf("%sCOM%u  %s\n", i == *selected ? "* " : "  ", i + 1, serialDevicePath(i).c_str());
-    std::printf("%s\n", ports.empty() ? localized(QT_TRANSLATE_NOOP("Message", "Serial ports on this machine: none found")).c_str()
-                                      : localized(QT_TRANSLATE_NOOP("Message", "Serial ports on this machine:")).c_str());
+    const char* heading = ports.empty() ? QT_TRANSLATE_NOOP("Message", "Serial ports on this machine: none found")
+                                        : QT_TRANSLATE_NOOP("Message", "Serial ports on this machine:");
+    std::printf("%s\n", localized(heading).c_str());
     for (const CPortInfo& p : ports)
         std::printf("  %s %s\n", padded(p.device, 16).c_str(), translateMessage(p.description).c_str());
     return kExitOk;

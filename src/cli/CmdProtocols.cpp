@@ -20,7 +20,8 @@ const CliCommand command{
 int run(Args& args)
 {
     if (!args.positional().empty() || args.usageError())
-        return usage(command, args.usageError() ? args.usageMessage() : QT_TRANSLATE_NOOP("Message", "no arguments expected"));
+        return usage(command, args.usageError() ? args.usageMessage()
+                                                : QT_TRANSLATE_NOOP("Message", "no arguments expected"));
     const std::string path = CProtocolCatalogue::cataloguePath(args.dataDir());
     const auto types = CProtocolCatalogue::ReadEntryTypes(path);
     if (!types)
@@ -28,8 +29,7 @@ int run(Args& args)
     std::printf("%s %s %s %s %s\n", padded(translate("Listing", "position"), 8).c_str(),
                 padded(translate("Listing", "number"), 6).c_str(),
                 padded(translate("Listing", "name"), 26).c_str(),
-                padded(translate("Listing", "version"), 8).c_str(),
-                translate("Listing", "length").c_str());
+                padded(translate("Listing", "version"), 8).c_str(), translate("Listing", "length").c_str());
     for (std::size_t i = 0; i < types->size(); ++i) {
         const unsigned number = (*types)[i];
         const auto driver = CProtocolCatalogue::LoadDriver(path, static_cast<std::uint8_t>(number));

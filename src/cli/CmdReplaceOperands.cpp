@@ -56,8 +56,9 @@ int run(Args& args)
                     operandUseText(plan.index.uses[change.use]).toStdString().c_str());
     if (!plan.refusals.empty()) {
         for (const std::string& refusal : plan.refusals)
-            std::fprintf(stderr, "zl410-cli: %s\n",
-                         localized(QT_TRANSLATE_NOOP("Message", "refused: %1"), {translateMessage(refusal)}).c_str());
+            std::fprintf(
+                stderr, "zl410-cli: %s\n",
+                localized(QT_TRANSLATE_NOOP("Message", "refused: %1"), {translateMessage(refusal)}).c_str());
         return fail(localized(QT_TRANSLATE_NOOP("Message", "nothing replaced: %1 use(s) cannot move"),
                               {std::to_string(plan.refusals.size())}));
     }

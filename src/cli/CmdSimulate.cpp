@@ -70,8 +70,8 @@ public:
         return link;
 #else
         (void)panel;
-        return makeError(QT_TRANSLATE_NOOP("Message",
-                                           "this build has no online simulation (it was built without libmodbus)"));
+        return makeError(QT_TRANSLATE_NOOP(
+            "Message", "this build has no online simulation (it was built without libmodbus)"));
 #endif
     }
     bool Online() const
@@ -155,15 +155,17 @@ int run(Args& args)
         // Digits and a point only: no sign, space, exponent or "inf".
         if (secondsText->find_first_not_of("0123456789.") != std::string::npos || secondsText->empty() ||
             *end || !(seconds >= 0 && seconds <= kMaxSeconds))
-            return usage(command, localized(QT_TRANSLATE_NOOP("Message", "the seconds are a number from 0 to %1"),
-                                            {std::to_string(long(kMaxSeconds))}));
+            return usage(command,
+                         localized(QT_TRANSLATE_NOOP("Message", "the seconds are a number from 0 to %1"),
+                                   {std::to_string(long(kMaxSeconds))}));
     }
     std::vector<CPanelKey> keys;
     if (keysText) {
         std::string unknown;
         const auto parsed = parsePanelKeys(*keysText, unknown);
         if (!parsed)
-            return usage(command, localized(QT_TRANSLATE_NOOP("Message", "no key is called \"%1\""), {unknown}));
+            return usage(command,
+                         localized(QT_TRANSLATE_NOOP("Message", "no key is called \"%1\""), {unknown}));
         keys = *parsed;
     }
 
@@ -248,13 +250,15 @@ int run(Args& args)
         std::printf("%s\n", out.dump().c_str());
     } else {
         std::printf("%s\n", localized(QT_TRANSLATE_NOOP("Message", "Window %1 (%2)"),
-                                      {std::to_string(panel.WindowNumber()), translate("Listing", screenName(panel.Screen()))})
+                                      {std::to_string(panel.WindowNumber()),
+                                       translate("Listing", screenName(panel.Screen()))})
                                 .c_str());
         for (const CPlcWrite& w : panel.Writes())
-            std::printf("%s\n", localized(QT_TRANSLATE_NOOP("Message", "wrote %1 = %2 (station %3, at %4 ms)"),
-                                          {nameOf(w), std::to_string(w.value), std::to_string(w.operand.station),
-                                           std::to_string(w.at)})
-                                    .c_str());
+            std::printf("%s\n",
+                        localized(QT_TRANSLATE_NOOP("Message", "wrote %1 = %2 (station %3, at %4 ms)"),
+                                  {nameOf(w), std::to_string(w.value), std::to_string(w.operand.station),
+                                   std::to_string(w.at)})
+                            .c_str());
     }
     // The screen says so too, but a script reads the exit status.
     if (const std::string fault = panel.memory().Fault(); !fault.empty())

@@ -48,12 +48,13 @@ Result<CCompiledImage> compileProjectFile(const std::string& projectPath, const 
         for (const std::string& line : compiled->repaired)
             lines += "\n  " + translateMessage(line);
         if (!acceptLimitRepair) {
-            return makeError(localized(QT_TRANSLATE_NOOP("Message",
-                                                         "Register Limit error: the compile repaired the limits "
-                                                         "of%1\nCorrect the project, or pass "
-                                                         "--accept-limit-repair to go on with the repaired limits."),
-                                       {lines}),
-                             "Download data");
+            return makeError(
+                localized(QT_TRANSLATE_NOOP("Message",
+                                            "Register Limit error: the compile repaired the limits "
+                                            "of%1\nCorrect the project, or pass "
+                                            "--accept-limit-repair to go on with the repaired limits."),
+                          {lines}),
+                "Download data");
         }
         std::fprintf(stderr, "zl410-cli: %s\n",
                      localized(QT_TRANSLATE_NOOP("Message", "limits repaired:%1"), {lines}).c_str());

@@ -78,7 +78,10 @@ void useLanguage(const std::string& language)
                                 {folder, QLibraryInfo::path(QLibraryInfo::TranslationsPath)}));
 }
 
-bool interfaceIsEnglish() { return programCatalogue() == nullptr; }
+bool interfaceIsEnglish()
+{
+    return programCatalogue() == nullptr;
+}
 
 std::string translate(const char* context, const char* text)
 {

@@ -67,9 +67,11 @@ TEST(LanguageTest, ListingsFollowTheLocale)
         const char* chinese;
     };
     const Case cases[] = {
-        {{"compile", project, "-o", dir.file("image.bin")}, "Image 1042 bytes from 0x8000; driver 3909 bytes",
+        {{"compile", project, "-o", dir.file("image.bin")},
+         "Image 1042 bytes from 0x8000; driver 3909 bytes",
          "映像 1042 字节（自 0x8000 起）；驱动 3909 字节"},
-        {{"protocols"}, "position number name                       version  length",
+        {{"protocols"},
+         "position number name                       version  length",
          "位置     编号   名称                       版本     长度"},
         {{"operands", project},
          "4x108        read           station 2   window 1 (主画面), Dynamic Text 1 at (84, 28), operand",

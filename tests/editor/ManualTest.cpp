@@ -282,8 +282,8 @@ private slots:
         {
             CAboutDialog about(licence);
             QVERIFY(labels(about).contains(QLatin1String(programVersion())));
-            QVERIFY(labels(about).contains(QStringLiteral("The licence file %1 is missing.")
-                                               .arg(QDir::toNativeSeparators(licence))));
+            QVERIFY(labels(about).contains(
+                QStringLiteral("The licence file %1 is missing.").arg(QDir::toNativeSeparators(licence))));
             QVERIFY(!about.licenceText());
         }
         QFile file(licence);

@@ -33,7 +33,9 @@ CAboutDialog::CAboutDialog(const QString& licenceFile, QWidget* parent) : QDialo
     } else {
         // Only a damaged installation lacks it.
         layout->addWidget(
-            new QLabel(tr("The licence file %1 is missing.").arg(QDir::toNativeSeparators(licenceFile)), this), 1, 1);
+            new QLabel(tr("The licence file %1 is missing.").arg(QDir::toNativeSeparators(licenceFile)),
+                       this),
+            1, 1);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -77,8 +77,9 @@ void CComSelectionDialog::showDevice()
         m_deviceCombo->addItem(QFileInfo::exists(current) ? current : current + tr(" (not found now)"),
                                current);
     for (const CPortInfo& p : m_ports)
-        m_deviceCombo->addItem(QString::fromStdString(translateMessage(p.description) + " (" + p.device + ")"),
-                               QString::fromStdString(p.device));
+        m_deviceCombo->addItem(
+            QString::fromStdString(translateMessage(p.description) + " (" + p.device + ")"),
+            QString::fromStdString(p.device));
     m_deviceCombo->setCurrentIndex(std::max(0, m_deviceCombo->findData(current)));
 }
 

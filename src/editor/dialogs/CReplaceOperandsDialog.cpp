@@ -62,7 +62,8 @@ void CReplaceOperandsDialog::updatePreview()
     const auto from = parseOperandRange(project.tables(), m_from->text().trimmed().toStdString());
     const auto to = parseOperandRange(project.tables(), m_to->text().trimmed().toStdString());
     if (!from || !to) {
-        m_summary->setText(QString::fromStdString(translateMessage((!from ? from.error() : to.error()).text)));
+        m_summary->setText(
+            QString::fromStdString(translateMessage((!from ? from.error() : to.error()).text)));
         return;
     }
     const CReplacePlan plan = planReplace(project, *from, *to);
@@ -70,7 +71,8 @@ void CReplaceOperandsDialog::updatePreview()
         new QTreeWidgetItem(m_preview, {QString::fromStdString(c.from + " → " + c.to),
                                         operandUseText(plan.index.uses[c.use])});
     for (const std::string& refusal : plan.refusals) {
-        auto* item = new QTreeWidgetItem(m_preview, {tr("refused"), QString::fromStdString(translateMessage(refusal))});
+        auto* item = new QTreeWidgetItem(m_preview,
+                                         {tr("refused"), QString::fromStdString(translateMessage(refusal))});
         item->setForeground(0, Qt::red);
         item->setForeground(1, Qt::red);
     }

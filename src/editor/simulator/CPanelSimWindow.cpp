@@ -303,7 +303,8 @@ bool CPanelSimWindow::connectTo(const QString& address)
     }
     const auto endpoint = CModbusEndpoint::Parse(address.toStdString(), settings);
     if (!endpoint) {
-        m_link->setText(tr("Cannot connect: %1").arg(QString::fromStdString(translateMessage(endpoint.error().text))));
+        m_link->setText(
+            tr("Cannot connect: %1").arg(QString::fromStdString(translateMessage(endpoint.error().text))));
         return false;
     }
     m_lastAddress = address;
