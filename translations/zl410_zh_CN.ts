@@ -2009,6 +2009,166 @@ Correct the project, or pass --accept-limit-repair to go on with the repaired li
         <source>limits repaired:%1</source>
         <translation>已修正上下限：%1</translation>
     </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>不允许的操作</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>没有那个文件或目录</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>输入/输出错误</translation>
+    </message>
+    <message>
+        <source>No such device or address</source>
+        <translation>没有那个设备或地址</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>权限不够</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>设备或资源忙</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>文件已存在</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>没有那个设备</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>不是目录</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>是一个目录</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>打开的文件过多</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>文件过大</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>设备上没有空间</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>只读文件系统</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>断开的管道</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>文件名过长</translation>
+    </message>
+    <message>
+        <source>Filename too long</source>
+        <translation>文件名过长</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>符号链接的层数过多</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>超出磁盘配额</translation>
+    </message>
+    <message>
+        <source>Text file busy</source>
+        <translation>文本文件忙</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>连接被拒绝</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>连接超时</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>连接被对方重置</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>没有到主机的路由</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>网络不可达</translation>
+    </message>
+    <message>
+        <source>Illegal function</source>
+        <translation>非法功能码</translation>
+    </message>
+    <message>
+        <source>Illegal data address</source>
+        <translation>非法数据地址</translation>
+    </message>
+    <message>
+        <source>Illegal data value</source>
+        <translation>非法数据值</translation>
+    </message>
+    <message>
+        <source>Slave device or server failure</source>
+        <translation>从站设备故障</translation>
+    </message>
+    <message>
+        <source>Acknowledge</source>
+        <translation>已确认，正在处理</translation>
+    </message>
+    <message>
+        <source>Slave device or server is busy</source>
+        <translation>从站设备忙</translation>
+    </message>
+    <message>
+        <source>Negative acknowledge</source>
+        <translation>否定应答</translation>
+    </message>
+    <message>
+        <source>Memory parity error</source>
+        <translation>存储器奇偶校验错误</translation>
+    </message>
+    <message>
+        <source>Gateway path unavailable</source>
+        <translation>网关路径不可用</translation>
+    </message>
+    <message>
+        <source>Target device failed to respond</source>
+        <translation>目标设备无响应</translation>
+    </message>
+    <message>
+        <source>Invalid CRC</source>
+        <translation>CRC 校验错误</translation>
+    </message>
+    <message>
+        <source>Invalid data</source>
+        <translation>无效数据</translation>
+    </message>
+    <message>
+        <source>Invalid exception code</source>
+        <translation>无效的异常码</translation>
+    </message>
+    <message>
+        <source>Too many data</source>
+        <translation>数据过多</translation>
+    </message>
+    <message>
+        <source>Response not from requested slave</source>
+        <translation>应答不是来自所请求的从站</translation>
+    </message>
 </context>
 <context>
     <name>Operand</name>

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <functional>
 #include <regex>
+#include <system_error>
 
+#include "base/FileIo.h"
 #include "compile/CProjectCheck.h"
 #include "components/CBarTide.h"
 #include "components/CRegister.h"
@@ -173,6 +176,15 @@ std::vector<Family> families(const std::string& folder)
                                 exchangeMessage(ExchangeResult::TooManyNegative)};
          },
          {folder, "ttyNone", "ttyUSB0", "FT232R", "FTDI", "USB", "ttyS0"}},
+        {"the system's reasons",
+         [folder] {
+             std::vector<std::string> out{errorOf(ReadWholeFile(folder + "/none.pjz", 100)),
+                                          errorOf(ReadWholeFile(folder, 100))};
+             for (int error : {EPERM, EIO, EACCES, EEXIST, ENOTDIR, EISDIR, EMFILE, ENOSPC, EROFS, EPIPE})
+                 out.push_back(std::generic_category().message(error));
+             return out;
+         },
+         {folder, "none.pjz"}},
 #ifdef ZL410_TEST_ONLINE
         {"Modbus",
          [] {
