@@ -11,8 +11,8 @@
 #include "EditorTesting.h"
 #include "editor/CEditorSettings.h"
 #include "editor/EditorStartUp.h"
+#include "operands/COperandIndex.h"
 #include "qt/CLanguage.h"
-#include "qt/CMessages.h"
 #include "qt/CMessages.h"
 
 using zl::test::ScriptedPrompter;
@@ -124,13 +124,13 @@ private slots:
     }
 
     // Messages of the core are English where they are made and translated where they are shown, with
-    // the parts (file names, reasons) kept.
+    // the file names kept and the reasons translated in turn.
     void coreMessagesAreTranslatedWhereShown()
     {
         zl::useLanguage(zl::kChinese);
         const std::pair<std::string, std::string> cases[] = {
             {"Open file/tmp/a.pjz error! (No such file or directory)",
-             "打开文件/tmp/a.pjz出错！（No such file or directory）"},
+             "打开文件/tmp/a.pjz出错！（没有那个文件或目录）"},
             {"/tmp/x.olz: Open the file error!", "/tmp/x.olz: 打开文件出错！"},
             {"Do you want to delete the No. 7 window?", "确定要删除第 7 号窗口吗？"},
             // a particular template wins over the general "Window %1: %2", and a part is itself translated,
@@ -147,8 +147,12 @@ private slots:
         // Kind names, as undo steps, the operands view and the report show them.
         QCOMPARE(zl::componentKindText(3), QStringLiteral("指示灯"));
         QCOMPARE(zl::componentName(6), QStringLiteral("棒图"));
+        // Field and access, as the operands view and the report show them.
+        QCOMPARE(zl::operandFieldText(zl::COperandField::kAlarmCoil), QStringLiteral("报警线圈"));
+        QCOMPARE(zl::accessText(zl::CAccess::kReadWrite), QStringLiteral("读写"));
         zl::useLanguage(zl::kEnglish);
         QCOMPARE(zl::componentKindText(3), QStringLiteral("LED"));
+        QCOMPARE(zl::accessText(zl::CAccess::kReadWrite), QStringLiteral("read and write"));
         for (const auto& [english, chinese] : cases)
             QCOMPARE(zl::translateMessage(english), english);
     }
