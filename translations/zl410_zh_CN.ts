@@ -1748,14 +1748,6 @@ ZL410 操作面板的组态工具。
         <translation>失败！</translation>
     </message>
     <message>
-        <source>延时越界 (time-out: the panel stopped answering)</source>
-        <translation>延时越界</translation>
-    </message>
-    <message>
-        <source>重发次数越界 (too many retries: the panel&apos;s answers kept failing)</source>
-        <translation>重发次数越界</translation>
-    </message>
-    <message>
         <source>no such device. Is the adapter plugged in, and is this the right port?</source>
         <translation>设备不存在。适配器是否已插好？端口是否选对？</translation>
     </message>

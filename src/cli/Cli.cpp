@@ -104,23 +104,6 @@ std::vector<std::string> Args::positional()
     return out;
 }
 
-std::string localized(const char* text, std::initializer_list<std::string> parts)
-{
-    // One pass over the translation, so that a part holding "%1" is never substituted again.
-    const std::string pattern = translate("Message", text);
-    std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const std::size_t part = i + 1 < pattern.size() ? std::size_t(pattern[i + 1]) - '1' : parts.size();
-        if (pattern[i] == '%' && part < parts.size()) {
-            out += parts.begin()[part];
-            ++i;
-        } else {
-            out += pattern[i];
-        }
-    }
-    return out;
-}
-
 std::string padded(const std::string& text, std::size_t columns)
 {
     std::size_t width = 0;

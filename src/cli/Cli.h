@@ -2,12 +2,13 @@
 // The command line's sub-commands. Each command file registers itself with a static CliCommand, so
 // adding a command touches no other file.
 #include <cstdio>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include <QtGlobal> // QT_TRANSLATE_NOOP: messages and summaries are translated where they are printed
+
+#include "qt/CMessages.h" // localized(): the command line's own lines in the interface language
 
 namespace zl::cli {
 
@@ -56,10 +57,6 @@ struct CliCommand {
 };
 
 const std::vector<const CliCommand*>& commands();
-
-// A text of the command line in the interface language: `text` is marked QT_TRANSLATE_NOOP("Message", …)
-// where it is written, and its %1 … %9 take `parts` (numbers, names, file names), which are never translated.
-std::string localized(const char* text, std::initializer_list<std::string> parts = {});
 
 // `text` (UTF-8) with spaces after it up to `columns` terminal columns, where a Chinese character takes
 // two: listings line up in either language.

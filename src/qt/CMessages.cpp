@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "base/ComponentKind.h"
@@ -275,8 +277,6 @@ constexpr const char* kTemplates[] = {
     QT_TRANSLATE_NOOP("Message", "Cannot create a pseudo-terminal: %1"),
     QT_TRANSLATE_NOOP("Message", "Too many negative answers from the panel!"),
     QT_TRANSLATE_NOOP("Message", "failed!"),
-    QT_TRANSLATE_NOOP("Message", "延时越界 (time-out: the panel stopped answering)"),
-    QT_TRANSLATE_NOOP("Message", "重发次数越界 (too many retries: the panel's answers kept failing)"),
     // the serial port: why it does not open (after the port's name, or as a sentence of its own), why it
     // stopped, and how the list of ports names one
     QT_TRANSLATE_NOOP("Message", "no such device. Is the adapter plugged in, and is this the right port?"),
@@ -422,6 +422,25 @@ const CTemplate* firstMatch(const QString& text, QRegularExpressionMatch& m)
 
 QString qtext(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+// `pattern` with each %1 … %9 that `part` gives a text for replaced by it, in one pass, so that a part
+// holding "%1" is never substituted again.
+std::string fillParts(const std::string& pattern, const std::function<std::optional<std::string>(int)>& part)
+{
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const std::optional<std::string> text =
+            pattern[i] == '%' && next >= '1' && next <= '9' ? part(next - '0') : std::nullopt;
+        if (text) {
+            out += *text;
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 std::span<const char* const> messageTemplates()
@@ -448,20 +467,23 @@ std::string translateMessage(const std::string& text)
     const CTemplate* t = firstMatch(QString::fromStdString(text), m);
     if (!t)
         return text;
-    // One pass over the translation, so that a part holding "%1" is never substituted again.
-    const QString pattern = QString::fromStdString(translate(kContext, t->source));
-    QString out;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const QString name = QStringLiteral("p") + (i + 1 < pattern.size() ? pattern[i + 1] : QChar());
-        if (pattern[i] == QLatin1Char('%') && t->pattern.namedCaptureGroups().contains(name)) {
-            // A part that is itself a message (a reason after a file name) is translated too.
-            out += QString::fromStdString(translateMessage(m.captured(name).toStdString()));
-            ++i;
-        } else {
-            out += pattern[i];
-        }
-    }
-    return out.toStdString();
+    const QStringList groups = t->pattern.namedCaptureGroups();
+    return fillParts(translate(kContext, t->source), [&](int n) -> std::optional<std::string> {
+        const QString name = QStringLiteral("p%1").arg(n);
+        if (!groups.contains(name))
+            return std::nullopt;
+        // A part that is itself a message (a reason after a file name) is translated too.
+        return translateMessage(m.captured(name).toStdString());
+    });
+}
+
+std::string localized(const char* text, std::initializer_list<std::string> parts)
+{
+    return fillParts(translate(kContext, text), [&](int n) -> std::optional<std::string> {
+        if (n > static_cast<int>(parts.size()))
+            return std::nullopt;
+        return parts.begin()[n - 1];
+    });
 }
 
 QString componentKindText(std::uint8_t typeCode)

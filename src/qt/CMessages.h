@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
 
@@ -23,6 +24,10 @@ std::string translateMessage(const std::string& text);
 // The templates in the order they are tried, and the first one that matches `text` (nullptr: none).
 std::span<const char* const> messageTemplates();
 const char* matchingTemplate(const std::string& text);
+
+// A text of the program's own in the interface language: `text` is marked QT_TRANSLATE_NOOP("Message", …)
+// where it is written, and its %1 … %9 take `parts` (numbers, names, file names), which are never translated.
+std::string localized(const char* text, std::initializer_list<std::string> parts = {});
 
 // A component kind's name ("LED", "Bar Graph") in the interface language.
 QString componentKindText(std::uint8_t typeCode);
